@@ -1,0 +1,103 @@
+#include "db/database.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "db/dberror.h"
+#include "db/schema.h"
+
+namespace {
+QAtomicInt connectionCounter;
+}
+
+Database::~Database() { close(); }
+
+void Database::open(const QString& path, bool createTables) {
+  close();
+  connectionName_ = QStringLiteral("zendral-%1").arg(connectionCounter.fetchAndAddRelaxed(1));
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+  db.setDatabaseName(path);
+  path_ = path;
+  if (!db.open()) {
+    const QString reason = db.lastError().text();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
+    throw DbError(QStringLiteral("Die Datenbank %1 konnte nicht geöffnet werden: %2").arg(path, reason));
+  }
+  // WAL keeps the file consistent when the program is killed mid-import;
+  // NORMAL sync is safe with WAL and much faster for large imports.
+  exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+  exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+  exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+  if (createTables) {
+    createMissingTables();
+  } else {
+    const QStringList missing = missingTables();
+    if (!missing.isEmpty()) {
+      const QString names = missing.join(QStringLiteral(", "));
+      close();
+      throw DbError(QStringLiteral("In der Datenbank %1 fehlen die Tabellen: %2").arg(path, names));
+    }
+  }
+}
+
+void Database::close() {
+  if (connectionName_.isEmpty()) return;
+  {
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    if (db.isOpen()) {
+      if (inTransaction_) db.rollback();
+      db.close();
+    }
+  }
+  QSqlDatabase::removeDatabase(connectionName_);
+  connectionName_.clear();
+  inTransaction_ = false;
+}
+
+bool Database::isOpen() const { return !connectionName_.isEmpty() && sql().isOpen(); }
+
+QSqlDatabase Database::sql() const { return QSqlDatabase::database(connectionName_, false); }
+
+void Database::createMissingTables() {
+  for (const schema::TableDef* def : schema::allTables())
+    for (const QString& statement : schema::createStatements(*def)) exec(statement);
+}
+
+QStringList Database::missingTables() const {
+  QStringList missing;
+  const QStringList present = sql().tables();
+  for (const schema::TableDef* def : schema::allTables())
+    if (!present.contains(def->name)) missing << def->name;
+  return missing;
+}
+
+void Database::begin() {
+  if (!sql().transaction())
+    throw DbError(QStringLiteral("Die Transaktion konnte nicht begonnen werden: %1").arg(sql().lastError().text()));
+  inTransaction_ = true;
+}
+
+void Database::commit() {
+  if (!sql().commit()) {
+    const QString reason = sql().lastError().text();
+    sql().rollback();
+    inTransaction_ = false;
+    throw DbError(QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(reason));
+  }
+  inTransaction_ = false;
+}
+
+void Database::rollback() {
+  if (inTransaction_) sql().rollback();
+  inTransaction_ = false;
+}
+
+void Database::exec(const QString& statement) {
+  QSqlQuery query(sql());
+  if (!query.exec(statement))
+    throw DbError(QStringLiteral("Datenbankfehler: %1 (%2)").arg(query.lastError().text(), statement));
+}

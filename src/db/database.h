@@ -1,0 +1,41 @@
+#pragma once
+// The one database file that holds the seven game tables of all slots.
+#include <QSqlDatabase>
+#include <QString>
+
+class Database {
+ public:
+  static QString fileName() { return QStringLiteral("Molvanth.sqlite"); }
+
+  Database() = default;
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Opens the file (":memory:" for a private in-memory database). With
+  // createTables the seven tables are created where missing; otherwise a
+  // file without them is refused with a German message.
+  void open(const QString& path, bool createTables = false);
+  void close();
+  bool isOpen() const;
+  QSqlDatabase sql() const;
+  QString path() const { return path_; }
+
+  // Creates every missing table and index; existing ones are left alone.
+  void createMissingTables();
+  // Names of the game tables missing from the file.
+  QStringList missingTables() const;
+
+  void begin();
+  void commit();
+  void rollback();
+  bool inTransaction() const { return inTransaction_; }
+
+  // Executes a statement without values; throws DbError on failure.
+  void exec(const QString& statement);
+
+ private:
+  QString connectionName_;
+  QString path_;
+  bool inTransaction_ = false;
+};

@@ -1,0 +1,300 @@
+#include "db/table.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include "db/database.h"
+#include "db/dberror.h"
+#include "db/schema.h"
+
+namespace {
+
+QString fold(const QString& s) { return s.toCaseFolded(); }
+
+QStringList splitFieldList(const QString& list) {
+  QStringList out;
+  for (const QString& part : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) out << part.trimmed();
+  return out;
+}
+
+[[noreturn]] void fail(const QSqlQuery& q, const QString& what, const QString& table) {
+  throw DbError(QStringLiteral("Datenbankfehler in Tabelle %1 (%2): %3").arg(table, what, q.lastError().text()));
+}
+
+}  // namespace
+
+Table::Table(Database& db, QString tableName) : db_(db), name_(std::move(tableName)) {
+  for (const schema::TableDef* def : schema::allTables())
+    if (def->name == name_) primaryKey_ = def->primaryKey;
+  refreshFields();
+  index_ = primaryKey_;
+}
+
+Table::~Table() = default;
+
+void Table::open() { open_ = true; }
+void Table::openExclusive() { open_ = true; exclusive_ = true; }
+void Table::close() {
+  open_ = false;
+  exclusive_ = false;
+  cursor_ = nullptr;
+  eof_ = true;
+  state_ = State::Browse;
+}
+
+void Table::refreshFields() {
+  fields_.clear();
+  exact_.clear();
+  folded_.clear();
+  statements_.clear();
+  cursor_ = nullptr;
+  QSqlQuery q(db_.sql());
+  if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(schema::quoted(name_)))) fail(q, QStringLiteral("Felder"), name_);
+  while (q.next()) {
+    const QString field = q.value(1).toString();
+    exact_.insert(field, int(fields_.size()));
+    folded_.insert(fold(field), int(fields_.size()));
+    fields_ << field;
+  }
+  if (fields_.isEmpty()) throw DbError(QStringLiteral("Die Tabelle %1 fehlt in der Datenbank.").arg(name_));
+  record_ = QVector<QVariant>(fields_.size());
+}
+
+int Table::fieldIndex(const QString& name) const {
+  const auto it = exact_.constFind(name);
+  if (it != exact_.constEnd()) return *it;
+  return folded_.value(fold(name), -1);
+}
+
+int Table::requireField(const QString& name) const {
+  const int i = fieldIndex(name);
+  if (i < 0) throw DbError(QStringLiteral("Feld '%1' in Tabelle %2 nicht gefunden").arg(name, name_));
+  return i;
+}
+
+void Table::setIndexFields(const QString& fieldList) {
+  QStringList wanted = splitFieldList(fieldList);
+  for (const QString& f : wanted) requireField(f);
+  if (wanted != index_) {
+    index_ = wanted;
+    cursor_ = nullptr;
+    eof_ = true;
+  }
+}
+
+void Table::setSlotFilter(int slot) {
+  filterSlot_ = slot;
+  filterLevel_ = false;
+}
+
+void Table::setSlotLevelFilter(int slot, int level) {
+  filterSlot_ = slot;
+  filterLevel_ = true;
+  filterLevelValue_ = level;
+}
+
+void Table::clearFilter() {
+  filterSlot_ = 0;
+  filterLevel_ = false;
+  filtered_ = false;
+}
+
+void Table::setFiltered(bool on) { filtered_ = on; }
+
+QString Table::filterSql() const {
+  if (!filtered_) return QString();
+  QString s = QStringLiteral("\"Spiel\" = ?");
+  if (filterLevel_) s += QStringLiteral(" AND \"Ebene\" = ?");
+  return s;
+}
+
+void Table::bindFilter(QSqlQuery& q) const {
+  if (!filtered_) return;
+  q.addBindValue(filterSlot_);
+  if (filterLevel_) q.addBindValue(filterLevelValue_);
+}
+
+QString Table::orderSql() const {
+  QStringList parts;
+  for (const QString& f : index_) parts << schema::quoted(fields_.at(fieldIndex(f)));
+  parts << QStringLiteral("rowid");
+  return parts.join(QStringLiteral(", "));
+}
+
+QSqlQuery& Table::prepared(const QString& key, const QString& sql) {
+  auto it = statements_.find(key);
+  if (it == statements_.end()) {
+    auto q = std::make_shared<QSqlQuery>(db_.sql());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql)) fail(*q, QStringLiteral("Vorbereiten"), name_);
+    it = statements_.insert(key, q);
+  }
+  return **it;
+}
+
+bool Table::loadCurrent() {
+  if (cursor_ && cursor_->next()) {
+    rowid_ = cursor_->value(0).toLongLong();
+    for (int i = 0; i < fields_.size(); ++i) record_[i] = cursor_->value(i + 1);
+    hasRow_ = true;
+    eof_ = false;
+    return true;
+  }
+  eof_ = true;
+  hasRow_ = false;
+  rowid_ = -1;
+  for (QVariant& v : record_) v = QVariant();
+  return false;
+}
+
+bool Table::findKey(const QVariantList& key) {
+  if (key.isEmpty() || key.size() > index_.size())
+    throw DbError(QStringLiteral("Ungültiger Schlüssel für Tabelle %1").arg(name_));
+  state_ = State::Browse;
+  // Rows at or after the key in index order; the first one decides.
+  QStringList lhs;
+  QStringList marks;
+  for (int i = 0; i < key.size(); ++i) {
+    lhs << schema::quoted(fields_.at(fieldIndex(index_.at(i))));
+    marks << QStringLiteral("?");
+  }
+  const QString where = filterSql();
+  const QString cacheKey = QStringLiteral("find|%1|%2|%3").arg(index_.join(QLatin1Char(';'))).arg(key.size()).arg(where);
+  QStringList columns;
+  for (const QString& f : fields_) columns << schema::quoted(f);
+  const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE (%3) >= (%4)%5 ORDER BY %6")
+                          .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_),
+                               lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
+                               where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
+  QSqlQuery& q = prepared(cacheKey, sql);
+  for (const QVariant& v : key) q.addBindValue(v);
+  bindFilter(q);
+  if (!q.exec()) fail(q, QStringLiteral("Suchen"), name_);
+  cursor_ = &q;
+  if (!loadCurrent()) return false;
+  for (int i = 0; i < key.size(); ++i) {
+    const QVariant& stored = record_.at(fieldIndex(index_.at(i)));
+    const QVariant& wanted = key.at(i);
+    const bool equal = (stored.typeId() == QMetaType::QString || wanted.typeId() == QMetaType::QString)
+                           ? stored.toString() == wanted.toString()
+                           : stored.toDouble() == wanted.toDouble();
+    if (!equal) {
+      // Stay positioned on the following row, as a failed find does.
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Table::first() {
+  state_ = State::Browse;
+  const QString where = filterSql();
+  QStringList columns;
+  for (const QString& f : fields_) columns << schema::quoted(f);
+  const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
+                          .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_),
+                               where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where, orderSql());
+  QSqlQuery& q = prepared(QStringLiteral("first|%1|%2").arg(index_.join(QLatin1Char(';')), where), sql);
+  bindFilter(q);
+  if (!q.exec()) fail(q, QStringLiteral("Lesen"), name_);
+  cursor_ = &q;
+  return loadCurrent();
+}
+
+bool Table::next() {
+  state_ = State::Browse;
+  if (!cursor_) return false;
+  return loadCurrent();
+}
+
+int Table::recordCount() {
+  const QString where = filterSql();
+  QSqlQuery& q = prepared(QStringLiteral("count|") + where,
+                          QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(schema::quoted(name_),
+                                                                        where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+  bindFilter(q);
+  if (!q.exec() || !q.next()) fail(q, QStringLiteral("Zählen"), name_);
+  const int n = q.value(0).toInt();
+  q.finish();
+  return n;
+}
+
+void Table::requireState(State s, const char* op) const {
+  if (state_ != s)
+    throw DbError(QStringLiteral("Tabelle %1: %2 ohne passende Bearbeitung").arg(name_, QString::fromLatin1(op)));
+}
+
+void Table::edit() {
+  if (!hasRow_) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Bearbeiten").arg(name_));
+  state_ = State::Edit;
+}
+
+void Table::append() {
+  for (QVariant& v : record_) v = QVariant();
+  rowid_ = -1;
+  state_ = State::Insert;
+}
+
+void Table::post() {
+  if (state_ == State::Browse) return;
+  QStringList columns;
+  for (const QString& f : fields_) columns << schema::quoted(f);
+  if (state_ == State::Insert) {
+    QStringList marks;
+    for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
+    QSqlQuery& q = prepared(QStringLiteral("insert"),
+                            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(schema::quoted(name_), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    for (const QVariant& v : record_) q.addBindValue(v);
+    if (!q.exec()) fail(q, QStringLiteral("Anfügen"), name_);
+    rowid_ = q.lastInsertId().toLongLong();
+  } else {
+    QStringList sets;
+    for (const QString& c : columns) sets << c + QStringLiteral(" = ?");
+    QSqlQuery& q = prepared(QStringLiteral("update"), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                                          .arg(schema::quoted(name_), sets.join(QStringLiteral(", "))));
+    for (const QVariant& v : record_) q.addBindValue(v);
+    q.addBindValue(rowid_);
+    if (!q.exec()) fail(q, QStringLiteral("Speichern"), name_);
+  }
+  hasRow_ = true;
+  state_ = State::Browse;
+}
+
+void Table::cancel() {
+  if (state_ == State::Browse) return;
+  state_ = State::Browse;
+  if (rowid_ < 0) {
+    hasRow_ = false;
+    for (QVariant& v : record_) v = QVariant();
+    return;
+  }
+  // Reload the stored values of the row that was being edited.
+  QStringList columns;
+  for (const QString& f : fields_) columns << schema::quoted(f);
+  QSqlQuery& q = prepared(QStringLiteral("reload"), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                        .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_)));
+  q.addBindValue(rowid_);
+  if (!q.exec()) fail(q, QStringLiteral("Abbrechen"), name_);
+  if (q.next())
+    for (int i = 0; i < fields_.size(); ++i) record_[i] = q.value(i);
+  q.finish();
+}
+
+void Table::remove() {
+  if (!hasRow_ || rowid_ < 0) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Löschen").arg(name_));
+  QSqlQuery& q = prepared(QStringLiteral("delete"), QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)));
+  q.addBindValue(rowid_);
+  if (!q.exec()) fail(q, QStringLiteral("Löschen"), name_);
+  state_ = State::Browse;
+  loadCurrent();  // the walk's cursor already stands before the following row
+}
+
+QVariant Table::value(const QString& field) const { return record_.value(requireField(field)); }
+
+void Table::setValue(int index, const QVariant& v) {
+  if (state_ == State::Browse) throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
+  record_[index] = v;
+}
+
+void Table::setValue(const QString& field, const QVariant& v) { setValue(requireField(field), v); }

@@ -1,0 +1,112 @@
+#pragma once
+// Row-at-a-time access to one game table: the navigation and editing the
+// readers and views need (find by key on a chosen index, walk in key order,
+// edit / append / post / cancel, delete), with the slot filters as bound
+// conditions. Statements are prepared once per table object and reused.
+#include <QHash>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+class Database;
+
+class Table {
+ public:
+  enum class State { Browse, Edit, Insert };
+
+  Table(Database& db, QString tableName);
+  ~Table();
+  Table(const Table&) = delete;
+  Table& operator=(const Table&) = delete;
+
+  const QString& name() const { return name_; }
+  Database& database() const { return db_; }
+
+  // Open / exclusive open / close, as far as the field addition cares.
+  void open();
+  void openExclusive();
+  void close();
+  bool isOpen() const { return open_; }
+  bool isExclusive() const { return exclusive_; }
+
+  // Field names in physical order, and lookup by name ignoring case.
+  const QStringList& fieldNames() const { return fields_; }
+  int fieldCount() const { return int(fields_.size()); }
+  int fieldIndex(const QString& name) const;  // -1 when missing
+  bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+  // Re-reads the physical field list (after a field was added).
+  void refreshFields();
+
+  // Active index by field list, e.g. "Spiel;Einheit Nr". The primary key
+  // is active by default.
+  void setIndexFields(const QString& fieldList);
+  QStringList indexFields() const { return index_; }
+
+  // Slot filter "[Spiel] = slot", and slot-and-level filter.
+  void setSlotFilter(int slot);
+  void setSlotLevelFilter(int slot, int level);
+  void clearFilter();
+  void setFiltered(bool on);
+  bool filtered() const { return filtered_; }
+
+  // Positions on the first row whose leading index fields equal `key`
+  // (a leading part of the active index). Returns false and sets eof when
+  // there is none. The walk goes on from there in index order.
+  bool findKey(const QVariantList& key);
+  bool first();
+  bool next();
+  bool eof() const { return eof_; }
+  int recordCount();
+
+  void edit();
+  void append();
+  void post();
+  void cancel();
+  void remove();  // deletes the current row; positions on the following one
+  State state() const { return state_; }
+
+  QVariant value(int index) const { return record_.value(index); }
+  QVariant value(const QString& field) const;
+  // Value as integer; an empty field reads as 0.
+  qint64 intValue(const QString& field) const { return value(field).toLongLong(); }
+  QString text(const QString& field) const { return value(field).toString(); }
+  bool isNull(const QString& field) const { return value(field).isNull(); }
+  void setValue(int index, const QVariant& v);
+  void setValue(const QString& field, const QVariant& v);
+
+ private:
+  int requireField(const QString& name) const;
+  QSqlQuery& prepared(const QString& key, const QString& sql);
+  QString filterSql() const;
+  void bindFilter(QSqlQuery& q) const;
+  bool loadCurrent();
+  void requireState(State s, const char* op) const;
+  QString orderSql() const;
+
+  Database& db_;
+  QString name_;
+  QStringList fields_;
+  QHash<QString, int> exact_;
+  QHash<QString, int> folded_;
+  QStringList index_;
+  QStringList primaryKey_;
+  bool open_ = false;
+  bool exclusive_ = false;
+
+  bool filtered_ = false;
+  int filterSlot_ = 0;
+  bool filterLevel_ = false;
+  int filterLevelValue_ = 0;
+
+  QHash<QString, std::shared_ptr<QSqlQuery>> statements_;
+  QSqlQuery* cursor_ = nullptr;
+  bool eof_ = true;
+
+  State state_ = State::Browse;
+  QVector<QVariant> record_;
+  qint64 rowid_ = -1;
+  bool hasRow_ = false;
+};

@@ -1,0 +1,53 @@
+#include "report/importstate.h"
+
+#include <cmath>
+
+#include "app/textutil.h"
+#include "report/importerror.h"
+
+ImportTables::ImportTables(Database& db)
+    : regionen(db, QStringLiteral("regionen")),
+      ebenen(db, QStringLiteral("ebenen")),
+      schiffe(db, QStringLiteral("schiffe")),
+      burgen(db, QStringLiteral("burgen")),
+      einheiten(db, QStringLiteral("einheiten")),
+      statistik(db, QStringLiteral("statistik")),
+      parteien(db, QStringLiteral("parteien")) {}
+
+QString ImportError::message() const {
+  if (lineIndex_ < 0) return reason_;
+  QString shown = lineText_;
+  if (shown.size() > 200) shown = shown.left(200) + QStringLiteral("…");
+  return QStringLiteral("Fehler in Zeile %1 („%2“): %3").arg(lineIndex_ + 1).arg(shown, reason_);
+}
+
+const QString& ImportState::line() const { return lineAt(currentLine); }
+
+const QString& ImportState::lineAt(int index) const {
+  static const QString empty;
+  return (index >= 0 && index < lines.size()) ? lines.at(index) : empty;
+}
+
+int ImportState::percent() const {
+  if (lines.isEmpty()) return 0;
+  return int(std::lround(double(currentLine) * 100.0 / double(lines.size())));
+}
+
+void ImportState::fail(const QString& reason) const { throw ImportError(reason, currentLine, line()); }
+
+qint32 ImportState::toNumber(QStringView text) const {
+  const auto value = textutil::strictInt(text);
+  if (!value) fail(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()));
+  return *value;
+}
+
+QString ImportState::numberText(const QString& line) {
+  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+  return semicolon < 0 ? QString() : line.left(semicolon);
+}
+
+QString ImportState::textValue(const QString& line) {
+  const qsizetype end = line.indexOf(QStringLiteral("\";"));
+  if (end < 1) return QString();
+  return line.mid(1, end - 1);
+}

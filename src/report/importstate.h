@@ -1,0 +1,101 @@
+#pragma once
+// What the report readers share during one import: the report buffer and
+// its current line, the tables, and the models they fill.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include "app/gamesession.h"
+#include "db/table.h"
+#include "orders/ordertemplate.h"
+#include "report/reportpages.h"
+#include "views/possessionstree.h"
+
+class Database;
+
+// The seven tables as the import uses them (one object each, statements
+// prepared once for the whole import).
+struct ImportTables {
+  explicit ImportTables(Database& db);
+  Table regionen;   // Table1
+  Table ebenen;     // Table2
+  Table schiffe;    // Table3
+  Table burgen;     // Table4
+  Table einheiten;  // Table5
+  Table statistik;  // Table6
+  Table parteien;   // Table7
+};
+
+// The progress dialog as the readers see it; the window implements it, the
+// headless tool ignores it.
+class ImportProgress {
+ public:
+  virtual ~ImportProgress() = default;
+  virtual void setPart(const QString& /*text*/) {}      // "Teilstueck :" (edit1)
+  virtual void setLineText(const QString& /*text*/) {}  // first small field (Edit2)
+  virtual void setUnitText(const QString& /*text*/) {}  // second small field (Edit3)
+  virtual void setPercent(int /*percent*/) {}           // Gauge1, 0..100
+  virtual void repaint() {}
+};
+
+struct ImportState {
+  ImportState(GameSession& game, ImportTables& tables, ReportPages& pages, StatusFields& status,
+              OrderTemplate& orders, PossessionsTree& tree, ImportProgress& progress)
+      : game(game), tables(tables), pages(pages), status(status), orders(orders), tree(tree), progress(progress) {}
+
+  GameSession& game;
+  ImportTables& tables;
+  ReportPages& pages;
+  StatusFields& status;
+  OrderTemplate& orders;   // RichEdit4
+  PossessionsTree& tree;   // TreeView1 of the possessions window
+  ImportProgress& progress;
+
+  QStringList lines;       // the report buffer
+  int currentLine = 0;
+
+  // Header values of the report.
+  int version = 0;
+  QString password;
+  qint32 recruitCost = 0;
+
+  bool battleFlag = false;
+  QString buildingCommanders;  // "*building;owner*" entries
+  QString shipCaptains;        // "*ship;captain*" entries
+  QString regionPosition;      // "x/y" or "x/y/z" of the region read last
+  QString itemFieldNames;      // "*Silber*Holz*...*"
+  QString skillFieldNames;     // "*Ausdauer*...*"
+
+  // Values of the message block read last (kept between blocks).
+  qint64 messageType = 0;
+  qint64 messageAmount = 0;
+  QString messageRendered;
+
+  // Running sums shown on the status page when the import ends.
+  qint64 incomeSum = 0;    // "Gesamteinkommen :"
+  qint64 ownUnits = 0;     // "Einheiten"
+  qint64 ownPersons = 0;   // "Personen"
+  qint64 ownSilver = 0;    // "Silber"
+
+  int lineCount() const { return int(lines.size()); }
+  bool atEnd() const { return currentLine >= lines.size(); }
+  // The current line; empty past the end.
+  const QString& line() const;
+  const QString& lineAt(int index) const;
+
+  // Puts the current line into the progress bar (line × 100 / count).
+  int percent() const;
+
+  // Raises the import error for the current line.
+  [[noreturn]] void fail(const QString& reason) const;
+  // Strict decimal integer of `text`, else the import error at the current line.
+  qint32 toNumber(QStringView text) const;
+  // The numeric value of a line (text before the first ";"), converted strictly.
+  qint32 number(const QString& line) const { return toNumber(numberText(line)); }
+  qint32 number() const { return number(line()); }
+
+  // Text before the first ";" (empty when there is none).
+  static QString numberText(const QString& line);
+  // Text from the second character up to the first `";` (empty when none).
+  static QString textValue(const QString& line);
+};

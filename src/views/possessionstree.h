@@ -1,0 +1,35 @@
+#pragma once
+// The possessions tree the import builds: top-level nodes (the root
+// "Besitztümer" and one node per faction) with one child per item.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class PossessionsTree {
+ public:
+  struct Node {
+    QString text;
+    QStringList children;
+  };
+
+  void clear();
+  int addTopLevel(const QString& text);
+  int findTopLevel(const QString& text) const;  // -1 when none
+  int findOrAddTopLevel(const QString& text);
+  // Adds `amount` to the child "name:<n>" of a top-level node, or adds the
+  // child "name:amount" when there is none.
+  void addToChild(int topLevel, const QString& name, qint64 amount);
+  const QVector<Node>& nodes() const { return nodes_; }
+
+  // One node per line, each indented by one tab per level below the root.
+  QStringList toLines() const;
+  // Reads that format back (blanks count as indentation, a lone
+  // end-of-file mark is skipped).
+  static PossessionsTree fromLines(const QStringList& lines);
+
+ private:
+  QVector<Node> nodes_;
+  QHash<QString, int> topIndex_;
+  QVector<QHash<QString, int>> childIndex_;  // child prefix before ":" -> index
+};

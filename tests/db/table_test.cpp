@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "db/bde_tools.h"
+#include "db/database.h"
+#include "db/dberror.h"
+#include "db/schema.h"
+#include "db/table.h"
+#include "support/testsupport.h"
+
+namespace {
+
+struct TableTest : ::testing::Test {
+  void SetUp() override { db.open(QStringLiteral(":memory:"), true); }
+  void addRegion(Table& t, int slot, int x, int y, int z, const QString& name) {
+    t.findKey({slot, x, y, z}) ? t.edit() : t.append();
+    t.setValue(QStringLiteral("Spiel"), slot);
+    t.setValue(QStringLiteral("Breite"), x);
+    t.setValue(QStringLiteral("Länge"), y);
+    t.setValue(QStringLiteral("Ebene"), z);
+    t.setValue(QStringLiteral("Regionname"), name);
+    t.post();
+  }
+  Database db;
+};
+
+TEST_F(TableTest, UnitTableKeepsItsBlocksAtTheirPositions) {
+  Table units(db, QStringLiteral("einheiten"));
+  const QStringList f = units.fieldNames();
+  ASSERT_GE(f.size(), 119);
+  EXPECT_EQ(f.at(schema::kItemBlockFirst - 1), QStringLiteral("Silber"));
+  EXPECT_EQ(f.at(schema::kItemBlockLast - 1), QStringLiteral("Drachenkopf"));
+  EXPECT_EQ(f.at(schema::kSkillBlockFirst - 1), QStringLiteral("Ausdauer"));
+  EXPECT_EQ(f.at(schema::kSkillBlockLast - 1), QStringLiteral("Alchemie"));
+  EXPECT_EQ(f.at(119), QStringLiteral("Default Befehl"));
+  EXPECT_EQ(f.indexOf(QStringLiteral("Mäntel")) + 1 <= schema::kItemBlockLast, true);
+}
+
+TEST_F(TableTest, FindEditAppendPostAndCancel) {
+  Table regions(db, QStringLiteral("regionen"));
+  addRegion(regions, 1, 3, -4, 0, QStringLiteral("Aßland"));
+  addRegion(regions, 2, 3, -4, 0, QStringLiteral("Anderswo"));
+  addRegion(regions, 1, 3, -4, 0, QStringLiteral("Neuland"));  // edit, not a second row
+  EXPECT_EQ(testsupport::rowCount(db, QStringLiteral("regionen")), 2);
+
+  ASSERT_TRUE(regions.findKey({1, 3, -4, 0}));
+  EXPECT_EQ(regions.text(QStringLiteral("regionname")), QStringLiteral("Neuland"));  // case-insensitive name
+
+  regions.edit();
+  regions.setValue(QStringLiteral("Regionname"), QStringLiteral("Verworfen"));
+  regions.cancel();
+  EXPECT_EQ(regions.text(QStringLiteral("Regionname")), QStringLiteral("Neuland"));
+  ASSERT_TRUE(regions.findKey({1, 3, -4, 0}));
+  EXPECT_EQ(regions.text(QStringLiteral("Regionname")), QStringLiteral("Neuland"));
+
+  regions.append();
+  regions.setValue(QStringLiteral("Spiel"), 1);
+  regions.cancel();
+  EXPECT_EQ(testsupport::rowCount(db, QStringLiteral("regionen")), 2);
+  EXPECT_FALSE(regions.findKey({1, 9, 9, 0}));
+  EXPECT_THROW(regions.setValue(QStringLiteral("Gibtsnicht"), 1), DbError);
+}
+
+TEST_F(TableTest, LeadingKeyWalkAndFilters) {
+  Table regions(db, QStringLiteral("regionen"));
+  addRegion(regions, 1, 2, 0, 0, QStringLiteral("b"));
+  addRegion(regions, 1, 1, 5, 0, QStringLiteral("a"));
+  addRegion(regions, 1, 1, 5, 1, QStringLiteral("a1"));
+  addRegion(regions, 2, 0, 0, 0, QStringLiteral("other slot"));
+
+  ASSERT_TRUE(regions.findKey({1, 1}));
+  QStringList walked;
+  for (; !regions.eof(); regions.next()) walked << regions.text(QStringLiteral("Regionname"));
+  EXPECT_EQ(walked, (QStringList{"a", "a1", "b", "other slot"}));
+
+  regions.setSlotFilter(1);
+  regions.setFiltered(true);
+  EXPECT_EQ(regions.recordCount(), 3);
+  regions.setSlotLevelFilter(1, 0);
+  EXPECT_EQ(regions.recordCount(), 2);
+  walked.clear();
+  for (regions.first(); !regions.eof(); regions.next()) walked << regions.text(QStringLiteral("Regionname"));
+  EXPECT_EQ(walked, (QStringList{"a", "b"}));
+  regions.setFiltered(false);
+  EXPECT_EQ(regions.recordCount(), 4);
+}
+
+TEST_F(TableTest, SecondIndexAndDeleteDuringAWalk) {
+  Table units(db, QStringLiteral("einheiten"));
+  const std::tuple<int, const char*> rows[] = {{5, "1/1"}, {3, "2/2"}, {4, "1/1"}};
+  for (const auto& [nr, pos] : rows) {
+    units.append();
+    units.setValue(QStringLiteral("Spiel"), 1);
+    units.setValue(QStringLiteral("Einheit Nr"), nr);
+    units.setValue(QStringLiteral("Einheit Position"), QString::fromLatin1(pos));
+    units.post();
+  }
+  units.setIndexFields(QStringLiteral("Spiel;Einheit Position;Einheit Nr"));
+  ASSERT_TRUE(units.findKey({1, QStringLiteral("1/1")}));
+  EXPECT_EQ(units.intValue(QStringLiteral("Einheit Nr")), 4);
+  units.remove();
+  ASSERT_FALSE(units.eof());
+  EXPECT_EQ(units.intValue(QStringLiteral("Einheit Nr")), 5);
+  EXPECT_EQ(testsupport::rowCount(db, QStringLiteral("einheiten")), 2);
+  // A duplicate key is refused as the engine's error.
+  units.append();
+  units.setValue(QStringLiteral("Spiel"), 1);
+  units.setValue(QStringLiteral("Einheit Nr"), 5);
+  EXPECT_THROW(units.post(), DbError);
+}
+
+TEST_F(TableTest, AddFieldNeedsAnExclusiveOpenAndKeepsRows) {
+  db.exec(QStringLiteral("CREATE TABLE probe (\"Spiel\" INTEGER)"));
+  db.exec(QStringLiteral("INSERT INTO probe VALUES (7)"));
+  Table probe(db, QStringLiteral("probe"));
+  try {
+    bde_tools::AddField(probe, QStringLiteral("Steine"));
+    FAIL();
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.message(), QStringLiteral("Table must be opened to restructure"));
+  }
+  probe.open();
+  try {
+    bde_tools::AddField(probe, QStringLiteral("Steine"));
+    FAIL();
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.message(), QStringLiteral("Table must be opened exclusively to restructure"));
+  }
+  probe.openExclusive();
+  bde_tools::AddField(probe, QStringLiteral("Steine"));
+  EXPECT_EQ(probe.fieldNames(), (QStringList{"Spiel", "Steine"}));
+  ASSERT_TRUE(probe.first());
+  EXPECT_EQ(probe.intValue(QStringLiteral("Spiel")), 7);
+  EXPECT_TRUE(probe.isNull(QStringLiteral("Steine")));
+}
+
+}  // namespace
