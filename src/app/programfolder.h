@@ -1,0 +1,20 @@
+#pragma once
+// A program folder: zendral.cfg, images/, status-data/ and the database.
+#include <QString>
+#include <QStringList>
+
+namespace programfolder {
+
+// The eleven status file names of a slot ("1-kaempfe.txt", ...), in the
+// order of the status pages.
+QStringList statusFileNames(int slot);
+
+// Creates what is missing of a complete new program folder in `dir` and
+// returns the German lines that say what was created. Existing files are
+// never overwritten. Throws ConfigError with a German message on failure.
+QStringList initProgramFolder(const QString& dir);
+
+// True when `dir` holds a zendral.cfg.
+bool hasConfig(const QString& dir);
+
+}  // namespace programfolder

@@ -1,0 +1,187 @@
+// Reading one report into the open game, as one database transaction.
+#include <QFile>
+
+#include "app/textutil.h"
+#include "db/database.h"
+#include "db/dberror.h"
+#include "report/blockreaders.h"
+#include "report/importerror.h"
+#include "report/importstate.h"
+#include "report/reportfile.h"
+#include "report/reportheader.h"
+#include "report/reportimporter.h"
+#include "db/schema.h"
+
+namespace {
+
+class NoProgress : public ImportProgress {};
+
+// "*name*name*...*" of the fields at positions first..last (counted from 1).
+QString fieldStarList(const Table& t, int first, int last) {
+  QString out = QStringLiteral("*");
+  for (int i = first; i <= last && i <= t.fieldCount(); ++i) out += t.fieldNames().at(i - 1) + QLatin1Char('*');
+  return out;
+}
+
+// Counts of what the report holds, for the headless tool's summary.
+void countBlocks(const QStringList& lines, ImportOutcome& out) {
+  for (const QString& l : lines) {
+    if (l.isEmpty()) continue;
+    switch (l.at(0).unicode()) {
+      case 'R': if (l.startsWith(QLatin1String("REGION "))) ++out.regions; break;
+      case 'E': if (l.startsWith(QLatin1String("EINHEIT "))) ++out.units; break;
+      case 'B': if (l.startsWith(QLatin1String("BURG "))) ++out.buildings; break;
+      case 'S': if (l.startsWith(QLatin1String("SCHIFF "))) ++out.ships; break;
+      case 'P': if (l.startsWith(QLatin1String("PARTEI "))) ++out.factions; break;
+      case 'M': if (l.startsWith(QLatin1String("MESSAGE "))) ++out.messages; break;
+      default: break;
+    }
+  }
+}
+
+// The template's first lines: faction and password, the checker directive.
+void startTemplate(ImportState& s) {
+  s.orders.clear();
+  s.orders.add(QStringLiteral(" PARTEI ") + s.game.idText(s.game.ownPartyNumber) + QStringLiteral(" \"") + s.password +
+               QLatin1Char('"'));
+  s.orders.add(QString());
+  s.orders.add(QStringLiteral(" ; MCHECK -l -w4 -r") + QString::number(s.recruitCost));
+}
+
+void writeOwnFactionRow(ImportState& s) {
+  Table& t = s.tables.parteien;
+  const bool found = t.findKey({s.game.slot, s.game.ownPartyNumber});
+  // A row written from a newer report is left as it is.
+  if (found && !t.isNull(QStringLiteral("Datum")) && t.intValue(QStringLiteral("Datum")) > s.game.roundCode) return;
+  found ? t.edit() : t.append();
+  t.setValue(QStringLiteral("Spiel"), s.game.slot);
+  t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
+  t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
+  t.setValue(QStringLiteral("Datum"), s.game.roundCode);
+  t.post();
+}
+
+void walkBlocks(ImportState& s) {
+  const int steps = s.lineCount() - s.currentLine + 1;
+  for (int step = 0; step < steps && !s.atEnd(); ++step) {
+    if (s.line().startsWith(QLatin1String("REGION "))) getRegionInfo(s);
+    if (s.line().startsWith(QLatin1String("BURG "))) getBurgInfo(s);
+    if (s.line().startsWith(QLatin1String("SCHIFF "))) getSchiffInfo(s);
+    if (s.line().startsWith(QLatin1String("EINHEIT "))) getEinheitenInfo(s);
+    if (s.line().startsWith(QLatin1String("MESSAGETYPE "))) break;
+    ++s.currentLine;
+  }
+}
+
+}  // namespace
+
+ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks) {
+  ImportOutcome out;
+  NoProgress silent;
+  ImportProgress& progress = callbacks.progress ? *callbacks.progress : silent;
+  if (!game.db || !game.db->isOpen()) {
+    out.message = QStringLiteral("Es ist keine Datenbank geöffnet.");
+    return out;
+  }
+
+  // Everything is read into a copy of the open game and taken over only when
+  // the whole report was read, so a failed import leaves the pages as they were.
+  OpenGame staged;
+  staged.session = game.session;
+  staged.status = game.status;
+  staged.db = game.db;
+  staged.orders.setUnsaved(game.orders.unsaved());
+
+  ImportTables tables(*game.db);
+  ImportState s(staged.session, tables, staged.pages, staged.status, staged.orders, staged.tree, progress);
+
+  progress.setPart(QString());
+  progress.setPercent(0);
+  for (QString* field : {&staged.status.gesamteinkommen, &staged.status.punkte, &staged.status.punkteMittel,
+                         &staged.status.einheiten, &staged.status.personen, &staged.status.silber})
+    *field = QStringLiteral("0");
+
+  QString loadError;
+  auto lines = reportfile::load(path, &loadError);
+  if (!lines) {
+    out.message = loadError;
+    return out;
+  }
+  s.lines = std::move(*lines);
+  staged.pages.cleanup();
+  progress.repaint();
+
+  try {
+    if (s.lines.isEmpty()) s.fail(QStringLiteral("Die Datei ist leer."));
+    s.version = reportheader::readVersion(s);
+    if (!reportheader::versionSupported(s.version)) {
+      const bool yes = callbacks.askYesNo && callbacks.askYesNo(reportheader::versionQuestion());
+      if (!yes) {
+        out.status = ImportOutcome::Status::Refused;
+        out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
+        return out;
+      }
+    }
+    s.currentLine = 1;
+    if (reportheader::readHeader(s) == reportheader::HeaderResult::WrongGameType) {
+      out.status = ImportOutcome::Status::Refused;
+      out.message = reportheader::wrongGameTypeMessage();
+      if (callbacks.inform) callbacks.inform(out.message);
+      return out;
+    }
+    staged.status.parteiName = staged.session.ownPartyName;
+    staged.tree.clear();
+    staged.tree.addTopLevel(QStringLiteral("Besitztümer"));
+    startTemplate(s);
+
+    game.db->begin();
+    writeOwnFactionRow(s);
+    readSections(s);
+    s.itemFieldNames = fieldStarList(tables.einheiten, schema::kItemBlockFirst, schema::kItemBlockLast);
+    s.skillFieldNames = fieldStarList(tables.einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast);
+    walkBlocks(s);
+
+    staged.orders.add(QString());
+    staged.orders.add(QStringLiteral(" NAECHSTER"));
+    staged.orders.add(QString());
+    staged.orders.setUnsaved(false);
+    progress.setPart(QStringLiteral("Erstellen der Zugvorlage beendet"));
+
+    staged.status.gesamteinkommen = QString::number(s.incomeSum);
+    staged.status.einheiten = QString::number(s.ownUnits);
+    staged.status.personen = QString::number(s.ownPersons);
+    staged.status.silber = QString::number(s.ownSilver);
+
+    game.db->commit();
+  } catch (const ImportError& e) {
+    game.db->rollback();
+    out.message = QStringLiteral("Der CR %1 konnte nicht eingelesen werden. %2 Die Datenbank ist unverändert.")
+                      .arg(path, e.message());
+    return out;
+  } catch (const DbError& e) {
+    game.db->rollback();
+    const QString where = s.atEnd() ? QString()
+                                    : QStringLiteral(" (Zeile %1: „%2“)").arg(s.currentLine + 1).arg(s.line().left(200));
+    out.message = QStringLiteral("Der CR %1 konnte nicht eingelesen werden%2: %3 Die Datenbank ist unverändert.")
+                      .arg(path, where, e.message());
+    return out;
+  }
+
+  countBlocks(s.lines, out);
+  s.lines.clear();
+
+  QString fileErrors;
+  const QString treePath =
+      staged.session.statusPath(QStringLiteral("%1-besitz.%2").arg(staged.session.slot).arg(staged.session.roundCode));
+  const QString treeError = textutil::writeLinesAtomic(treePath, staged.tree.toLines());
+  if (!treeError.isEmpty()) fileErrors += treeError;
+
+  game.session = staged.session;
+  game.pages = std::move(staged.pages);
+  game.status = std::move(staged.status);
+  game.orders = std::move(staged.orders);
+  game.tree = std::move(staged.tree);
+  out.status = ImportOutcome::Status::Read;
+  out.message = fileErrors;
+  return out;
+}

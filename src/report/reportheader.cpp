@@ -1,0 +1,122 @@
+#include "report/reportheader.h"
+
+#include "report/importstate.h"
+
+namespace reportheader {
+
+namespace {
+
+const char* const kMonths[] = {"Januar", "Februar", "Maerz", "April", "Mai", "Juni", "Juli",
+                               "August", "September", "Oktober", "November", "Dezember"};
+
+// The game's own calendar: nine months of three weeks each.
+const char* const kCalendarMonths[] = {"Feldsegen", "Nebeltage", "Sturmmond", "Herdfeuer", "Eiswind",
+                                       "Schneebann", "Bluetenregen", "Mond der milden Winde", "Sonnenfeuer"};
+
+// Integer division rounded up, for positive and negative numerators.
+qint64 ceilDiv(qint64 a, qint64 b) {
+  qint64 q = a / b;
+  if ((a % b != 0) && ((a > 0) == (b > 0))) ++q;
+  return q;
+}
+
+QString weekName(int week) {
+  const int month = (week - 1) / 3;
+  const int inMonth = (week - 1) % 3 + 1;
+  const QString name = QString::fromLatin1(kCalendarMonths[month]);
+  // This month's name runs into the digit without a blank.
+  if (month == 7) return name + QStringLiteral(", Woche%1").arg(inMonth);
+  return name + QStringLiteral(", Woche %1").arg(inMonth);
+}
+
+}  // namespace
+
+int readVersion(ImportState& state) {
+  state.currentLine = 0;
+  const QString& first = state.line();
+  QString text = first.mid(8);
+  const qsizetype semicolon = first.indexOf(QLatin1Char(';'));
+  if (semicolon >= 0) text = first.mid(8, semicolon - 8);
+  if (!first.startsWith(QLatin1String("VERSION")))
+    state.fail(QStringLiteral("Die Datei ist kein CR: die erste Zeile muss „VERSION“ und die Versionsnummer enthalten."));
+  return state.toNumber(text);
+}
+
+bool versionSupported(int version) { return version >= 34 && version <= 45; }
+
+QString versionQuestion() {
+  return QStringLiteral(
+      "Der CR ist neuer oder älter als die letzten unterstützten CR (CR34-CR45). Trotzdem einlesen (Auch wenn es sehr "
+      "wahrscheinlich kein groesseres Problem geben wird sollte in jedem Fall ein Backup des Databaseverzeichnis "
+      "gemacht werden)?");
+}
+
+QString wrongGameTypeMessage() {
+  return QStringLiteral(
+      "Zendral wurde nicht mit dem Spieltyp des CR initialisiert. Bitte beenden und neustarten um diesen CR zu lesen.");
+}
+
+RoundDate roundDate(qint32 round, bool molvanth) {
+  const qint64 year = ceilDiv(round, 12);
+  const qint64 month = round - 12 * year + 12;
+  RoundDate out;
+  out.roundCode = qint32(year * 100 + month);
+  if (month >= 1 && month <= 12)
+    out.dateText = QString::fromLatin1(kMonths[month - 1]) + QStringLiteral(" im Jahre ") + QString::number(year);
+  else
+    out.dateText = QStringLiteral(" im Jahre ") + QString::number(year);
+  if (molvanth && round > 183) {
+    const qint64 h = round - 183;
+    const qint64 year2 = ceilDiv(h, 27);
+    const int week = int(h - 27 * year2 + 27);
+    out.dateText = weekName(week) + QStringLiteral(" im Jahre ") + QString::number(year2);
+  }
+  return out;
+}
+
+void getDatum(ImportState& state) {
+  const qint32 round = state.number();
+  const RoundDate rd = roundDate(round, state.game.isMolvanth());
+  state.game.roundCode = rd.roundCode;
+  state.status.datum = rd.dateText;
+}
+
+void getPunkte(ImportState& state) {
+  state.status.punkte = ImportState::numberText(state.line());
+  state.status.punkteMittel = ImportState::numberText(state.lineAt(state.currentLine + 1));
+}
+
+HeaderResult readHeader(ImportState& state) {
+  while (!state.atEnd()) {
+    const QString& l = state.line();
+    if (l.contains(QLatin1String(";Spiel"))) {
+      const QString type = ImportState::textValue(l);
+      if ((type == QLatin1String("Molvanth") && !state.game.isMolvanth()) ||
+          (type == QLatin1String("Quarnel") && state.game.isMolvanth()))
+        return HeaderResult::WrongGameType;
+    }
+    if (l.contains(QLatin1String(";Runde"))) getDatum(state);
+    if (l.contains(QLatin1String("PARTEI "))) state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
+    if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
+    if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
+    if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
+    if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
+    if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
+    if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
+    if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
+    if (l.contains(QLatin1String(";Basis"))) {
+      const qint32 base = state.number();
+      // Identifiers cannot be written in a base outside 2..36.
+      if (base < 2 || base > 36)
+        state.fail(QStringLiteral("Die Zahlenbasis %1 ist ungültig (erlaubt sind 2 bis 36).").arg(base));
+      state.game.idBase = base;
+    }
+    ++state.currentLine;
+    if (state.atEnd()) break;
+    const QString& nextLine = state.line();
+    if (!nextLine.contains(QLatin1Char(';')) && !nextLine.contains(QLatin1String("PARTEI "))) break;
+  }
+  return HeaderResult::Read;
+}
+
+}  // namespace reportheader

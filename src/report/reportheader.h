@@ -1,0 +1,34 @@
+#pragma once
+// The report's first lines: version, header values, round and date.
+#include <QString>
+
+struct ImportState;
+
+namespace reportheader {
+
+// The version number of line 0 ("VERSION 64"); ImportError when it is no number.
+int readVersion(ImportState& state);
+bool versionSupported(int version);  // 34 to 45 read without question
+QString versionQuestion();
+
+// What the header walk found that ends the import.
+enum class HeaderResult { Read, WrongGameType };
+
+// Walks the header from the current line; stops on the first line with
+// neither ";" nor "PARTEI " (the current line stays there).
+HeaderResult readHeader(ImportState& state);
+QString wrongGameTypeMessage();
+
+// The round code and the date text of a round number.
+struct RoundDate {
+  qint32 roundCode;
+  QString dateText;
+};
+RoundDate roundDate(qint32 round, bool molvanth);
+
+// Reads the round from the current line (";Runde").
+void getDatum(ImportState& state);
+// "Punkte :" from the current line, "Punkte mittel:" from the next one.
+void getPunkte(ImportState& state);
+
+}  // namespace reportheader

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "report/importerror.h"
+#include "report/reportfile.h"
+#include "report/reportheader.h"
+#include "support/testsupport.h"
+
+using reportheader::roundDate;
+
+TEST(ReportHeader, RoundCodesAndBothCalendars) {
+  EXPECT_EQ(roundDate(450, false).roundCode, 3806);
+  EXPECT_EQ(roundDate(450, false).dateText, QStringLiteral("Juni im Jahre 38"));
+  EXPECT_EQ(roundDate(450, true).roundCode, 3806);
+  EXPECT_EQ(roundDate(450, true).dateText, QStringLiteral("Mond der milden Winde, Woche3 im Jahre 10"));
+  EXPECT_EQ(roundDate(12, false).roundCode, 112);
+  EXPECT_EQ(roundDate(13, false).roundCode, 201);
+  EXPECT_EQ(roundDate(13, false).dateText, QStringLiteral("Januar im Jahre 2"));
+  // Up to round 183 Molvanth uses the month names too.
+  EXPECT_EQ(roundDate(183, true).dateText, QStringLiteral("Maerz im Jahre 16"));
+  EXPECT_EQ(roundDate(184, true).dateText, QStringLiteral("Feldsegen, Woche 1 im Jahre 1"));
+  EXPECT_EQ(roundDate(210, true).dateText, QStringLiteral("Sonnenfeuer, Woche 3 im Jahre 1"));
+  EXPECT_EQ(roundDate(211, true).dateText, QStringLiteral("Feldsegen, Woche 1 im Jahre 2"));
+}
+
+TEST(ReportHeader, HeaderWalkReadsItsValuesAndStopsAtTheFirstPlainLine) {
+  testsupport::ImportFixture fx(kMolvanth);
+  fx.setReport({"VERSION 45", "\"Molvanth\";Spiel", "36;Basis", "450;Runde", "PARTEI 757", "120;Punkte",
+                "80;Punktedurchschnitt", "50;Rekrutierungskosten", "3;Anzahl Immigranten", "9;Max. Immigranten",
+                "\"Die Lastträger\";Parteiname", "\"geheim\";Passwort", "EREIGNISSE", "\"x\""},
+               1);
+  EXPECT_EQ(reportheader::readVersion(*fx.state), 45);
+  fx.state->currentLine = 1;
+  EXPECT_EQ(reportheader::readHeader(*fx.state), reportheader::HeaderResult::Read);
+  EXPECT_EQ(fx.state->currentLine, 12);
+  EXPECT_EQ(fx.game.ownPartyNumber, 757);
+  EXPECT_EQ(fx.game.roundCode, 3806);
+  EXPECT_EQ(fx.status.punkte, QStringLiteral("120"));
+  EXPECT_EQ(fx.status.punkteMittel, QStringLiteral("80"));
+  EXPECT_EQ(fx.state->recruitCost, 50);
+  EXPECT_EQ(fx.status.immigranten, QStringLiteral("3"));
+  EXPECT_EQ(fx.status.maxImmigranten, QStringLiteral("9"));
+  EXPECT_EQ(fx.game.ownPartyName, QStringLiteral("Die Lastträger"));
+  EXPECT_EQ(fx.state->password, QStringLiteral("geheim"));
+}
+
+TEST(ReportHeader, OtherGameTypeAndBadNumbersAreRefused) {
+  testsupport::ImportFixture molvanth(kMolvanth);
+  molvanth.setReport({"VERSION 45", "\"Quarnel\";Spiel", "1;Runde", "x"}, 1);
+  EXPECT_EQ(reportheader::readHeader(*molvanth.state), reportheader::HeaderResult::WrongGameType);
+
+  testsupport::ImportFixture quarnel(kQuarnel);
+  quarnel.setReport({"VERSION 45", "\"molvanth\";Spiel", "1;Runde", "x"}, 1);  // other spellings pass
+  EXPECT_EQ(reportheader::readHeader(*quarnel.state), reportheader::HeaderResult::Read);
+
+  testsupport::ImportFixture bad(kMolvanth);
+  bad.setReport({"VERSION 45", "vier;Runde", "x"}, 1);
+  try {
+    reportheader::readHeader(*bad.state);
+    FAIL();
+  } catch (const ImportError& e) {
+    EXPECT_EQ(e.lineIndex(), 1);
+    EXPECT_TRUE(e.message().contains(QStringLiteral("Zeile 2")));
+    EXPECT_TRUE(e.message().contains(QStringLiteral("vier;Runde")));
+  }
+  testsupport::ImportFixture base(kMolvanth);
+  base.setReport({"VERSION 45", "0;Basis", "x"}, 1);
+  EXPECT_THROW(reportheader::readHeader(*base.state), ImportError);
+
+  testsupport::ImportFixture version(kMolvanth);
+  version.setReport({"VERSION abc"});
+  EXPECT_THROW(reportheader::readVersion(*version.state), ImportError);
+  version.setReport({"VERSION 64;x"});
+  EXPECT_EQ(reportheader::readVersion(*version.state), 64);
+  EXPECT_FALSE(reportheader::versionSupported(46));
+  EXPECT_FALSE(reportheader::versionSupported(33));
+  EXPECT_TRUE(reportheader::versionSupported(34));
+  EXPECT_TRUE(reportheader::versionSupported(45));
+}
+
+TEST(ReportFile, DecodesByCharsetLineOrByContent) {
+  EXPECT_EQ(reportfile::decode(QByteArray("VERSION 64\r\n\"ISO-8859-1\";charset\r\n\"Stra\xDF" "e\";Name")),
+            QStringLiteral("VERSION 64\r\n\"ISO-8859-1\";charset\r\n\"Straße\";Name"));
+  EXPECT_EQ(reportfile::decode(QByteArray("\xEF\xBB\xBFVERSION 64\n\"UTF-8\";charset\n\"\xC3\xA4\"")),
+            QStringLiteral("VERSION 64\n\"UTF-8\";charset\n\"ä\""));
+  EXPECT_EQ(reportfile::decode(QByteArray("VERSION 45\n\"Gr\xFC\xDF" "e\";Name")),
+            QStringLiteral("VERSION 45\n\"Grüße\";Name"));
+  EXPECT_EQ(reportfile::decode(QByteArray("VERSION 45\n\"Gr\xC3\xBC\xC3\x9F" "e\";Name")),
+            QStringLiteral("VERSION 45\n\"Grüße\";Name"));
+  const auto lines = reportfile::load(testsupport::sharedReport(QStringLiteral("550-beispiel-latin1.cr")), nullptr);
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_TRUE(lines->join(QLatin1Char('\n')).contains(QStringLiteral("ü")));
+  EXPECT_FALSE(lines->join(QLatin1Char('\n')).contains(QChar(0xFFFD)));
+}
