@@ -57,6 +57,9 @@ void Table::refreshFields() {
     fields_ << field;
   }
   if (fields_.isEmpty()) throw DbError(QStringLiteral("Die Tabelle %1 fehlt in der Datenbank.").arg(name_));
+  QStringList columns;
+  for (const QString& f : fields_) columns << schema::quoted(f);
+  columnsSql_ = columns.join(QStringLiteral(", "));
   record_ = QVector<QVariant>(fields_.size());
 }
 
@@ -77,6 +80,7 @@ void Table::setIndexFields(const QString& fieldList) {
   for (const QString& f : wanted) requireField(f);
   if (wanted != index_) {
     index_ = wanted;
+    ++indexVersion_;
     cursor_ = nullptr;
     eof_ = true;
   }
@@ -121,15 +125,26 @@ QString Table::orderSql() const {
   return parts.join(QStringLiteral(", "));
 }
 
-QSqlQuery& Table::prepared(const QString& key, const QString& sql) {
+template <typename MakeSql>
+QSqlQuery& Table::prepared(quint64 key, MakeSql makeSql) {
   auto it = statements_.find(key);
   if (it == statements_.end()) {
     auto q = std::make_shared<QSqlQuery>(db_.sql());
     q->setForwardOnly(true);
-    if (!q->prepare(sql)) fail(*q, QStringLiteral("Vorbereiten"), name_);
+    if (!q->prepare(makeSql())) fail(*q, QStringLiteral("Vorbereiten"), name_);
     it = statements_.insert(key, q);
   }
   return **it;
+}
+
+namespace {
+enum StatementKind : quint64 { kFind = 1, kFirst, kCount, kInsert, kUpdate, kReload, kDelete };
+}
+
+// One number per statement shape: kind, active index, key length and filter.
+quint64 Table::shapeKey(quint64 kind, int keySize) const {
+  const quint64 filter = filtered_ ? (filterLevel_ ? 2 : 1) : 0;
+  return kind | (quint64(keySize) << 8) | (filter << 16) | (indexVersion_ << 20);
 }
 
 bool Table::loadCurrent() {
@@ -152,21 +167,18 @@ bool Table::findKey(const QVariantList& key) {
     throw DbError(QStringLiteral("Ungültiger Schlüssel für Tabelle %1").arg(name_));
   state_ = State::Browse;
   // Rows at or after the key in index order; the first one decides.
-  QStringList lhs;
-  QStringList marks;
-  for (int i = 0; i < key.size(); ++i) {
-    lhs << schema::quoted(fields_.at(fieldIndex(index_.at(i))));
-    marks << QStringLiteral("?");
-  }
-  const QString where = filterSql();
-  const QString cacheKey = QStringLiteral("find|%1|%2|%3").arg(index_.join(QLatin1Char(';'))).arg(key.size()).arg(where);
-  QStringList columns;
-  for (const QString& f : fields_) columns << schema::quoted(f);
-  const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE (%3) >= (%4)%5 ORDER BY %6")
-                          .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_),
-                               lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
-                               where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
-  QSqlQuery& q = prepared(cacheKey, sql);
+  QSqlQuery& q = prepared(shapeKey(kFind, int(key.size())), [&] {
+    QStringList lhs;
+    QStringList marks;
+    for (int i = 0; i < key.size(); ++i) {
+      lhs << schema::quoted(fields_.at(fieldIndex(index_.at(i))));
+      marks << QStringLiteral("?");
+    }
+    const QString where = filterSql();
+    return QStringLiteral("SELECT rowid, %1 FROM %2 WHERE (%3) >= (%4)%5 ORDER BY %6")
+        .arg(columnsSql_, schema::quoted(name_), lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
+             where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
+  });
   for (const QVariant& v : key) q.addBindValue(v);
   bindFilter(q);
   if (!q.exec()) fail(q, QStringLiteral("Suchen"), name_);
@@ -178,23 +190,20 @@ bool Table::findKey(const QVariantList& key) {
     const bool equal = (stored.typeId() == QMetaType::QString || wanted.typeId() == QMetaType::QString)
                            ? stored.toString() == wanted.toString()
                            : stored.toDouble() == wanted.toDouble();
-    if (!equal) {
-      // Stay positioned on the following row, as a failed find does.
-      return false;
-    }
+    // Not equal: stay positioned on the following row, as a failed find does.
+    if (!equal) return false;
   }
   return true;
 }
 
 bool Table::first() {
   state_ = State::Browse;
-  const QString where = filterSql();
-  QStringList columns;
-  for (const QString& f : fields_) columns << schema::quoted(f);
-  const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
-                          .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_),
-                               where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where, orderSql());
-  QSqlQuery& q = prepared(QStringLiteral("first|%1|%2").arg(index_.join(QLatin1Char(';')), where), sql);
+  QSqlQuery& q = prepared(shapeKey(kFirst, 0), [&] {
+    const QString where = filterSql();
+    return QStringLiteral("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
+        .arg(columnsSql_, schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
+             orderSql());
+  });
   bindFilter(q);
   if (!q.exec()) fail(q, QStringLiteral("Lesen"), name_);
   cursor_ = &q;
@@ -208,10 +217,11 @@ bool Table::next() {
 }
 
 int Table::recordCount() {
-  const QString where = filterSql();
-  QSqlQuery& q = prepared(QStringLiteral("count|") + where,
-                          QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(schema::quoted(name_),
-                                                                        where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+  QSqlQuery& q = prepared(shapeKey(kCount, 0), [&] {
+    const QString where = filterSql();
+    return QStringLiteral("SELECT COUNT(*) FROM %1%2")
+        .arg(schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
+  });
   bindFilter(q);
   if (!q.exec() || !q.next()) fail(q, QStringLiteral("Zählen"), name_);
   const int n = q.value(0).toInt();
@@ -237,22 +247,22 @@ void Table::append() {
 
 void Table::post() {
   if (state_ == State::Browse) return;
-  QStringList columns;
-  for (const QString& f : fields_) columns << schema::quoted(f);
   if (state_ == State::Insert) {
-    QStringList marks;
-    for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
-    QSqlQuery& q = prepared(QStringLiteral("insert"),
-                            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(schema::quoted(name_), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    QSqlQuery& q = prepared(kInsert, [&] {
+      QStringList marks;
+      for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
+      return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+          .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
+    });
     for (const QVariant& v : record_) q.addBindValue(v);
     if (!q.exec()) fail(q, QStringLiteral("Anfügen"), name_);
     rowid_ = q.lastInsertId().toLongLong();
   } else {
-    QStringList sets;
-    for (const QString& c : columns) sets << c + QStringLiteral(" = ?");
-    QSqlQuery& q = prepared(QStringLiteral("update"), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                                          .arg(schema::quoted(name_), sets.join(QStringLiteral(", "))));
+    QSqlQuery& q = prepared(kUpdate, [&] {
+      QStringList sets;
+      for (const QString& f : fields_) sets << schema::quoted(f) + QStringLiteral(" = ?");
+      return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
+    });
     for (const QVariant& v : record_) q.addBindValue(v);
     q.addBindValue(rowid_);
     if (!q.exec()) fail(q, QStringLiteral("Speichern"), name_);
@@ -270,10 +280,9 @@ void Table::cancel() {
     return;
   }
   // Reload the stored values of the row that was being edited.
-  QStringList columns;
-  for (const QString& f : fields_) columns << schema::quoted(f);
-  QSqlQuery& q = prepared(QStringLiteral("reload"), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                                        .arg(columns.join(QStringLiteral(", ")), schema::quoted(name_)));
+  QSqlQuery& q = prepared(kReload, [&] {
+    return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, schema::quoted(name_));
+  });
   q.addBindValue(rowid_);
   if (!q.exec()) fail(q, QStringLiteral("Abbrechen"), name_);
   if (q.next())
@@ -283,7 +292,7 @@ void Table::cancel() {
 
 void Table::remove() {
   if (!hasRow_ || rowid_ < 0) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Löschen").arg(name_));
-  QSqlQuery& q = prepared(QStringLiteral("delete"), QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)));
+  QSqlQuery& q = prepared(kDelete, [&] { return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)); });
   q.addBindValue(rowid_);
   if (!q.exec()) fail(q, QStringLiteral("Löschen"), name_);
   state_ = State::Browse;

@@ -79,7 +79,10 @@ class Table {
 
  private:
   int requireField(const QString& name) const;
-  QSqlQuery& prepared(const QString& key, const QString& sql);
+  // Statements by a small numeric key; `makeSql` runs only on the first use.
+  template <typename MakeSql>
+  QSqlQuery& prepared(quint64 key, MakeSql makeSql);
+  quint64 shapeKey(quint64 kind, int keySize) const;
   QString filterSql() const;
   void bindFilter(QSqlQuery& q) const;
   bool loadCurrent();
@@ -101,7 +104,9 @@ class Table {
   bool filterLevel_ = false;
   int filterLevelValue_ = 0;
 
-  QHash<QString, std::shared_ptr<QSqlQuery>> statements_;
+  QHash<quint64, std::shared_ptr<QSqlQuery>> statements_;
+  QString columnsSql_;  // every field, quoted, in physical order
+  quint64 indexVersion_ = 0;
   QSqlQuery* cursor_ = nullptr;
   bool eof_ = true;
 

@@ -1,6 +1,181 @@
+// BURG and SCHIFF blocks: one row each in the building and ship tables, and
+// the owner and captain lists the unit reader consults.
+#include <QLatin1StringView>
+
 #include "report/blockreaders.h"
 #include "report/importstate.h"
 
-// Placeholders until the readers are written.
-void getBurgInfo(ImportState& state) { state.fail(QStringLiteral("getBurgInfo ist noch nicht eingebaut.")); }
-void getSchiffInfo(ImportState& state) { state.fail(QStringLiteral("getSchiffInfo ist noch nicht eingebaut.")); }
+namespace {
+
+// A building or ship block ends on the next header word, wherever it stands
+// in the line.
+bool endsBlock(const QString& line) {
+  return line.contains(QLatin1StringView("BURG")) || line.contains(QLatin1StringView("SCHIFF")) ||
+         line.contains(QLatin1StringView("EINHEIT")) || line.contains(QLatin1StringView("REGION")) ||
+         line.contains(QLatin1StringView("MESSAGETYPE "));
+}
+
+// Steps onto the next line; true while that line still belongs to the block.
+bool nextBlockLine(ImportState& state) {
+  ++state.currentLine;
+  return !state.atEnd() && !endsBlock(state.line());
+}
+
+// The number of a "BURG n" / "SCHIFF n" header, decimal.
+qint32 headerNumber(ImportState& state) {
+  const QString& line = state.line();
+  const qsizetype blank = line.indexOf(QLatin1Char(' '));
+  if (blank < 0) state.fail(QStringLiteral("Der Blockkopf nennt keine Nummer."));
+  return state.toNumber(QStringView(line).mid(blank + 1));
+}
+
+void editOrAppend(Table& table, const QString& key, int slot, qint32 number) {
+  table.setIndexFields(key);
+  if (table.findKey({slot, number}))
+    table.edit();
+  else
+    table.append();
+}
+
+// A row stored from a newer report stays as it is; an empty stamp counts as
+// older than every round.
+void stampAndPost(ImportState& state, Table& table) {
+  const QString field = QStringLiteral("Info Datum");
+  if (!table.isNull(field) && table.intValue(field) > state.game.roundCode) {
+    table.cancel();
+    return;
+  }
+  table.setValue(field, state.game.roundCode);
+  table.post();
+}
+
+// Full size of a ship type, 0 for types whose size says nothing.
+int fullShipSize(const QString& type) {
+  if (type == QLatin1StringView("Boot")) return 5;
+  if (type == QLatin1StringView("Langboot")) return 50;
+  if (type == QLatin1StringView("Drachenschiff")) return 100;
+  if (type == QLatin1StringView("Karavelle")) return 250;
+  if (type == QLatin1StringView("Trireme")) return 200;
+  return 0;
+}
+
+QString coastText(qint32 code) {
+  switch (code) {
+    case 0: return QStringLiteral("Nordwestküste");
+    case 1: return QStringLiteral("Nordostküste");
+    case 2: return QStringLiteral("Ostküste");
+    case 3: return QStringLiteral("Südostküste");
+    case 4: return QStringLiteral("Südwestküste");
+    case 5: return QStringLiteral("Westküste");
+    default: return QString();
+  }
+}
+
+void readBuildingLine(ImportState& state, Table& table) {
+  const QString& line = state.line();
+  if (line.contains(QLatin1StringView("\";Beschr")))
+    table.setValue(QStringLiteral("Burg Beschreibung"), ImportState::textValue(line));
+  if (line.contains(QLatin1StringView(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
+  if (line.contains(QLatin1StringView(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
+  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (line.contains(QLatin1StringView(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
+  if (line.contains(QLatin1StringView(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
+}
+
+void readShipLine(ImportState& state, Table& table) {
+  const QString& line = state.line();
+  if (line.contains(QLatin1StringView("\";Typ")))
+    table.setValue(QStringLiteral("Schiffstyp"), ImportState::textValue(line));
+  if (line.contains(QLatin1StringView("\";Beschr")))
+    table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
+  if (line.contains(QLatin1StringView(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
+  if (line.contains(QLatin1StringView(";Groesse"))) {
+    // The size counts against the full size of the type read so far.
+    const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
+    if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
+  }
+  // A damaged ship carries its damage as a negative percentage.
+  if (line.contains(QLatin1StringView(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (line.contains(QLatin1StringView(";Kueste"))) {
+    const QString coast = coastText(state.number());
+    if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
+  }
+  if (line.contains(QLatin1StringView(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
+  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  // ";MaxLadung" does not contain ";Ladung", so each key fills its own field.
+  if (line.contains(QLatin1StringView(";Ladung"))) table.setValue(QStringLiteral("Ladung"), state.number());
+  if (line.contains(QLatin1StringView(";MaxLadung"))) table.setValue(QStringLiteral("MaxLadung"), state.number());
+}
+
+}  // namespace
+
+void getBurgInfo(ImportState& state) {
+  Table& table = state.tables.burgen;
+  if (!table.isOpen()) table.open();
+  const int slot = state.game.slot;
+  const qint32 number = headerNumber(state);
+  editOrAppend(table, QStringLiteral("Spiel;Burg Nr"), slot, number);
+  table.setValue(QStringLiteral("Spiel"), slot);
+  table.setValue(QStringLiteral("Burg Position"), state.regionPosition);
+  table.setValue(QStringLiteral("Burg Nr"), number);
+  table.setValue(QStringLiteral("Besitzer"), 0);
+  table.setValue(QStringLiteral("Partei"), -1);
+  table.setValue(QStringLiteral("Unterhalt"), 0);
+  table.setValue(QStringLiteral("Belagerer"), 0);
+  table.setValue(QStringLiteral("Burggrösse"), 0);
+
+  // Type and name come first, by position.
+  if (nextBlockLine(state)) {
+    table.setValue(QStringLiteral("Typ"), ImportState::textValue(state.line()));
+    if (nextBlockLine(state)) {
+      table.setValue(QStringLiteral("Burg Name"), ImportState::textValue(state.line()));
+      while (nextBlockLine(state)) readBuildingLine(state, table);
+    }
+  }
+
+  const qint64 owner = table.intValue(QStringLiteral("Besitzer"));
+  if (owner > 0)
+    state.buildingCommanders += QLatin1Char('*') + state.game.idText(number) + QLatin1Char(';') +
+                                state.game.idText(qint32(owner)) + QLatin1Char('*');
+  stampAndPost(state, table);
+  --state.currentLine;
+}
+
+void getSchiffInfo(ImportState& state) {
+  Table& table = state.tables.schiffe;
+  if (!table.isOpen()) table.open();
+  const int slot = state.game.slot;
+  const qint32 number = headerNumber(state);
+  editOrAppend(table, QStringLiteral("Spiel;Schiffs Nr"), slot, number);
+  table.setValue(QStringLiteral("Spiel"), slot);
+  table.setValue(QStringLiteral("Schiffs Position"), state.regionPosition);
+  table.setValue(QStringLiteral("Schiffs Nr"), number);
+
+  // The name comes first, by position.
+  const bool more = nextBlockLine(state);
+  if (more) table.setValue(QStringLiteral("Schiffs Name"), ImportState::textValue(state.line()));
+  table.setValue(QStringLiteral("Prozent"), 100.0);
+  table.setValue(QStringLiteral("Kueste"), QStringLiteral("keine Küste"));
+  table.setValue(QStringLiteral("Partei"), -1);
+  table.setValue(QStringLiteral("Kapitaen"), 0);
+  table.setValue(QStringLiteral("Ladung"), 0);
+  table.setValue(QStringLiteral("MaxLadung"), 0);
+  if (more)
+    while (nextBlockLine(state)) readShipLine(state, table);
+
+  const qint64 captain = table.intValue(QStringLiteral("Kapitaen"));
+  if (captain > 0) {
+    state.shipCaptains += QLatin1Char('*') + state.game.idText(number) + QLatin1Char(';') +
+                          state.game.idText(qint32(captain)) + QLatin1Char('*');
+    // Without a faction line the ship belongs to its captain's faction as
+    // stored from earlier reports (units follow the ships in a report).
+    if (table.intValue(QStringLiteral("Partei")) == -1) {
+      Table& units = state.tables.einheiten;
+      units.setIndexFields(QStringLiteral("Spiel;Einheit Nr"));
+      if (units.findKey({slot, qint32(captain)}))
+        table.setValue(QStringLiteral("Partei"), units.intValue(QStringLiteral("Partei Nr")));
+    }
+  }
+  stampAndPost(state, table);
+  --state.currentLine;
+}

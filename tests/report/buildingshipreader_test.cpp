@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include "app/textutil.h"
+#include "db/table.h"
+#include "report/blockreaders.h"
+#include "report/importerror.h"
+#include "support/testsupport.h"
+
+using testsupport::ImportFixture;
+
+namespace {
+
+// Hands the BURG and SCHIFF blocks to their readers as the block walk does:
+// a reader returns on its last line and the walk steps on.
+void walkBlocks(ImportState& state) {
+  for (; !state.atEnd(); ++state.currentLine) {
+    if (state.line().startsWith(QStringLiteral("BURG "))) getBurgInfo(state);
+    if (state.line().startsWith(QStringLiteral("SCHIFF "))) getSchiffInfo(state);
+  }
+}
+
+struct Row {
+  Row(Database& db, const char* table, int slot, int number) : t(db, QString::fromLatin1(table)) {
+    found = t.findKey({slot, number});
+  }
+  QString text(const char* field) const { return t.text(QString::fromUtf8(field)); }
+  qint64 num(const char* field) const { return t.intValue(QString::fromUtf8(field)); }
+  double real(const char* field) const { return t.value(QString::fromUtf8(field)).toDouble(); }
+  Table t;
+  bool found = false;
+};
+
+double shipPercent(const QStringList& lines) {
+  ImportFixture fx;
+  fx.setReport(QStringList{"SCHIFF 7", "\"Schiff\";Name"} + lines);
+  getSchiffInfo(*fx.state);
+  return Row(fx.db, "schiffe", 1, 7).real("Prozent");
+}
+
+}  // namespace
+
+TEST(BuildingReader, ReadsTheBlockListsItsOwnerAndResetsWhatIsMissing) {
+  ImportFixture fx(kMolvanth, 3);
+  fx.game.roundCode = 3806;
+  fx.state->regionPosition = QStringLiteral("3/-4/1");
+  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Feste Höhe\";Name", "\"Ein Turm\";Beschr", "250;Groesse",
+                "757;Besitzer", "42;Partei", "10;Unterhalt", "99;Belagerer", "EINHEIT 1", "\"Wache\";Name"});
+  getBurgInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 8);  // on the last line of the block
+  EXPECT_EQ(fx.state->buildingCommanders, QStringLiteral("*10;L1*"));
+  {
+    Row r(fx.db, "burgen", 3, 36);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.text("Burg Position"), QStringLiteral("3/-4/1"));
+    EXPECT_EQ(r.text("Typ"), QStringLiteral("Burg"));
+    EXPECT_EQ(r.text("Burg Name"), QStringLiteral("Feste Höhe"));
+    EXPECT_EQ(r.text("Burg Beschreibung"), QStringLiteral("Ein Turm"));
+    EXPECT_EQ(r.num("Burggrösse"), 250);
+    EXPECT_EQ(r.num("Besitzer"), 757);
+    EXPECT_EQ(r.num("Partei"), 42);
+    EXPECT_EQ(r.num("Unterhalt"), 10);
+    EXPECT_EQ(r.num("Belagerer"), 99);
+    EXPECT_EQ(r.num("Info Datum"), 3806);
+  }
+  // Read again: the defaults replace what the block no longer gives, and a
+  // capital REGION in the description ends the block at that line.
+  fx.state->buildingCommanders.clear();
+  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Neu\";Name", "0;Besitzer", "\"Blick auf die REGION\";Beschr",
+                "70;Groesse"});
+  getBurgInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 3);
+  EXPECT_TRUE(fx.state->buildingCommanders.isEmpty());
+  Row r(fx.db, "burgen", 3, 36);
+  EXPECT_EQ(r.text("Burg Name"), QStringLiteral("Neu"));
+  EXPECT_EQ(r.num("Burggrösse") + r.num("Besitzer") + r.num("Unterhalt") + r.num("Belagerer"), 0);
+  EXPECT_EQ(r.num("Partei"), -1);
+  EXPECT_EQ(r.text("Burg Beschreibung"), QStringLiteral("Ein Turm"));
+  EXPECT_EQ(testsupport::rowCount(fx.db, QStringLiteral("burgen")), 1);
+
+  ImportFixture quarnel(kQuarnel);
+  quarnel.setReport({"BURG 37", "\"Turm\";Typ", "\"T\";Name", "757;Besitzer"});
+  getBurgInfo(*quarnel.state);
+  EXPECT_EQ(quarnel.state->buildingCommanders, QStringLiteral("*37;757*"));
+}
+
+TEST(BuildingShipReader, OlderReportsNeverOverwriteNewerRows) {
+  ImportFixture fx;
+  fx.game.roundCode = 3806;
+  fx.state->regionPosition = QStringLiteral("1/1");
+  fx.setReport({"BURG 5", "\"Burg\";Typ", "\"Neu\";Name", "70;Groesse", "SCHIFF 9", "\"Kogge\";Name",
+                "\"Boot\";Typ", "5;Groesse", "3;Kapitaen"});
+  walkBlocks(*fx.state);
+  const QString newer = testsupport::dump(fx.db);
+
+  fx.game.roundCode = 3805;
+  fx.state->regionPosition = QStringLiteral("2/2");
+  fx.setReport({"BURG 5", "\"Ruine\";Typ", "\"Alt\";Name", "SCHIFF 9", "\"Wrack\";Name", "\"Boot\";Typ",
+                "1;Groesse", "4;Kapitaen"});
+  walkBlocks(*fx.state);
+  EXPECT_EQ(testsupport::dump(fx.db), newer);
+  // The lists describe the report being read, whatever is stored.
+  EXPECT_EQ(fx.state->shipCaptains, QStringLiteral("*9;3**9;4*"));
+
+  fx.game.roundCode = 3806;  // the same round again is written
+  fx.setReport({"BURG 5", "\"Burg\";Typ", "\"Gleich\";Name"});
+  walkBlocks(*fx.state);
+  EXPECT_EQ(Row(fx.db, "burgen", 1, 5).text("Burg Position"), QStringLiteral("2/2"));
+}
+
+TEST(ShipReader, PercentFromSizeDamageAndPercentLines) {
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Langboot\";Typ", "25;Groesse"}), 50.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Trireme\";Typ", "50;Groesse"}), 25.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Karavelle\";Typ", "100;Groesse"}), 40.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Boot\";Typ", "2;Groesse"}), 40.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Drachenschiff\";Typ", "33;Groesse"}), 33.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Karavelle\";Typ", "1;Groesse"}), 0.4);  // kept as a real
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Langboot\";Typ", "25;Groesse", "30;Schaden"}), -30.0);
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Galeone\";Typ", "2000;Groesse"}), 100.0);  // unknown type
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Galeone\";Typ", "77;Prozent"}), 77.0);
+  // Only a quote directly before ";Typ" names the type.
+  EXPECT_DOUBLE_EQ(shipPercent({"\"Boot\";x;Typ", "2;Groesse"}), 100.0);
+}
+
+TEST(ShipReader, CoastCargoCaptainAndFaction) {
+  ImportFixture fx(kMolvanth, 2);
+  {
+    Table u(fx.db, QStringLiteral("einheiten"));  // the captain as stored from an earlier report
+    u.append();
+    u.setValue(QStringLiteral("Spiel"), 2);
+    u.setValue(QStringLiteral("Einheit Nr"), 757);
+    u.setValue(QStringLiteral("Partei Nr"), 146);
+    u.post();
+  }
+  fx.setReport({"SCHIFF 36", "\"Möwe\";Name", "\"Boot\";Typ", "\"Schnell\";Beschr", "0;Kueste", "757;Kapitaen",
+                "300;Ladung", "SCHIFF 37", "\"Ohne\";Name", "6;Kueste", "9;Kapitaen", "5000;MaxLadung",
+                "SCHIFF 38", "\"Eigen\";Name", "4;Kueste", "757;Kapitaen", "12;Partei"});
+  walkBlocks(*fx.state);
+  EXPECT_EQ(fx.state->shipCaptains, QStringLiteral("*10;L1**11;9**12;L1*"));
+
+  Row a(fx.db, "schiffe", 2, 36);
+  ASSERT_TRUE(a.found);
+  EXPECT_EQ(a.text("Schiffs Name"), QStringLiteral("Möwe"));
+  EXPECT_EQ(a.text("Schiffstyp"), QStringLiteral("Boot"));
+  EXPECT_EQ(a.text("Schiffs Beschreibung"), QStringLiteral("Schnell"));
+  EXPECT_EQ(a.text("Kueste"), QStringLiteral("Nordwestküste"));
+  EXPECT_EQ(a.num("Partei"), 146);  // from the captain's stored row
+  EXPECT_EQ(a.num("Ladung"), 300);
+  EXPECT_EQ(a.num("MaxLadung"), 0);
+
+  Row b(fx.db, "schiffe", 2, 37);
+  EXPECT_EQ(b.text("Kueste"), QStringLiteral("keine Küste"));  // 6 is no coast
+  EXPECT_EQ(b.num("Partei"), -1);                               // captain unknown
+  EXPECT_EQ(b.num("MaxLadung"), 5000);
+  EXPECT_EQ(b.num("Ladung"), 0);  // a capacity line is no load line
+
+  Row c(fx.db, "schiffe", 2, 38);
+  EXPECT_EQ(c.text("Kueste"), QStringLiteral("Südwestküste"));
+  EXPECT_EQ(c.num("Partei"), 12);  // the report's faction line wins
+}
+
+TEST(BuildingShipReader, CutOffBlocksAndBadNumbers) {
+  // A header followed at once by the next one, and a block at the end of the buffer.
+  ImportFixture fx;
+  fx.setReport({"REGION 0 0", "SCHIFF 4", "BURG 3", "EINHEIT 1", "BURG 8", "\"Turm\";Typ"}, 1);
+  getSchiffInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 1);
+  fx.state->currentLine = 2;
+  getBurgInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 2);
+  fx.state->currentLine = 4;
+  getBurgInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 5);
+  EXPECT_TRUE(Row(fx.db, "schiffe", 1, 4).text("Schiffs Name").isEmpty());
+  EXPECT_TRUE(Row(fx.db, "burgen", 1, 3).text("Typ").isEmpty());
+  EXPECT_EQ(Row(fx.db, "burgen", 1, 8).text("Typ"), QStringLiteral("Turm"));
+
+  ImportFixture bad;
+  bad.setReport({"BURG 3", "\"Turm\";Typ", "\"T\";Name", "groß;Groesse"});
+  try {
+    getBurgInfo(*bad.state);
+    ADD_FAILURE() << "a size that is no number must end the import";
+  } catch (const ImportError& e) {
+    EXPECT_EQ(e.lineIndex(), 3);
+  }
+  bad.setReport({"SCHIFF x7", "\"S\";Name"});
+  EXPECT_THROW(getSchiffInfo(*bad.state), ImportError);
+  bad.setReport({"SCHIFF 7", "\"S\";Name", "Nord;Kueste"});
+  EXPECT_THROW(getSchiffInfo(*bad.state), ImportError);
+}
+
+TEST(BuildingShipReader, SharedBattleReport) {
+  const auto lines = textutil::readLines(testsupport::sharedReport(QStringLiteral("334-kampf-bom.cr")));
+  ASSERT_TRUE(lines.has_value());
+  ImportFixture fx;
+  fx.setReport(*lines, int(lines->indexOf(QStringLiteral("REGION -2011 0"))));
+  walkBlocks(*fx.state);
+
+  EXPECT_EQ(testsupport::rowCount(fx.db, QStringLiteral("burgen")) + testsupport::rowCount(fx.db, QStringLiteral("schiffe")),
+            int(lines->filter(QRegularExpression(QStringLiteral("^(BURG|SCHIFF) "))).size()));
+  EXPECT_TRUE(fx.state->buildingCommanders.contains(QStringLiteral("*3s4x;8uz4*")));
+  Row lighthouse(fx.db, "burgen", 1, 176433);
+  EXPECT_EQ(lighthouse.text("Typ"), QStringLiteral("Leuchtturm"));
+  EXPECT_EQ(lighthouse.num("Partei"), 146);
+  Row longboat(fx.db, "schiffe", 1, 1088880);
+  EXPECT_DOUBLE_EQ(longboat.real("Prozent"), 100.0);
+  EXPECT_EQ(longboat.num("Kapitaen"), 579818);
+}
