@@ -1,5 +1,110 @@
+#include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importstate.h"
+#include "report/unitread.h"
 
-// Placeholder until the reader is written.
-void getEinheitenInfo(ImportState& state) { state.fail(QStringLiteral("getEinheitenInfo ist noch nicht eingebaut.")); }
+namespace {
+
+using L = QLatin1StringView;
+
+// Finds or creates the unit's row and sets what every read starts from.
+void startRow(UnitRead& u) {
+  ImportState& state = u.state;
+  Table& t = u.table;
+  const UnitFields& f = u.f;
+  const QString& header = state.line();
+  const qsizetype blank = header.indexOf(QLatin1Char(' '));
+  u.number = state.toNumber(blank < 0 ? QStringView() : QStringView(header).mid(blank + 1));
+  u.numberText = state.game.idText(u.number);
+
+  t.setIndexFields(QStringLiteral("Spiel;Einheit Nr"));
+  if (t.findKey({state.game.slot, u.number}))
+    t.edit();
+  else
+    t.append();
+  u.set(f.spiel, state.game.slot);
+  u.set(f.stationiert, QStringLiteral("in Region"));
+  u.set(f.position, state.regionPosition);
+  u.set(f.nr, u.number);
+  u.advance();
+  u.set(f.name, ImportState::textValue(state.line()));
+
+  state.progress.setUnitText(u.text(f.name));
+  state.progress.setPercent(state.percent());
+  state.progress.repaint();
+
+  // Only the "marked for next round too" flag survives a new report.
+  u.set(f.flags, u.text(f.flags).contains(QLatin1Char('X')) ? QStringLiteral("X") : QString());
+  u.set(f.silber, 0);
+  u.set(f.personen, 1);
+  u.set(f.parteiNr, -1);
+  u.set(f.beschreibung, QString());
+  if (u.text(f.kommtAus).isEmpty()) u.set(f.kommtAus, QStringLiteral("unbekannt"));
+  if (t.value(f.einreisedatum).isNull()) u.set(f.einreisedatum, 0);
+}
+
+void resetItems(UnitRead& u) {
+  const UnitFields& f = u.f;
+  for (int i = f.itemBegin; i < f.itemEnd; ++i) u.set(i, 0);
+  if (u.own) u.set(f.zauber, QString());
+  u.set(f.unbekannteGegenstaende, QString());
+  if (!u.auraText.isEmpty()) u.set(f.zauber, QLatin1Char('*') + u.auraText + QLatin1Char('*'));
+}
+
+// A row stored from a newer report keeps all its values.
+void finishRow(UnitRead& u) {
+  Table& t = u.table;
+  const QVariant stored = t.value(u.f.infoDatum);
+  if (!stored.isNull() && stored.toLongLong() > u.state.game.roundCode) {
+    t.cancel();
+    return;
+  }
+  u.set(u.f.infoDatum, u.state.game.roundCode);
+  t.post();
+}
+
+}  // namespace
+
+void readLetters(UnitRead& u) {
+  if (!u.line().contains(L("EINHEITSBOTSCHAFTEN"))) return;
+  u.advance();
+  QStringList& page = u.state.pages.botschaften;
+  page << QStringLiteral("Botschaften an Einheit ") + u.text(u.f.name) + QStringLiteral(" in (") +
+              u.state.regionPosition + QStringLiteral(") :");
+  while (!u.atEnd()) {
+    const QString& line = u.line();
+    // A quoted line is letter text, whatever words it holds.
+    if (!line.startsWith(QLatin1Char('"')) &&
+        (line.startsWith(L("EINHEIT")) ||
+         containsAny(line, {L("BURG"), L("REGION"), L("SCHIFF"), L("MESSAGETYPE ")})))
+      break;
+    page << QStringLiteral("    ") + line;
+    u.advance();
+  }
+}
+
+void getEinheitenInfo(ImportState& state) {
+  UnitRead u(state, state.tables.einheiten);
+  const UnitFields& f = u.f;
+  startRow(u);
+  readUnitHeader(u);
+
+  u.own = u.integer(f.parteiNr) == state.game.ownPartyNumber;
+  addOwnCounters(u);
+  reportImmigration(u);
+  if (u.own) u.set(f.defaultBefehl, QStringLiteral("*"));
+
+  readOrders(u);
+  readSkills(u);
+  resetItems(u);
+  readSpells(u);
+  if (!u.capacityText.isEmpty()) u.set(f.unbekannteGegenstaende, QLatin1Char('*') + u.capacityText + QLatin1Char('*'));
+  readItems(u);
+  if (u.own) addTemplateHeader(u);
+  readLetters(u);
+  addRegionSilver(u);
+  finishRow(u);
+
+  // The driver's own step lands on the line that ended the block.
+  state.currentLine -= 1;
+}

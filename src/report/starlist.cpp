@@ -1,0 +1,34 @@
+#include "report/starlist.h"
+
+#include "db/schema.h"
+#include "db/table.h"
+
+namespace {
+
+// Fields first..last, counted from 1 as the table's positions; a table with
+// fewer fields gives what it has.
+QStringList fieldsAt(const Table& table, int first, int last) {
+  const QStringList& all = table.fieldNames();
+  const int from = first - 1;
+  const int to = qMin(last, int(all.size()));
+  return from < to ? all.mid(from, to - from) : QStringList();
+}
+
+}  // namespace
+
+QString starList(const QStringList& names) {
+  QString out(QLatin1Char('*'));
+  for (const QString& name : names) {
+    out += name;
+    out += QLatin1Char('*');
+  }
+  return out;
+}
+
+QString itemFieldNames(const Table& einheiten) {
+  return starList(fieldsAt(einheiten, schema::kItemBlockFirst, schema::kItemBlockLast));
+}
+
+QString skillFieldNames(const Table& einheiten) {
+  return starList(fieldsAt(einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast));
+}

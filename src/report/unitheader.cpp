@@ -1,0 +1,96 @@
+#include "report/unitread.h"
+
+namespace {
+
+using L = QLatin1StringView;
+
+// Text from the second character up to two characters before the first ";"
+// (the hit points text without its quotes).
+QString hitpointsText(const QString& line) {
+  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+  if (semicolon < 2) return QString();
+  return line.mid(1, semicolon - 2);
+}
+
+// Building or ship number as the game writes it: base 36 in Molvanth, the
+// report's decimal text in Quarnel.
+QString placeNumber(UnitRead& u, const QString& line) {
+  if (u.state.game.isMolvanth()) return u.state.game.idText(u.state.number(line));
+  return ImportState::numberText(line);
+}
+
+// The first rule that matches decides; later rules are not tried.
+void applyHeaderLine(UnitRead& u, const QString& line) {
+  const UnitFields& f = u.f;
+  if (line.contains(L("\";Typ"))) {
+    u.set(f.rasse, ImportState::textValue(line));
+  } else if (line.contains(L("\";Beschr"))) {
+    u.set(f.beschreibung, ImportState::textValue(line));
+  } else if (line.contains(L(";Partei")) && !line.contains(L(";Parteitarnung"))) {
+    const qint32 party = u.state.number(line);
+    u.set(f.parteiNr, party);
+    const bool own = party == u.state.game.ownPartyNumber;
+    u.set(f.status, own ? QStringLiteral("kämpft vorne") : QStringLiteral("unbekannt"));
+    u.set(f.hitpoints, own ? QStringLiteral("normal") : QStringLiteral("unbekannt"));
+  } else if (line.contains(L(";Anzahl"))) {
+    u.set(f.personen, u.state.number(line));
+  } else if (line.contains(L(";hp"))) {
+    u.set(f.hitpoints, hitpointsText(line));
+  } else if (line.contains(L(";Silber"))) {
+    u.set(f.silber, u.state.number(line));
+  } else if (line.contains(L(";Burg"))) {
+    u.set(f.stationiert, QStringLiteral("B ") + placeNumber(u, line));
+  } else if (line.contains(L(";Schiff"))) {
+    u.set(f.stationiert, QStringLiteral("S ") + placeNumber(u, line));
+  } else if (line.contains(L(";Kampfstatus"))) {
+    const bool newScale = u.state.game.isMolvanth() && u.state.version >= 57;
+    u.set(f.status, combatStatusText(u.state.number(line), newScale, u.text(f.status)));
+  } else if (line.contains(L(";bewacht"))) {
+    u.append(f.flags, QStringLiteral("B"));
+  } else if (line.contains(L(";Parteitarnung"))) {
+    u.append(f.flags, QStringLiteral("T"));
+  } else if (line.contains(L(";Ladung"))) {
+    u.capacityText = ImportState::numberText(line);
+  } else if (line.contains(L(";Kapazitaet"))) {
+    u.capacityText = QStringLiteral("Kapazitaet: ") + u.capacityText + QLatin1Char('/') + ImportState::numberText(line);
+  } else if (line.contains(L(";Auramax"))) {
+    u.auraText = QStringLiteral("Aura: ") + u.auraText + QLatin1Char('/') + ImportState::numberText(line);
+  } else if (line.contains(L(";Aura"))) {
+    u.auraText = ImportState::numberText(line);
+  }
+}
+
+}  // namespace
+
+QString combatStatusText(qint64 value, bool newScale, const QString& current) {
+  if (newScale) {
+    switch (value) {
+      case 0: return QStringLiteral("kämpft aggressiv");
+      case 1: return QStringLiteral("kämpft vorne");
+      case 2: return QStringLiteral("kämpft hinten");
+      case 3: return QStringLiteral("kämpft defensiv");
+      case 4: return QStringLiteral("kämpft nicht");
+      case 5: return QStringLiteral("flieht");
+      default: return current;
+    }
+  }
+  switch (value) {
+    case 1: return QStringLiteral("kämpft hinten");
+    case 2: return QStringLiteral("kämpft nicht");
+    case 3: return QStringLiteral("flieht");
+    default: return current;
+  }
+}
+
+void readUnitHeader(UnitRead& u) {
+  // Entered on the name line; the line after it is always a header line.
+  if (u.atEnd()) return;
+  u.advance();
+  while (!u.atEnd()) {
+    applyHeaderLine(u, u.line());
+    u.advance();
+    if (containsAny(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"), L("MESSAGETYPE "),
+                               L("REGION")}))
+      break;
+  }
+}

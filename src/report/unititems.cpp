@@ -1,0 +1,65 @@
+#include "report/unitread.h"
+
+namespace {
+
+using L = QLatin1StringView;
+
+// The item field named by the key, or -1 when the table has none.
+int itemField(UnitRead& u, const QString& key) {
+  if (!u.state.itemFieldNames.contains(QLatin1Char('*') + key + QLatin1Char('*'))) return -1;
+  const int i = u.table.fieldIndex(key);
+  return (i >= u.f.itemBegin && i < u.f.itemEnd) ? i : -1;
+}
+
+bool isCoinSilver(const QString& line) {
+  return line.contains(L(";Silber")) && !line.contains(L(";Silberbeutel")) && !line.contains(L(";Silbertruhe")) &&
+         !line.contains(L(";Silberkassette"));
+}
+
+// Stores one item line; returns the name it is listed under in the tree.
+QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
+  const UnitFields& f = u.f;
+  const QString key = line.mid(line.indexOf(QLatin1Char(';')) + 1);
+  if (line.contains(L("Mantel der Unv"))) {
+    u.set(f.maentel, amount);
+    return QStringLiteral("Mantel der Unverletzbarkeit");
+  }
+  if (isCoinSilver(line)) {
+    u.set(f.silber, amount);
+    if (u.own && u.text(f.rasse) != QStringLiteral("Untote")) u.state.ownSilver += amount;
+    return QStringLiteral("Silber");
+  }
+  const int field = itemField(u, key);
+  if (field >= 0) {
+    u.set(field, amount);
+    return key;
+  }
+  QStringList& events = u.state.pages.ereignisse;
+  if (u.text(f.unbekannteGegenstaende).isEmpty()) {
+    u.set(f.unbekannteGegenstaende, QStringLiteral("*"));
+    events << QString();
+  }
+  u.append(f.unbekannteGegenstaende, key + QLatin1Char(' ') + QString::number(amount) + QLatin1Char('*'));
+  events << QStringLiteral("Achtung!")
+         << QStringLiteral("Gegenstand ") + key + QStringLiteral(" wurde nicht in Einheiten Tabelle gefunden!");
+  return key;
+}
+
+}  // namespace
+
+void readItems(UnitRead& u) {
+  if (!u.line().contains(L("GEGENSTAENDE"))) return;
+  u.advance();
+  int partyNode = -1;
+  while (!u.atEnd()) {
+    const QString& line = u.line();
+    if (containsAny(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")})) break;
+    const qint32 amount = u.state.number(line);
+    const QString treeName = storeItem(u, line, amount);
+    if (partyNode < 0) partyNode = u.state.tree.findOrAddTopLevel(u.partyLabel());
+    u.state.tree.addToChild(partyNode, treeName, amount);
+    u.advance();
+  }
+  // The unit's persons count once, and only for a unit that carries something.
+  if (partyNode >= 0) u.state.tree.addToChild(partyNode, QStringLiteral("Personen"), u.integer(u.f.personen));
+}

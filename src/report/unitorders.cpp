@@ -1,0 +1,59 @@
+#include "report/unitread.h"
+
+namespace {
+
+using L = QLatin1StringView;
+
+// A quoted line is an order text; words like EINHEIT or REGION inside an
+// order ("BENENNE EINHEIT ...") must not end the section.
+bool isQuoted(const QString& line) { return line.startsWith(QLatin1Char('"')); }
+
+// The order without the quotes around it.
+QString orderText(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
+
+}  // namespace
+
+void readOrders(UnitRead& u) {
+  if (!u.line().contains(L("COMMANDS"))) return;
+  const UnitFields& f = u.f;
+  QString orders = u.text(f.defaultBefehl);
+  bool confirmed = false;
+  u.advance();
+  while (!u.atEnd()) {
+    const QString& line = u.line();
+    if (!isQuoted(line) && containsAny(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
+                                              L("MESSAGETYPE "), L("TALENTE")}))
+      break;
+    if (line.contains(L(";bestaetigt")) || line.contains(L("; bestaetigt"))) confirmed = true;
+    const QString order = orderText(line);
+    orders += order;
+    orders += QLatin1Char('*');
+    // Only the own faction's orders belong into the template.
+    if (u.own) {
+      u.state.orders.add(QStringLiteral("    ") + order);
+      ++u.orderCount;
+    }
+    u.advance();
+  }
+  u.set(f.defaultBefehl, orders);
+  if (confirmed && !u.text(f.flags).contains(QLatin1Char('V'))) u.append(f.flags, QStringLiteral("V"));
+}
+
+void addTemplateHeader(UnitRead& u) {
+  const UnitFields& f = u.f;
+  const QString stationed = u.text(f.stationiert);
+  QString place;
+  if (stationed.contains(QLatin1Char('S')) || stationed.contains(QLatin1Char('B'))) {
+    const bool onShip = stationed.contains(QLatin1Char('S'));
+    const QString id = stationed.mid(2);
+    const QString entry = QLatin1Char('*') + id + QLatin1Char(';') + u.numberText + QLatin1Char('*');
+    const QString& commanders = onShip ? u.state.shipCaptains : u.state.buildingCommanders;
+    const bool commands = commanders.contains(entry);
+    const char mark = onShip ? (commands ? 'S' : 's') : (commands ? 'G' : 'g');
+    place = QLatin1Char(',') + QString(QLatin1Char(mark)) + id;
+  }
+  const QString header = QStringLiteral(" EINHEIT ") + u.numberText + QStringLiteral(";\t") + u.text(f.name) +
+                         QStringLiteral(" [") + QString::number(u.integer(f.personen)) + QLatin1Char(',') +
+                         QString::number(u.integer(f.silber)) + QLatin1Char('$') + place + QLatin1Char(']');
+  u.state.orders.insert(u.state.orders.lineCount() - u.orderCount, header);
+}

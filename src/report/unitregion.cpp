@@ -1,0 +1,61 @@
+#include "report/unitread.h"
+
+#include <QStringList>
+
+#include "db/table.h"
+
+namespace {
+
+// Regionname of the region read last; empty before the first region.
+QString regionName(ImportState& state) { return state.tables.regionen.text(QStringLiteral("Regionname")); }
+
+bool isUndead(UnitRead& u) { return u.text(u.f.rasse) == QStringLiteral("Untote"); }
+
+}  // namespace
+
+void addOwnCounters(UnitRead& u) {
+  if (!u.own || isUndead(u)) return;
+  u.state.ownUnits += 1;
+  u.state.ownPersons += u.integer(u.f.personen);
+  u.state.ownSilver += u.integer(u.f.silber);
+}
+
+void reportImmigration(UnitRead& u) {
+  if (u.own) return;
+  const QString name = regionName(u.state);
+  if (name == QStringLiteral("Ozean")) return;
+  const UnitFields& f = u.f;
+  const QString here = name + QLatin1Char(' ') + u.state.regionPosition;
+  const QString cameFrom = u.text(f.kommtAus);
+  QStringList& page = u.state.pages.einreise;
+  if (cameFrom == QStringLiteral("unbekannt"))
+    page << QStringLiteral("Eine neue Einheit wurde rekrutiert oder ist aus einer fremden Region eingereist:");
+  else if (cameFrom != here)
+    page << QStringLiteral("Eine Einheit ist aus ") + cameFrom + QStringLiteral(" eingereist:");
+  else
+    return;
+  const QString party = u.partyKnown() ? u.partyName() : u.state.game.idText(qint32(u.integer(f.parteiNr)));
+  page << QStringLiteral("   ") + u.text(f.name) + QStringLiteral(", ") + party + QStringLiteral(", ") +
+              QString::number(u.integer(f.personen));
+  u.set(f.kommtAus, here);
+  u.set(f.einreisedatum, u.state.game.roundCode);
+}
+
+void addRegionSilver(UnitRead& u) {
+  const qint64 silver = u.integer(u.f.silber);
+  if (!u.own || silver <= 0) return;
+  // x/y or x/y/z; a unit outside any region has no statistics row.
+  const QStringList parts = u.state.regionPosition.split(QLatin1Char('/'));
+  if (parts.size() < 2 || parts.size() > 3) return;
+  const auto x = textutil::strictInt(parts.at(0));
+  const auto y = textutil::strictInt(parts.at(1));
+  const auto z = parts.size() == 3 ? textutil::strictInt(parts.at(2)) : std::optional<qint32>(0);
+  if (!x || !y || !z) return;
+  Table& statistik = u.state.tables.statistik;
+  if (!statistik.isOpen()) statistik.open();
+  statistik.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene;Datum"));
+  if (!statistik.findKey({u.state.game.slot, *x, *y, *z, u.state.game.roundCode})) return;
+  statistik.edit();
+  statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + silver);
+  statistik.post();
+}
