@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "app/gamesession.h"
+#include "app/textutil.h"
+#include "orders/ordertemplate.h"
+#include "orders/templatefile.h"
+
+namespace {
+
+using templatefile::fileName;
+using templatefile::findNext;
+
+TEST(TemplateFileName, FromSlotAndDate) {
+  EXPECT_EQ(fileName(1, QStringLiteral("Juni im Jahre 38")), QStringLiteral("Zug-Spiel1-38-Juni.txt"));
+  EXPECT_EQ(fileName(2, QStringLiteral("Feldsegen, Woche 1 im Jahre 10")), QStringLiteral("Zug-Spiel2-10-Feldsegen,.txt"));
+  EXPECT_EQ(fileName(2, QStringLiteral("Nebeltage, Woche 1 im Jahre 5")), QStringLiteral("Zug-Spiel2-5-Nebeltage,.txt"));
+  EXPECT_EQ(fileName(6, QStringLiteral("Mond der milden Winde, Woche3 im Jahre 10")),
+            QStringLiteral("Zug-Spiel6-10-Mond.txt"));
+}
+
+TEST(TemplateFileName, DatesWithoutYearWordOrBlank) {
+  // No "Jahre": the year part runs from the 6th character on.
+  EXPECT_EQ(fileName(1, QStringLiteral("Juni 38")), QStringLiteral("Zug-Spiel1-38-Juni.txt"));
+  // No blank: the first word is empty.
+  EXPECT_EQ(fileName(1, QStringLiteral("Sommerzeit")), QStringLiteral("Zug-Spiel1-rzeit-.txt"));
+  EXPECT_EQ(fileName(3, QString()), QStringLiteral("Zug-Spiel3--.txt"));
+}
+
+TEST(TemplateSearch, StepsThroughOccurrencesWithoutWrapping) {
+  const QString text = QStringLiteral("abc abc");
+  qsizetype at = findNext(text, QStringLiteral("abc"), 0, 0);
+  EXPECT_EQ(at, 0);
+  at = findNext(text, QStringLiteral("abc"), at, 3);
+  EXPECT_EQ(at, 4);
+  EXPECT_EQ(findNext(text, QStringLiteral("abc"), at, 3), -1);
+  // A cursor without a selection starts from the beginning again.
+  EXPECT_EQ(findNext(text, QStringLiteral("abc"), 5, 0), 0);
+  // A selection of something else: the search goes on after it.
+  EXPECT_EQ(findNext(text, QStringLiteral("abc"), 1, 1), 4);
+}
+
+TEST(TemplateSearch, CaseAndEmptyText) {
+  EXPECT_EQ(findNext(QStringLiteral("abc abc"), QStringLiteral("ABC"), 0, 0), -1);
+  EXPECT_EQ(findNext(QStringLiteral("abc"), QString(), 0, 0), -1);
+  EXPECT_EQ(findNext(QStringLiteral("abc"), QStringLiteral("c"), 1, 5), -1);  // selection past the end
+  EXPECT_EQ(findNext(QStringLiteral("x\nEINHEIT a\nEINHEIT b"), QStringLiteral("EINHEIT"), 2, 7), 12);
+}
+
+struct TemplateSave : ::testing::Test {
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    game.slot = 1;
+    game.programPath = textutil::normalizeDirectory(dir.path());
+    orders.setLines({QStringLiteral(" PARTEI L1 \"geheim\""), QString(), QStringLiteral(" NAECHSTER")});
+  }
+  QString turnFile() const { return dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni.txt")); }
+
+  QTemporaryDir dir;
+  GameSession game;
+  OrderTemplate orders;
+  const QString datum = QStringLiteral("Juni im Jahre 38");
+};
+
+TEST_F(TemplateSave, SaveWritesTheTurnFileAndReplacesIt) {
+  orders.setUnsaved(true);
+  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
+  EXPECT_FALSE(orders.unsaved());
+  EXPECT_EQ(templatefile::load(turnFile()), std::optional<QStringList>(orders.lines()));
+
+  orders.add(QStringLiteral("; neu"));
+  orders.setUnsaved(true);
+  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
+  EXPECT_EQ(templatefile::load(turnFile())->last(), QStringLiteral("; neu"));
+}
+
+TEST_F(TemplateSave, TimerWritesOnlyUnsavedChanges) {
+  orders.setUnsaved(false);
+  auto outcome = templatefile::autosave(orders, game, datum);
+  EXPECT_FALSE(outcome.wrote);
+  EXPECT_FALSE(QFileInfo::exists(turnFile()));
+
+  orders.setUnsaved(true);
+  outcome = templatefile::autosave(orders, game, datum);
+  EXPECT_TRUE(outcome.wrote);
+  EXPECT_EQ(outcome.error, QString());
+  EXPECT_TRUE(QFileInfo::exists(turnFile()));
+  EXPECT_FALSE(orders.unsaved());
+}
+
+TEST_F(TemplateSave, SaveAsWritesOnlyTheChosenFile) {
+  orders.setUnsaved(true);
+  EXPECT_EQ(templatefile::saveAs(orders, QString()), QString());  // cancelled
+  EXPECT_TRUE(orders.unsaved());
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+  const QString chosen = dir.filePath(QStringLiteral("meine-befehle.txt"));
+  ASSERT_EQ(templatefile::saveAs(orders, chosen), QString());
+  EXPECT_FALSE(orders.unsaved());
+  EXPECT_EQ(templatefile::load(chosen), std::optional<QStringList>(orders.lines()));
+  EXPECT_FALSE(QFileInfo::exists(turnFile()));
+}
+
+TEST_F(TemplateSave, FailedWriteNamesThePathAndKeepsTheFlag) {
+  game.programPath = textutil::normalizeDirectory(dir.filePath(QStringLiteral("fehlt")));
+  const QString path = templatefile::filePath(game, datum);
+
+  orders.setUnsaved(true);
+  QString error = templatefile::save(orders, game, datum);
+  EXPECT_TRUE(error.contains(path)) << error.toStdString();
+  EXPECT_TRUE(orders.unsaved());
+
+  // A save that fails after the text was marked saved marks it unsaved again.
+  orders.setUnsaved(false);
+  EXPECT_FALSE(templatefile::save(orders, game, datum).isEmpty());
+  EXPECT_TRUE(orders.unsaved());
+
+  // The timer keeps trying while the flag is set.
+  const auto outcome = templatefile::autosave(orders, game, datum);
+  EXPECT_TRUE(outcome.wrote);
+  EXPECT_TRUE(outcome.error.contains(path));
+  EXPECT_TRUE(orders.unsaved());
+
+  // Save as to a missing folder: reported, flag as it was.
+  orders.setUnsaved(false);
+  const QString chosen = dir.filePath(QStringLiteral("fehlt/x.txt"));
+  error = templatefile::saveAs(orders, chosen);
+  EXPECT_TRUE(error.contains(chosen));
+  EXPECT_FALSE(orders.unsaved());
+}
+
+}  // namespace
