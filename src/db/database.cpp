@@ -2,6 +2,7 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -61,6 +62,12 @@ void Database::close() {
 bool Database::isOpen() const { return !connectionName_.isEmpty() && sql().isOpen(); }
 
 QSqlDatabase Database::sql() const { return QSqlDatabase::database(connectionName_, false); }
+
+sqlite3* Database::handle() const {
+  const QVariant v = sql().driver()->handle();
+  if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) throw DbError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+  return *static_cast<sqlite3* const*>(v.constData());
+}
 
 void Database::createMissingTables() {
   for (const schema::TableDef* def : schema::allTables())

@@ -19,6 +19,8 @@ class Database {
   void close();
   bool isOpen() const;
   QSqlDatabase sql() const;
+  // The connection's SQLite handle, for the table layer's prepared statements.
+  struct sqlite3* handle() const;
   QString path() const { return path_; }
 
   // Creates every missing table and index; existing ones are left alone.

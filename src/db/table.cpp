@@ -1,7 +1,9 @@
 #include "db/table.h"
 
 #include <QSqlError>
-#include <QSqlRecord>
+#include <QSqlQuery>
+
+#include "db/sqlitestatement.h"
 
 #include "db/database.h"
 #include "db/dberror.h"
@@ -35,6 +37,7 @@ Table::~Table() = default;
 void Table::open() { open_ = true; }
 void Table::openExclusive() { open_ = true; exclusive_ = true; }
 void Table::close() {
+  if (cursor_) cursor_->reset();
   open_ = false;
   exclusive_ = false;
   cursor_ = nullptr;
@@ -112,10 +115,10 @@ QString Table::filterSql() const {
   return s;
 }
 
-void Table::bindFilter(QSqlQuery& q) const {
+void Table::bindFilter(SqliteStatement& q, int& position) const {
   if (!filtered_) return;
-  q.addBindValue(filterSlot_);
-  if (filterLevel_) q.addBindValue(filterLevelValue_);
+  q.bind(position++, filterSlot_);
+  if (filterLevel_) q.bind(position++, filterLevelValue_);
 }
 
 QString Table::orderSql() const {
@@ -126,13 +129,12 @@ QString Table::orderSql() const {
 }
 
 template <typename MakeSql>
-QSqlQuery& Table::prepared(quint64 key, MakeSql makeSql) {
+SqliteStatement& Table::prepared(quint64 key, MakeSql makeSql) {
   auto it = statements_.find(key);
   if (it == statements_.end()) {
-    auto q = std::make_shared<QSqlQuery>(db_.sql());
-    q->setForwardOnly(true);
-    if (!q->prepare(makeSql())) fail(*q, QStringLiteral("Vorbereiten"), name_);
-    it = statements_.insert(key, q);
+    it = statements_.insert(key, std::make_shared<SqliteStatement>(db_.handle(), makeSql()));
+  } else {
+    (*it)->reset();
   }
   return **it;
 }
@@ -148,13 +150,14 @@ quint64 Table::shapeKey(quint64 kind, int keySize) const {
 }
 
 bool Table::loadCurrent() {
-  if (cursor_ && cursor_->next()) {
-    rowid_ = cursor_->value(0).toLongLong();
-    for (int i = 0; i < fields_.size(); ++i) record_[i] = cursor_->value(i + 1);
+  if (cursor_ && cursor_->step()) {
+    rowid_ = cursor_->columnInt(0);
+    for (int i = 0; i < fields_.size(); ++i) record_[i] = cursor_->column(i + 1);
     hasRow_ = true;
     eof_ = false;
     return true;
   }
+  if (cursor_) cursor_->reset();  // release the read as soon as the walk ends
   eof_ = true;
   hasRow_ = false;
   rowid_ = -1;
@@ -167,7 +170,7 @@ bool Table::findKey(const QVariantList& key) {
     throw DbError(QStringLiteral("Ungültiger Schlüssel für Tabelle %1").arg(name_));
   state_ = State::Browse;
   // Rows at or after the key in index order; the first one decides.
-  QSqlQuery& q = prepared(shapeKey(kFind, int(key.size())), [&] {
+  SqliteStatement& q = prepared(shapeKey(kFind, int(key.size())), [&] {
     QStringList lhs;
     QStringList marks;
     for (int i = 0; i < key.size(); ++i) {
@@ -179,9 +182,9 @@ bool Table::findKey(const QVariantList& key) {
         .arg(columnsSql_, schema::quoted(name_), lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
              where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
   });
-  for (const QVariant& v : key) q.addBindValue(v);
-  bindFilter(q);
-  if (!q.exec()) fail(q, QStringLiteral("Suchen"), name_);
+  int position = 1;
+  for (const QVariant& v : key) q.bind(position++, v);
+  bindFilter(q, position);
   cursor_ = &q;
   if (!loadCurrent()) return false;
   for (int i = 0; i < key.size(); ++i) {
@@ -198,14 +201,14 @@ bool Table::findKey(const QVariantList& key) {
 
 bool Table::first() {
   state_ = State::Browse;
-  QSqlQuery& q = prepared(shapeKey(kFirst, 0), [&] {
+  SqliteStatement& q = prepared(shapeKey(kFirst, 0), [&] {
     const QString where = filterSql();
     return QStringLiteral("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
         .arg(columnsSql_, schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
              orderSql());
   });
-  bindFilter(q);
-  if (!q.exec()) fail(q, QStringLiteral("Lesen"), name_);
+  int position = 1;
+  bindFilter(q, position);
   cursor_ = &q;
   return loadCurrent();
 }
@@ -217,15 +220,15 @@ bool Table::next() {
 }
 
 int Table::recordCount() {
-  QSqlQuery& q = prepared(shapeKey(kCount, 0), [&] {
+  SqliteStatement& q = prepared(shapeKey(kCount, 0), [&] {
     const QString where = filterSql();
     return QStringLiteral("SELECT COUNT(*) FROM %1%2")
         .arg(schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
   });
-  bindFilter(q);
-  if (!q.exec() || !q.next()) fail(q, QStringLiteral("Zählen"), name_);
-  const int n = q.value(0).toInt();
-  q.finish();
+  int position = 1;
+  bindFilter(q, position);
+  const int n = q.step() ? int(q.columnInt(0)) : 0;
+  q.reset();
   return n;
 }
 
@@ -248,24 +251,34 @@ void Table::append() {
 void Table::post() {
   if (state_ == State::Browse) return;
   if (state_ == State::Insert) {
-    QSqlQuery& q = prepared(kInsert, [&] {
+    SqliteStatement& q = prepared(kInsert, [&] {
       QStringList marks;
       for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
       return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
           .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
     });
-    for (const QVariant& v : record_) q.addBindValue(v);
-    if (!q.exec()) fail(q, QStringLiteral("Anfügen"), name_);
-    rowid_ = q.lastInsertId().toLongLong();
+    int position = 1;
+    for (const QVariant& v : record_) q.bind(position++, v);
+    try {
+      q.execute();
+    } catch (const DbError& e) {
+      throw DbError(QStringLiteral("Datensatz in Tabelle %1 nicht angefügt: %2").arg(name_, e.message()));
+    }
+    rowid_ = q.lastInsertRowid();
   } else {
-    QSqlQuery& q = prepared(kUpdate, [&] {
+    SqliteStatement& q = prepared(kUpdate, [&] {
       QStringList sets;
       for (const QString& f : fields_) sets << schema::quoted(f) + QStringLiteral(" = ?");
       return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
     });
-    for (const QVariant& v : record_) q.addBindValue(v);
-    q.addBindValue(rowid_);
-    if (!q.exec()) fail(q, QStringLiteral("Speichern"), name_);
+    int position = 1;
+    for (const QVariant& v : record_) q.bind(position++, v);
+    q.bind(position, rowid_);
+    try {
+      q.execute();
+    } catch (const DbError& e) {
+      throw DbError(QStringLiteral("Datensatz in Tabelle %1 nicht gespeichert: %2").arg(name_, e.message()));
+    }
   }
   hasRow_ = true;
   state_ = State::Browse;
@@ -280,21 +293,20 @@ void Table::cancel() {
     return;
   }
   // Reload the stored values of the row that was being edited.
-  QSqlQuery& q = prepared(kReload, [&] {
+  SqliteStatement& q = prepared(kReload, [&] {
     return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, schema::quoted(name_));
   });
-  q.addBindValue(rowid_);
-  if (!q.exec()) fail(q, QStringLiteral("Abbrechen"), name_);
-  if (q.next())
-    for (int i = 0; i < fields_.size(); ++i) record_[i] = q.value(i);
-  q.finish();
+  q.bind(1, rowid_);
+  if (q.step())
+    for (int i = 0; i < fields_.size(); ++i) record_[i] = q.column(i);
+  q.reset();
 }
 
 void Table::remove() {
   if (!hasRow_ || rowid_ < 0) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Löschen").arg(name_));
-  QSqlQuery& q = prepared(kDelete, [&] { return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)); });
-  q.addBindValue(rowid_);
-  if (!q.exec()) fail(q, QStringLiteral("Löschen"), name_);
+  SqliteStatement& q = prepared(kDelete, [&] { return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)); });
+  q.bind(1, rowid_);
+  q.execute();
   state_ = State::Browse;
   loadCurrent();  // the walk's cursor already stands before the following row
 }

@@ -4,7 +4,6 @@
 // edit / append / post / cancel, delete), with the slot filters as bound
 // conditions. Statements are prepared once per table object and reused.
 #include <QHash>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -12,6 +11,7 @@
 #include <memory>
 
 class Database;
+class SqliteStatement;
 
 class Table {
  public:
@@ -81,10 +81,10 @@ class Table {
   int requireField(const QString& name) const;
   // Statements by a small numeric key; `makeSql` runs only on the first use.
   template <typename MakeSql>
-  QSqlQuery& prepared(quint64 key, MakeSql makeSql);
+  SqliteStatement& prepared(quint64 key, MakeSql makeSql);
   quint64 shapeKey(quint64 kind, int keySize) const;
   QString filterSql() const;
-  void bindFilter(QSqlQuery& q) const;
+  void bindFilter(SqliteStatement& q, int& position) const;
   bool loadCurrent();
   void requireState(State s, const char* op) const;
   QString orderSql() const;
@@ -104,10 +104,10 @@ class Table {
   bool filterLevel_ = false;
   int filterLevelValue_ = 0;
 
-  QHash<quint64, std::shared_ptr<QSqlQuery>> statements_;
+  QHash<quint64, std::shared_ptr<SqliteStatement>> statements_;
   QString columnsSql_;  // every field, quoted, in physical order
   quint64 indexVersion_ = 0;
-  QSqlQuery* cursor_ = nullptr;
+  SqliteStatement* cursor_ = nullptr;
   bool eof_ = true;
 
   State state_ = State::Browse;

@@ -1,0 +1,35 @@
+#pragma once
+// A prepared SQLite statement on the connection of a Database, used by the
+// table layer's row-at-a-time work, where Qt's per-execution column setup
+// would cost more than the query itself.
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class SqliteStatement {
+ public:
+  SqliteStatement(sqlite3* db, const QString& sql);  // throws DbError
+  ~SqliteStatement();
+  SqliteStatement(const SqliteStatement&) = delete;
+  SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+  // Resets the statement and clears its values for a new execution.
+  void reset();
+  void bind(int position, const QVariant& value);  // positions from 1
+  // Steps once: true while a row is there; throws DbError on failure.
+  bool step();
+  // Runs a statement that returns no rows.
+  void execute();
+  int columnCount() const;
+  QVariant column(int index) const;
+  qint64 columnInt(int index) const;
+  qint64 lastInsertRowid() const;
+  QString errorText() const;
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+  QString sql_;
+};
