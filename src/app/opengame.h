@@ -6,6 +6,7 @@
 #include "app/gamesession.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
+#include "stats/pointsstatistics.h"
 #include "views/possessionstree.h"
 
 class Database;
@@ -16,5 +17,6 @@ struct OpenGame {
   StatusFields status;
   OrderTemplate orders;
   PossessionsTree tree;
+  PointsGrid points;  // "Punkte Statistik"
   Database* db = nullptr;
 };

@@ -10,18 +10,16 @@
 #include "report/reportfile.h"
 #include "report/reportheader.h"
 #include "report/reportimporter.h"
-#include "db/schema.h"
+#include "app/configfile.h"
+#include "app/gameopening.h"
+#include "app/statusdata.h"
+#include "report/starlist.h"
+#include "stats/pointsstatistics.h"
+#include "stats/summaries.h"
 
 namespace {
 
 class NoProgress : public ImportProgress {};
-
-// "*name*name*...*" of the fields at positions first..last (counted from 1).
-QString fieldStarList(const Table& t, int first, int last) {
-  QString out = QStringLiteral("*");
-  for (int i = first; i <= last && i <= t.fieldCount(); ++i) out += t.fieldNames().at(i - 1) + QLatin1Char('*');
-  return out;
-}
 
 // Counts of what the report holds, for the headless tool's summary.
 void countBlocks(const QStringList& lines, ImportOutcome& out) {
@@ -73,6 +71,41 @@ void walkBlocks(ImportState& s) {
   }
 }
 
+// What follows a read report: the slot settings, the summaries, the status
+// files and the points table. The database is committed by now; failures
+// here are reported, the report stays read.
+QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallbacks& callbacks) {
+  QStringList errors;
+  auto tell = [&](const QString& message) {
+    if (callbacks.inform) callbacks.inform(message);
+  };
+  GameSession& session = staged.session;
+  try {
+    gameopening::saveAktuelleOptionen(session);
+  } catch (const ConfigError& e) {
+    errors << e.message();
+  }
+  if ((session.isMolvanth() && version < 43) || !session.isMolvanth()) {
+    const auto income = summaries::summiereEinkommen(session, staged.pages, staged.status);
+    if (!income.ok) tell(summaries::einkommenFehlerBeimEinlesen(income.currentLine));
+  }
+  if (session.isMolvanth()) {
+    const auto orcs = summaries::summiereOrkvermehrung(staged.pages, staged.status);
+    if (!orcs.ok) tell(summaries::orkFehlerBeimEinlesen());
+  }
+  const QString filesError = statusdata::saveStatusFiles(session, staged.pages, staged.status, staged.orders);
+  if (!filesError.isEmpty()) errors << filesError;
+  if (callbacks.progress) callbacks.progress->setPart(QStringLiteral("Gesamtproduktionsdaten werden berechnet"));
+  try {
+    zeigePunkteStatistik(*staged.db, session.slot, session.ownPartyNumber, staged.points);
+  } catch (const DbError& e) {
+    errors << e.message();
+  }
+  const auto production = summaries::summiereProduktion(staged.pages, staged.status);
+  if (!production.ok) tell(summaries::produktionFehler(production.currentLine));
+  return errors;
+}
+
 }  // namespace
 
 ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks) {
@@ -91,6 +124,7 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
   staged.status = game.status;
   staged.db = game.db;
   staged.orders.setUnsaved(game.orders.unsaved());
+  staged.points = game.points;
 
   ImportTables tables(*game.db);
   ImportState s(staged.session, tables, staged.pages, staged.status, staged.orders, staged.tree, progress);
@@ -137,8 +171,8 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
     game.db->begin();
     writeOwnFactionRow(s);
     readSections(s);
-    s.itemFieldNames = fieldStarList(tables.einheiten, schema::kItemBlockFirst, schema::kItemBlockLast);
-    s.skillFieldNames = fieldStarList(tables.einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast);
+    s.itemFieldNames = itemFieldNames(tables.einheiten);
+    s.skillFieldNames = skillFieldNames(tables.einheiten);
     walkBlocks(s);
 
     staged.orders.add(QString());
@@ -151,6 +185,10 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
     staged.status.einheiten = QString::number(s.ownUnits);
     staged.status.personen = QString::number(s.ownPersons);
     staged.status.silber = QString::number(s.ownSilver);
+
+    // The faction's statistics row belongs to the same transaction.
+    const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
+    if (!statisticsError.isEmpty()) throw DbError(statisticsError);
 
     game.db->commit();
   } catch (const ImportError& e) {
@@ -169,19 +207,20 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
 
   countBlocks(s.lines, out);
   s.lines.clear();
+  QStringList fileErrors = writeAfterImport(staged, s.version, callbacks);
 
-  QString fileErrors;
   const QString treePath =
       staged.session.statusPath(QStringLiteral("%1-besitz.%2").arg(staged.session.slot).arg(staged.session.roundCode));
   const QString treeError = textutil::writeLinesAtomic(treePath, staged.tree.toLines());
-  if (!treeError.isEmpty()) fileErrors += treeError;
+  if (!treeError.isEmpty()) fileErrors << treeError;
 
   game.session = staged.session;
   game.pages = std::move(staged.pages);
   game.status = std::move(staged.status);
   game.orders = std::move(staged.orders);
   game.tree = std::move(staged.tree);
+  game.points = std::move(staged.points);
   out.status = ImportOutcome::Status::Read;
-  out.message = fileErrors;
+  out.message = fileErrors.join(QLatin1Char('\n'));
   return out;
 }

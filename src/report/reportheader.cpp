@@ -114,7 +114,11 @@ HeaderResult readHeader(ImportState& state) {
     ++state.currentLine;
     if (state.atEnd()) break;
     const QString& nextLine = state.line();
-    if (!nextLine.contains(QLatin1Char(';')) && !nextLine.contains(QLatin1String("PARTEI "))) break;
+    // Newer reports put a COORDTRANS block before the faction's own PARTEI
+    // line; the header goes on over it so the own faction is still found.
+    if (!nextLine.contains(QLatin1Char(';')) && !nextLine.contains(QLatin1String("PARTEI ")) &&
+        !nextLine.startsWith(QLatin1String("COORDTRANS ")))
+      break;
   }
   return HeaderResult::Read;
 }

@@ -15,7 +15,8 @@ QString versionQuestion();
 enum class HeaderResult { Read, WrongGameType };
 
 // Walks the header from the current line; stops on the first line with
-// neither ";" nor "PARTEI " (the current line stays there).
+// neither ";" nor "PARTEI " that is not a COORDTRANS header (the current
+// line stays there).
 HeaderResult readHeader(ImportState& state);
 QString wrongGameTypeMessage();
 
