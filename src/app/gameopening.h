@@ -1,0 +1,59 @@
+#pragma once
+// Opening a game slot without the windows: the table upgrades, taking the
+// slot's settings from zendral.cfg into the session, and writing them back.
+#include <QString>
+#include <functional>
+
+#include "app/configfile.h"
+#include "app/gamesession.h"
+
+class Database;
+
+namespace gameopening {
+
+// The version the about box shows once a game is open.
+inline QString versionText() { return QStringLiteral("3.7.16"); }
+
+// zendral.cfg as read from the start directory. A file that cannot be read
+// or is too short still gives the lines it has; `error` then carries the
+// German message for the player (empty when the file is sound).
+struct StartConfig {
+  ConfigFile config;
+  QString error;
+};
+StartConfig readStartConfig(const QString& directory);
+
+// Adds the fields older tables lack (statistics silver per region, region
+// stones and saplings). Each addition is announced through `inform` before
+// it is made; tables that have the fields are left alone. Returns the
+// number of fields added. Throws DbError when a table cannot be changed.
+int upgradeTables(Database& db, const std::function<void(const QString&)>& inform);
+
+// 1 (Molvanth) only for the exact type text "Molvanth"; anything else,
+// also an empty text, is Quarnel.
+int gameTypeFor(const QString& typeText);
+// The main window caption of an open slot.
+inline QString captionFor(const QString& typeText) { return typeText + QStringLiteral(" Assistent"); }
+
+// Fixes slot, slot name, type text and game type for the run; the level
+// shown starts at 0.
+void beginSlot(GameSession& session, int slot, const QString& slotName, const QString& typeText);
+
+// Reads the slot's settings from the configuration lines into the session:
+// faction name and number, newest round code, program path, map origin,
+// small-map centre, identifier base, umlaut flag and checker path. Numbers
+// are read strictly; on a bad or missing line ConfigError names the file
+// and the line, and the session is left unchanged.
+void readSlotSettings(GameSession& session, const ConfigFile& config);
+
+// Decimal text of a map origin coordinate as the file keeps it.
+QString originText(double value);
+
+// Writes the slot's settings back to zendral.cfg in the program path: slot
+// name, type text, faction name and number, the newest round code (only
+// ever raised), the map origin (only while level 0 is shown), identifier
+// base and umlaut flag. Throws ConfigError when the file cannot be read or
+// written.
+void saveAktuelleOptionen(const GameSession& session);
+
+}  // namespace gameopening
