@@ -1,0 +1,26 @@
+#pragma once
+// The map side of the main window: the world map in its scroll box with
+// the three overlay images, and below it the small map with its overlay,
+// title and arrows.
+#include <QWidget>
+
+class QLabel;
+class QScrollArea;
+class UpDown;
+
+class MapAreaPanel : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MapAreaPanel(QWidget* parent = nullptr);
+
+  QScrollArea* ScrollBox1;
+  QLabel* Image82;  // world map
+  QLabel* Image3;   // ships overlay
+  QLabel* Image2;   // own units overlay
+  QLabel* Image4;   // region messages overlay
+  QLabel* Panel1;   // title above the small map
+  QLabel* Image1;   // small map
+  QLabel* Image5;   // roads and marks over the small map
+  UpDown* UpDown1;  // north / south
+  UpDown* UpDown2;  // west / east
+};

@@ -1,0 +1,22 @@
+#include "ui/prompts.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+Prompts Prompts::messageBoxes(QWidget* parent) {
+  // A guarded pointer: a prompt may outlive the window it was made for.
+  QPointer<QWidget> owner(parent);
+  const QString title = QStringLiteral("Zendral");
+  Prompts p;
+  p.confirm = [owner, title](const QString& text) {
+    return QMessageBox::question(owner.data(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+  p.warnYesNo = [owner, title](const QString& text) {
+    return QMessageBox::warning(owner.data(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+  p.inform = [owner, title](const QString& text) { QMessageBox::information(owner.data(), title, text); };
+  p.error = [owner, title](const QString& text) { QMessageBox::critical(owner.data(), title, text); };
+  return p;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The questions and messages the windows put to the player, as replaceable
+// functions so that tests can answer them.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+struct Prompts {
+  std::function<bool(const QString&)> confirm;    // confirmation, Yes / No
+  std::function<bool(const QString&)> warnYesNo;  // warning, Yes / No
+  std::function<void(const QString&)> inform;     // information, OK
+  std::function<void(const QString&)> error;      // error, OK
+
+  // Message boxes over `parent`.
+  static Prompts messageBoxes(QWidget* parent);
+};

@@ -1,0 +1,73 @@
+#pragma once
+// The page "Region Info": the fields of the shown region, its roads, trade
+// goods, description, possessions, guards and surroundings.
+#include <QList>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTabWidget;
+class QTreeWidget;
+
+class RegionPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit RegionPage(QWidget* parent = nullptr);
+
+  // Shows a region row in the controls bound to a table field; `valueOf`
+  // gives the text of a field by name.
+  void showBound(const std::function<QString(const QString&)>& valueOf);
+  // Empties the bound controls (no region row).
+  void clearBound();
+  // Quarnel has no laen, mallorn, stones or saplings, and one road value
+  // per region, which all road displays then show.
+  void adaptToQuarnel();
+
+  QLineEdit* DBEdit3;   // Regionname
+  QLineEdit* DBEdit6;   // Regiontyp
+  QLineEdit* DBEdit25;  // Breite
+  QLineEdit* DBEdit26;  // Länge
+  QLineEdit* DBEdit18;  // Pferde
+  QLineEdit* DBEdit7;   // Bauern
+  QLineEdit* DBEdit19;  // Rekrutieren
+  QLineEdit* DBEdit24;  // Arbeitslohn
+  QLineEdit* DBEdit9;   // VermögenBauern
+  QLineEdit* DBEdit20;  // Unterhaltung max
+  QLineEdit* DBEdit8;   // Holzstämme
+  QLineEdit* DBEdit27;  // Eisen
+  QLineEdit* DBEdit28;  // Lean
+  QLineEdit* DBEdit29;  // Mallorn
+  QLineEdit* DBEdit17;  // Luxusgüter
+  QLineEdit* DBEdit12;  // Juwel
+  QLineEdit* DBEdit10;  // Balsam
+  QLineEdit* DBEdit11;  // Gewuerz
+  QLineEdit* DBEdit13;  // Myrrhe
+  QLineEdit* DBEdit14;  // Seide
+  QLineEdit* DBEdit16;  // Weihrauch
+  QLineEdit* DBEdit15;  // Oel
+  // Roads in hex order around the "X": upper left, upper right, right,
+  // lower right, lower left, left.
+  QLabel* DBText1;
+  QLabel* DBText2;
+  QLabel* DBText4;
+  QLabel* DBText6;
+  QLabel* DBText5;
+  QLabel* DBText3;
+  QPlainTextEdit* DBMemo2;  // Beschreibung
+  QLineEdit* Edit14;  // "Steine"
+  QLineEdit* Edit15;  // "Schößl."
+  QLineEdit* Edit1;   // "eigenes Silber"
+  QLineEdit* Edit9;   // "eigene Leute"
+  QTreeWidget* TreeView1;  // "Besitztümer"
+  QTabWidget* PageControl3;
+  QPlainTextEdit* Memo7;  // "Regionsbewacher"
+  QPlainTextEdit* Memo8;  // "Regionsumgebung"
+
+  QList<QWidget*> boundControls() const { return bound_; }
+  QList<QLabel*> roadDisplays() const { return {DBText1, DBText2, DBText4, DBText6, DBText5, DBText3}; }
+
+ private:
+  QList<QWidget*> bound_;
+};

@@ -1,0 +1,98 @@
+#include "ui/templatepage.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "orders/ordertemplate.h"
+#include "ui/formhelpers.h"
+#include "ui/savedindicator.h"
+
+using formhelpers::named;
+
+TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheetTemplate"));
+  RichEdit4 = named(new QPlainTextEdit, "RichEdit4");
+  QFont courier(QStringLiteral("Courier"));
+  courier.setStyleHint(QFont::TypeWriter);
+  RichEdit4->setFont(courier);
+  RichEdit4->setLineWrapMode(QPlainTextEdit::NoWrap);
+  RichEdit4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Shape1 = new SavedIndicator;
+  StaticText1 = named(new QLabel(QStringLiteral("Autosave")), "StaticText1");
+  Edit24 = named(new QLineEdit, "Edit24");
+  Button3 = named(new QPushButton(QStringLiteral("Suchen")), "Button3");
+
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(Shape1);
+  bar->addWidget(StaticText1);
+  bar->addStretch(1);
+  bar->addWidget(Edit24);
+  bar->addWidget(Button3);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bar);
+  layout->addWidget(RichEdit4, 1);
+
+  connect(RichEdit4, &QPlainTextEdit::textChanged, this, &TemplatePage::RichEdit4Change);
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  Edit24->installEventFilter(this);
+}
+
+void TemplatePage::showModel() {
+  loading_ = true;
+  RichEdit4->setPlainText(model_ ? model_->text() : QString());
+  loading_ = false;
+  Shape1->setSaved(model_ && !model_->unsaved());
+}
+
+void TemplatePage::commitToModel() {
+  if (model_) model_->setText(RichEdit4->toPlainText());
+}
+
+void TemplatePage::clear() {
+  loading_ = true;
+  RichEdit4->clear();
+  loading_ = false;
+}
+
+void TemplatePage::markSaved() {
+  if (model_) model_->setUnsaved(false);
+  Shape1->setSaved(true);
+}
+
+void TemplatePage::RichEdit4Change() {
+  if (loading_) return;
+  if (model_) model_->setUnsaved(true);
+  Shape1->setSaved(false);
+  emit changed();
+}
+
+bool TemplatePage::Button3Click() {
+  const QString needle = Edit24->text();
+  if (needle.isEmpty()) return false;
+  const QTextCursor current = RichEdit4->textCursor();
+  const int start = current.hasSelection() ? current.selectionEnd() : 0;
+  const int found = RichEdit4->toPlainText().indexOf(needle, start, Qt::CaseSensitive);
+  if (found < 0) return false;
+  QTextCursor select(RichEdit4->document());
+  select.setPosition(found);
+  select.setPosition(found + int(needle.size()), QTextCursor::KeepAnchor);
+  RichEdit4->setFocus();
+  RichEdit4->setTextCursor(select);
+  return true;
+}
+
+bool TemplatePage::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the search field searches like the button.
+  if (watched == Edit24 && event->type() == QEvent::KeyRelease) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) Button3Click();
+  }
+  return QWidget::eventFilter(watched, event);
+}

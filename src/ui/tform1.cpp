@@ -1,0 +1,331 @@
+#include "ui/tform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "app/gameopening.h"
+#include "db/database.h"
+#include "db/dberror.h"
+#include "report/importerror.h"
+#include "report/importstate.h"
+#include "ui/armypage.h"
+#include "ui/gridpage.h"
+#include "ui/grouppage.h"
+#include "ui/mainmenu.h"
+#include "ui/maintoolbar.h"
+#include "ui/mapareapanel.h"
+#include "ui/regionpage.h"
+#include "ui/reportpagespanel.h"
+#include "ui/shipregisterpage.h"
+#include "ui/statuspage.h"
+#include "ui/templatepage.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform5.h"
+#include "ui/tform7.h"
+#include "ui/unitpage.h"
+
+namespace {
+
+// The wait cursor for a long operation, restored on every way out.
+class WaitCursor {
+ public:
+  void set() {
+    if (!on_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    on_ = true;
+  }
+  ~WaitCursor() {
+    if (on_) QApplication::restoreOverrideCursor();
+  }
+
+ private:
+  bool on_ = false;
+};
+
+}  // namespace
+
+TForm1::TForm1(OpenGame& game, QWidget* parent)
+    : QMainWindow(parent), menu(this), game_(game), prompts_(Prompts::messageBoxes(this)) {
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(QStringLiteral("Molvanth Assistent"));
+  setMenuBar(menu.MainMenu1);
+  ToolBar1 = new MainToolBar(this);
+  addToolBar(ToolBar1);
+
+  mapArea = new MapAreaPanel;
+  PageControl1 = new ReportPagesPanel;
+  PageControl2 = new QTabWidget;
+  PageControl2->setObjectName(QStringLiteral("PageControl2"));
+  regionPage = new RegionPage;
+  unitPage = new UnitPage;
+  templatePage = new TemplatePage;
+  groupPage = new GroupPage;
+  armyPage = new ArmyPage;
+  shipRegisterPage = new ShipRegisterPage;
+  statisticsPage = new GridPage("StringGrid1", 9, {});
+  pointsStatisticsPage = new GridPage("StringGrid2", 8, {56, 71, 89, 83, 74, 75, 81, 64});
+  PageControl2->addTab(regionPage, QStringLiteral("Region Info"));
+  PageControl2->addTab(unitPage, QStringLiteral("Einheiten"));
+  PageControl2->addTab(templatePage, QStringLiteral("Zugvorlage"));
+  PageControl2->addTab(groupPage, QStringLiteral("Gruppierungen"));
+  PageControl2->addTab(armyPage, QStringLiteral("Armee"));
+  PageControl2->addTab(shipRegisterPage, QStringLiteral("Schiffsregister"));
+  PageControl2->addTab(statisticsPage, QStringLiteral("Statistik"));
+  PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
+  templatePage->setModel(&game_.orders);
+
+  auto* pages = new QSplitter(Qt::Vertical);
+  pages->addWidget(PageControl1);
+  pages->addWidget(PageControl2);
+  pages->setStretchFactor(1, 2);
+  auto* central = new QSplitter(Qt::Horizontal);
+  central->addWidget(mapArea);
+  central->addWidget(pages);
+  central->setStretchFactor(0, 3);
+  central->setStretchFactor(1, 2);
+  setCentralWidget(central);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  const int widths[3] = {500, 50, 50};
+  for (int i = 0; i < 3; ++i) {
+    statusPanels[i] = new QLabel;
+    statusPanels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+    statusPanels[i]->setFixedWidth(widths[i]);
+    StatusBar1->addWidget(statusPanels[i]);
+  }
+  setStatusBar(StatusBar1);
+
+  connect(menu.Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
+  connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
+  connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+  connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
+}
+
+TForm1::~TForm1() = default;
+
+StatusPage* TForm1::statusPage() const { return PageControl1->status(); }
+
+void TForm1::setDialogs(const Dialogs& dialogs) {
+  dialogs_ = dialogs;
+  if (dialogs_.form3) {
+    connect(dialogs_.form3, &TForm3::startRequested, this,
+            [this](int slot, const QString& name, const QString& type) { spielinitialisierung(slot, name, type); });
+    // Without a started slot there is nothing to work on.
+    connect(dialogs_.form3, &TForm3::abandoned, this, &QWidget::close);
+  }
+  if (dialogs_.form2) {
+    connect(dialogs_.form2, &TForm2::saveRequested, this, &TForm1::saveOptions);
+    connect(dialogs_.form2, &TForm2::cancelled, this, &TForm1::closeOptions);
+  }
+}
+
+bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QString& typeText) {
+  if (opened_) return true;  // one slot per run
+  WaitCursor cursor;
+  try {
+    if (dialogs_.form3) dialogs_.form3->hide();
+    showMaximized();
+    setEnabled(true);
+    if (dialogs_.form7) dialogs_.form7->appendVersion(gameopening::versionText());
+
+    // Older tables get the fields this version writes.
+    gameopening::upgradeTables(*game_.db, prompts_.inform);
+
+    const ConfigFile working = startConfig_;
+    gameopening::beginSlot(game_.session, slot, slotName, typeText);
+    setWindowTitle(gameopening::captionFor(typeText));
+    if (!game_.session.isMolvanth()) adaptToQuarnel();
+    unitPage->collapseDetails();
+
+    // The region, faction and level tables show this slot only.
+    tables_ = std::make_unique<ImportTables>(*game_.db);
+    for (Table* t : {&tables_->parteien, &tables_->regionen, &tables_->ebenen}) {
+      t->setSlotFilter(slot);
+      t->setFiltered(true);
+    }
+    tables_->ebenen.open();
+
+    game_.session.currentLevel = 0;
+    cursor.set();
+    unitPage->clearTexts();
+    game_.orders.clear();
+    templatePage->clear();
+
+    gameopening::readSlotSettings(game_.session, working);
+
+    // The small map around the home region (displaySmallMap) and the points
+    // statistics (zeigePunkteStatistik) are drawn here.
+
+    tables_->schiffe.close();
+    tables_->burgen.close();
+    tables_->einheiten.close();
+    unitPage->clearTexts();
+
+    // The saved world map picture of the slot is loaded and scrolled here.
+
+    const QString round = QString::number(game_.session.roundCode);
+    groupPage->Edit19->setText(round);
+    shipRegisterPage->Edit26->setText(round);
+
+    // The status data of the last report (loadStatusData) are loaded here.
+    opened_ = true;
+    refreshFromModels();
+  } catch (const DbError& e) {
+    prompts_.error(e.message());
+  } catch (const ConfigError& e) {
+    prompts_.error(e.message());
+  } catch (const std::exception& e) {
+    prompts_.error(QStringLiteral("Das Spiel konnte nicht geöffnet werden: %1").arg(QString::fromUtf8(e.what())));
+  }
+  return opened_;
+}
+
+void TForm1::adaptToQuarnel() {
+  regionPage->adaptToQuarnel();
+  statusPage()->adaptToQuarnel();
+}
+
+void TForm1::refreshFromModels() {
+  PageControl1->showPages(game_.pages);
+  statusPage()->showFields(game_.status);
+  templatePage->showModel();
+  const QString round = QString::number(game_.session.roundCode);
+  groupPage->Edit19->setText(round);
+  shipRegisterPage->Edit26->setText(round);
+}
+
+void TForm1::Neu1Click() {
+  if (!opened_) {
+    prompts_.error(QStringLiteral("Es ist kein Spiel geöffnet; ein CR kann erst nach dem Start eines Spiels eingelesen werden."));
+    return;
+  }
+  const QString path = chooseReport_ ? chooseReport_()
+                                     : QFileDialog::getOpenFileName(this, QStringLiteral("CR einlesen"),
+                                                                    game_.session.programPath,
+                                                                    QStringLiteral("Textdateien (*.txt);;Alle (*)"));
+  if (path.isEmpty()) return;
+  if (!importer_) {
+    prompts_.error(QStringLiteral("Das Einlesen von Auswertungen ist in diesem Programm nicht verfügbar."));
+    return;
+  }
+
+  // The editor's own changes belong to the template the import replaces.
+  templatePage->commitToModel();
+
+  ImportProgress idle;
+  ImportProgress* progress = dialogs_.form5 ? static_cast<ImportProgress*>(dialogs_.form5) : &idle;
+  setEnabled(false);
+  if (dialogs_.form5) {
+    dialogs_.form5->reset();
+    dialogs_.form5->setBusy(true);
+    dialogs_.form5->show();
+    dialogs_.form5->raise();
+  }
+
+  QStringList informed;
+  ImportCallbacks callbacks;
+  callbacks.askYesNo = [this](const QString& question) { return prompts_.warnYesNo(question); };
+  callbacks.inform = [this, &informed](const QString& message) {
+    informed << message;
+    prompts_.inform(message);
+  };
+  callbacks.progress = progress;
+
+  ImportOutcome outcome;
+  QString failure;
+  {
+    WaitCursor cursor;
+    cursor.set();
+    try {
+      outcome = importer_(game_, path, callbacks);
+      if (outcome.status == ImportOutcome::Status::Failed) failure = outcome.message;
+    } catch (const ImportError& e) {
+      failure = e.message();
+    } catch (const DbError& e) {
+      failure = e.message();
+    } catch (const ConfigError& e) {
+      failure = e.message();
+    } catch (const std::exception& e) {
+      failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden: %2").arg(path, QString::fromUtf8(e.what()));
+    } catch (...) {
+      failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);
+    }
+  }
+
+  // Every way out gives the window back and hides the progress.
+  if (dialogs_.form5) {
+    dialogs_.form5->setBusy(false);
+    dialogs_.form5->hide();
+  }
+  setEnabled(true);
+  refreshFromModels();
+
+  // The economy summaries, status files, points statistics and the saved
+  // possessions tree follow a read report here.
+
+  if (failure.isEmpty() && outcome.status == ImportOutcome::Status::Failed)
+    failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);
+  if (!failure.isEmpty()) {
+    if (!informed.contains(failure)) prompts_.error(failure);
+  } else if (outcome.status == ImportOutcome::Status::Refused && !outcome.message.isEmpty() &&
+             !informed.contains(outcome.message)) {
+    prompts_.inform(outcome.message);
+  }
+}
+
+void TForm1::Optionen1Click() {
+  if (!opened_ || !dialogs_.form2) return;
+  try {
+    optionsWorking_ = options::open(game_.session);
+  } catch (const ConfigError& e) {
+    prompts_.error(e.message());
+    return;
+  }
+  dialogs_.form2->setValues(optionsWorking_->values);
+  setEnabled(false);
+  dialogs_.form2->show();
+  dialogs_.form2->raise();
+}
+
+void TForm1::saveOptions() {
+  if (!optionsWorking_ || !dialogs_.form2) return;
+  try {
+    options::save(game_.session, *optionsWorking_, dialogs_.form2->values());
+  } catch (const ConfigError& e) {
+    prompts_.error(e.message());  // the dialog stays open with its values
+    return;
+  }
+  closeOptions();
+}
+
+void TForm1::closeOptions() {
+  optionsWorking_.reset();
+  if (dialogs_.form2) dialogs_.form2->hide();
+  setEnabled(true);
+  raise();
+  activateWindow();
+}
+
+void TForm1::Info2Click() {
+  if (!dialogs_.form7) return;
+  dialogs_.form7->show();
+  dialogs_.form7->raise();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (game_.orders.unsaved() &&
+      !prompts_.confirm(QStringLiteral("Zugvorlage wurde noch nicht gespeichert. Programm beenden?"))) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit closed();
+}

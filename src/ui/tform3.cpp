@@ -1,0 +1,74 @@
+#include "ui/tform3.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/configfile.h"
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TForm3"));
+  setWindowTitle(QStringLiteral("Spielwahl"));
+  // Fixed dialog border with the system menu only, above the main window.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+  auto* layout = new QGridLayout(this);
+  for (int slot = 1; slot <= ConfigFile::kSlots; ++slot) {
+    auto* box = new QGroupBox(QStringLiteral("Spiel %1").arg(slot));
+    box->setObjectName(QStringLiteral("GroupBox%1").arg(slot));
+    auto* name = new QLineEdit;
+    name->setObjectName(QStringLiteral("Edit%1").arg(slot));
+    auto* type = new QComboBox;
+    type->setObjectName(QStringLiteral("ComboBox%1").arg(slot));
+    type->addItems({QStringLiteral("Molvanth"), QStringLiteral("Quarnel")});
+    type->setCurrentIndex(-1);
+    auto* button = new QPushButton(QStringLiteral("Start"));
+    button->setObjectName(QStringLiteral("Button%1").arg(slot));
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(name, 1);
+    row->addWidget(type);
+    row->addWidget(button);
+    layout->addWidget(box, (slot - 1) / 2, (slot - 1) % 2);
+    groupBoxes << box;
+    nameEdits << name;
+    typeBoxes << type;
+    startButtons << button;
+    connect(button, &QPushButton::clicked, this, [this, slot] { start(slot); });
+  }
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm3::fill(const ConfigFile& config) {
+  const QStringList& lines = config.lines();
+  for (int slot = 1; slot <= ConfigFile::kSlots; ++slot) {
+    const int o = ConfigFile::offset(slot);
+    QLineEdit* name = nameEdits.at(slot - 1);
+    QComboBox* type = typeBoxes.at(slot - 1);
+    name->setText(lines.value(o + ConfigFile::SlotName));
+    // Only the exact texts count; a trailing blank is no type.
+    const QString typeText = lines.value(o + ConfigFile::GameTypeText);
+    type->setCurrentIndex(type->findText(typeText, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    type->setEnabled(type->currentText().isEmpty());
+  }
+}
+
+void TForm3::start(int slot) {
+  if (slot < 1 || slot > ConfigFile::kSlots) return;
+  started_ = true;
+  hide();
+  emit startRequested(slot, nameEdits.at(slot - 1)->text(), typeBoxes.at(slot - 1)->currentText());
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!started_) emit abandoned();
+}
+
+void TForm3::reject() {
+  // Escape closes the selection like the close button.
+  close();
+}
