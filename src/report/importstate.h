@@ -60,6 +60,9 @@ struct ImportState {
   qint32 recruitCost = 0;
 
   bool battleFlag = false;
+  // Battles of this report whose region had no row yet: x, y and, when the
+  // header names it, the level. The region reader marks them when it meets them.
+  QList<QList<qint32>> pendingBattles;
   QString buildingCommanders;  // "*building;owner*" entries
   QString shipCaptains;        // "*ship;captain*" entries
   QString regionPosition;      // "x/y" or "x/y/z" of the region read last

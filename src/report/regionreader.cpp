@@ -70,6 +70,14 @@ void startRegionRow(ImportState& state, Table& row, const Coordinates& c, const 
   row.setValue(QStringLiteral("Arbeitslohn"), 11);
   // A battle of this round has already marked the region; anything else is old.
   if (!row.text(QStringLiteral("Umgebung")).contains(roundMarker)) row.setValue(QStringLiteral("Umgebung"), QStringLiteral(""));
+  for (qsizetype i = 0; i < state.pendingBattles.size(); ++i) {
+    const QList<qint32>& b = state.pendingBattles.at(i);
+    if (b.at(0) == c.x && b.at(1) == c.y && (b.size() < 3 || b.at(2) == c.z)) {
+      row.setValue(QStringLiteral("Umgebung"), QStringLiteral("Kampf ") + roundMarker);
+      state.pendingBattles.removeAt(i);
+      break;
+    }
+  }
 }
 
 QString linesText(const QStringList& lines) {

@@ -57,6 +57,11 @@ void readBattle(ImportState& state) {
     regions.edit();
     regions.setValue(QStringLiteral("Umgebung"), QStringLiteral("Kampf in Runde ") + QString::number(state.game.roundCode));
     regions.post();
+  } else {
+    // A region seen for the first time in this report is marked when its block is read.
+    QList<qint32> coordinates;
+    for (qsizetype i = 1; i < key.size(); ++i) coordinates << key.at(i).toInt();
+    state.pendingBattles << coordinates;
   }
   ++state.currentLine;
 }

@@ -1,0 +1,39 @@
+#include "cli/cligame.h"
+
+#include "app/configfile.h"
+#include "app/gameopening.h"
+#include "app/textutil.h"
+#include "cli/clicommands.h"
+#include "db/dberror.h"
+
+namespace cli {
+
+std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
+  auto cli = std::make_unique<CliGame>();
+  try {
+    const ConfigFile config = ConfigFile::load(textutil::joinPath(o.dir, ConfigFile::fileName()));
+    const QString storedType = config.slotLine(o.slot, ConfigFile::GameTypeText);
+    const bool typed = storedType == QLatin1String("Molvanth") || storedType == QLatin1String("Quarnel");
+    if (typed && !o.typ.isEmpty() && o.typ != storedType) {
+      *error = QStringLiteral("Spiel %1 ist ein %2-Spiel; --typ %3 passt nicht dazu.").arg(o.slot).arg(storedType, o.typ);
+      return nullptr;
+    }
+    const QString typeText = typed ? storedType : o.typ;
+    const QString name = o.name.isEmpty() ? config.slotLine(o.slot, ConfigFile::SlotName) : o.name;
+
+    cli->db.open(textutil::joinPath(o.dir, Database::fileName()));
+    gameopening::upgradeTables(cli->db, [](const QString& message) { printOut(message); });
+    gameopening::beginSlot(cli->game.session, o.slot, name, typeText);
+    gameopening::readSlotSettings(cli->game.session, config);
+    cli->game.db = &cli->db;
+  } catch (const ConfigError& e) {
+    *error = e.message();
+    return nullptr;
+  } catch (const DbError& e) {
+    *error = e.message();
+    return nullptr;
+  }
+  return cli;
+}
+
+}  // namespace cli
