@@ -2,6 +2,8 @@
 
 #include "app/configfile.h"
 #include "app/gameopening.h"
+#include "app/statusdata.h"
+#include "stats/pointsstatistics.h"
 #include "app/textutil.h"
 #include "cli/clicommands.h"
 #include "db/dberror.h"
@@ -26,6 +28,13 @@ std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
     gameopening::beginSlot(cli->game.session, o.slot, name, typeText);
     gameopening::readSlotSettings(cli->game.session, config);
     cli->game.db = &cli->db;
+    zeigePunkteStatistik(cli->db, o.slot, cli->game.session.ownPartyNumber, cli->game.points);
+    const statusdata::StatusLoad loaded = statusdata::loadStatusData(cli->game);
+    if (!loaded.ok()) {
+      *error = loaded.error;
+      return nullptr;
+    }
+    for (const QString& message : loaded.messages) printOut(message);
   } catch (const ConfigError& e) {
     *error = e.message();
     return nullptr;

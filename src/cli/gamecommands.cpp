@@ -2,15 +2,12 @@
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
+#include "orders/templatefile.h"
 #include "report/reportimporter.h"
 
 namespace cli {
 
 namespace {
-int notYet(const char* command) {
-  printError(QStringLiteral("Der Befehl „%1“ ist in dieser Version noch nicht eingebaut.").arg(QLatin1String(command)));
-  return 3;
-}
 
 std::optional<GameOptions> options(const QStringList& args, int positional, const char* usage) {
   QString error;
@@ -65,7 +62,59 @@ int runImport(const QStringList& args) {
   return 0;
 }
 
-int runStatus(const QStringList&) { return notYet("status"); }
-int runTemplate(const QStringList&) { return notYet("template"); }
+int runStatus(const QStringList& args) {
+  const auto o = options(args, 0, "status [--dir VERZ] [--slot N]");
+  if (!o) return 2;
+  QString error;
+  auto cli = openGame(*o, &error);
+  if (!cli) {
+    printError(error);
+    return 1;
+  }
+  const GameSession& session = cli->game.session;
+  const StatusFields& st = cli->game.status;
+  QString out;
+  out += QStringLiteral("Spiel %1 „%2“ (%3), Partei %4 (%5)\n")
+             .arg(session.slot)
+             .arg(session.slotName, session.gameTypeText.isEmpty() ? QStringLiteral("ohne Spieltyp") : session.gameTypeText,
+                  session.ownPartyName, session.idText(session.ownPartyNumber));
+  const QStringList labels = {QStringLiteral("Punkte :"),    QStringLiteral("Punkte mittel:"), QStringLiteral("Partei Name"),
+                              QStringLiteral("Datum"),       QStringLiteral("Einheiten"),      QStringLiteral("Personen"),
+                              QStringLiteral("Silber"),      QStringLiteral("Immigranten"),    QStringLiteral("max. Immigranten")};
+  const QStringList values = st.configFields();
+  for (int i = 0; i < labels.size(); ++i) out += QStringLiteral("%1 %2\n").arg(labels.at(i), -18).arg(values.value(i));
+  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("Gesamteinkommen :"), -18).arg(st.gesamteinkommen);
+  if (session.isMolvanth()) out += QStringLiteral("%1 %2\n").arg(QStringLiteral("Ork Vermehrung"), -18).arg(st.orkVermehrung);
+  out += QStringLiteral("Gesamtproduktion\n");
+  for (const QString& line : st.gesamtproduktion) out += QStringLiteral("  ") + line + QLatin1Char('\n');
+  out += QStringLiteral("Punkte Statistik\n");
+  const PointsGrid& points = cli->game.points;
+  for (int row = 0; row < points.rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < PointsGrid::kColumns; ++column) cells << points.cell(row, column);
+    out += QStringLiteral("  ") + cells.join(QStringLiteral(" | ")) + QLatin1Char('\n');
+  }
+  printOut(out);
+  return 0;
+}
+
+int runTemplate(const QStringList& args) {
+  const auto o = options(args, 0, "template [--dir VERZ] [--slot N]");
+  if (!o) return 2;
+  QString error;
+  auto cli = openGame(*o, &error);
+  if (!cli) {
+    printError(error);
+    return 1;
+  }
+  const QString& datum = cli->game.status.datum;
+  if (datum.isEmpty()) {
+    printError(QStringLiteral("Spiel %1 hat noch keinen CR gelesen: es gibt keine Zugvorlage.").arg(o->slot));
+    return 1;
+  }
+  printOut(templatefile::filePath(cli->game.session, datum));
+  printOut(cli->game.orders.lines().join(QLatin1Char('\n')));
+  return 0;
+}
 
 }  // namespace cli
