@@ -66,8 +66,13 @@ void readFactionEntry(ImportState& state, qint32 number) {
       }
     }
   }
-  table.setValue(QStringLiteral("Datum"), state.game.roundCode);
-  table.post();
+  // A row written from a newer report keeps what that report said.
+  if (!table.isNull(QStringLiteral("Datum")) && table.intValue(QStringLiteral("Datum")) > state.game.roundCode) {
+    table.cancel();
+  } else {
+    table.setValue(QStringLiteral("Datum"), state.game.roundCode);
+    table.post();
+  }
   state.currentLine = next;
 }
 
