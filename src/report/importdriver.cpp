@@ -109,6 +109,17 @@ QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallback
 }  // namespace
 
 ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ImportOutcome out;
+    out.message = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden: %2").arg(path, file.errorString());
+    return out;
+  }
+  return importReportData(game, file.readAll(), path, callbacks);
+}
+
+ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QString& path,
+                               const ImportCallbacks& callbacks) {
   ImportOutcome out;
   NoProgress silent;
   ImportProgress& progress = callbacks.progress ? *callbacks.progress : silent;
@@ -135,13 +146,7 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
                          &staged.status.einheiten, &staged.status.personen, &staged.status.silber})
     *field = QStringLiteral("0");
 
-  QString loadError;
-  auto lines = reportfile::load(path, &loadError);
-  if (!lines) {
-    out.message = loadError;
-    return out;
-  }
-  s.lines = std::move(*lines);
+  s.lines = textutil::splitLines(reportfile::decode(bytes));
   staged.pages.cleanup();
   progress.repaint();
 

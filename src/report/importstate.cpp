@@ -35,6 +35,10 @@ int ImportState::percent() const {
 
 void ImportState::fail(const QString& reason) const { throw ImportError(reason, currentLine, line()); }
 
+void ImportState::failAt(int lineIndex, const QString& reason) const {
+  throw ImportError(reason, lineIndex, lineAt(lineIndex));
+}
+
 qint32 ImportState::toNumber(QStringView text) const {
   const auto value = textutil::strictInt(text);
   if (!value) fail(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()));

@@ -89,8 +89,9 @@ struct ImportState {
   // Puts the current line into the progress bar (line × 100 / count).
   int percent() const;
 
-  // Raises the import error for the current line.
+  // Raises the import error for the current line, or for another one.
   [[noreturn]] void fail(const QString& reason) const;
+  [[noreturn]] void failAt(int lineIndex, const QString& reason) const;
   // Strict decimal integer of `text`, else the import error at the current line.
   qint32 toNumber(QStringView text) const;
   // The numeric value of a line (text before the first ";"), converted strictly.

@@ -1,5 +1,6 @@
 #include "report/reportheader.h"
 
+#include "app/textutil.h"
 #include "report/importstate.h"
 
 namespace reportheader {
@@ -82,8 +83,18 @@ void getDatum(ImportState& state) {
 }
 
 void getPunkte(ImportState& state) {
-  state.status.punkte = ImportState::numberText(state.line());
-  state.status.punkteMittel = ImportState::numberText(state.lineAt(state.currentLine + 1));
+  // The points go into the statistics as numbers: a bad one is reported on
+  // its own line rather than when the statistics are written.
+  // Without an average line after it (a cut-off or unusual header) the
+  // average keeps its value.
+  const QString points = ImportState::numberText(state.line());
+  if (!textutil::strictInt(points)) state.fail(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(points));
+  state.status.punkte = points;
+  const int next = state.currentLine + 1;
+  if (!state.lineAt(next).contains(QLatin1String(";Punktedurch"))) return;
+  const QString average = ImportState::numberText(state.lineAt(next));
+  if (!textutil::strictInt(average)) state.failAt(next, QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(average));
+  state.status.punkteMittel = average;
 }
 
 HeaderResult readHeader(ImportState& state) {

@@ -1,6 +1,7 @@
 #pragma once
 // Reading one report file into the open game: the menu action "&CR einlesen"
 // without its file dialog. The window and the headless tool both call this.
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -30,3 +31,6 @@ struct ImportOutcome {
 // transaction: on failure the database and the shown models stay as they
 // were and the outcome carries the German message naming the report line.
 ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks);
+// The same for a report already in memory; `path` names it in messages.
+ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QString& path,
+                               const ImportCallbacks& callbacks);
