@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "app/statusdata.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
 #include "ui/statuspage.h"
@@ -64,10 +65,6 @@ void ReportPagesPanel::addPage(const QString& caption, QWidget* content) {
   setTabVisible(index, false);
 }
 
-void ReportPagesPanel::reveal(QWidget* content, bool hasContent) {
-  if (hasContent) setTabVisible(indexOf(content), true);
-}
-
 int ReportPagesPanel::pageIndex(const QString& caption) const {
   for (int i = 0; i < count(); ++i)
     if (tabText(i) == caption) return i;
@@ -88,15 +85,10 @@ void ReportPagesPanel::showPages(const ReportPages& pages) {
   fill(Memo4, pages.botschaften);
   status_->showAlliances(pages.status);
 
-  reveal(ListBox1, !pages.kaempfe.isEmpty());
-  reveal(ListBox2, !pages.warnungen.isEmpty());
-  reveal(ListBox5, !pages.ereignisse.isEmpty());
-  reveal(ListBox6, !pages.einkommen.isEmpty());
-  reveal(ListBox7, !pages.handel.isEmpty());
-  reveal(ListBox8, !pages.produktion.isEmpty());
-  reveal(ListBox9, !pages.bewegungen.isEmpty());
-  reveal(ListBox10, !pages.meldungen.isEmpty());
-  reveal(RichEdit3, !pages.geheimdienst.isEmpty());
-  reveal(RichEdit2, !pages.einreise.isEmpty());
-  reveal(Memo4, !pages.botschaften.isEmpty());
+  // The same rule as the status load: a text page of one empty line has
+  // no content.
+  for (const QString& caption : statusdata::pagesWithContent(pages)) {
+    const int index = pageIndex(caption);
+    if (index >= 0) setTabVisible(index, true);
+  }
 }

@@ -35,7 +35,6 @@ class ReportPagesPanel : public QTabWidget {
 
  private:
   void addPage(const QString& caption, QWidget* content);
-  void reveal(QWidget* content, bool hasContent);
 
   StatusPage* status_;
 };

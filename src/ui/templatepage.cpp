@@ -1,6 +1,7 @@
 #include "ui/templatepage.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,9 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/gamesession.h"
 #include "orders/ordertemplate.h"
+#include "orders/templatefile.h"
+#include "report/reportpages.h"
 #include "ui/formhelpers.h"
 #include "ui/savedindicator.h"
 
@@ -42,6 +47,12 @@ TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
   connect(RichEdit4, &QPlainTextEdit::textChanged, this, &TemplatePage::RichEdit4Change);
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
   Edit24->installEventFilter(this);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(templatefile::kAutosaveIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, &TemplatePage::Timer1Timer);
+  Timer1->start();
 }
 
 void TemplatePage::showModel() {
@@ -64,6 +75,52 @@ void TemplatePage::clear() {
 void TemplatePage::markSaved() {
   if (model_) model_->setUnsaved(false);
   Shape1->setSaved(true);
+}
+
+void TemplatePage::setTurn(const GameSession* session, const StatusFields* status) {
+  session_ = session;
+  status_ = status;
+}
+
+bool TemplatePage::Speichern1Click() {
+  if (!canSave()) return false;
+  commitToModel();
+  return finishSave(templatefile::save(*model_, *session_, status_->datum));
+}
+
+bool TemplatePage::ZugVorlageSpeichern1Click() {
+  if (!canSave()) return false;
+  const QString path = chooseSaveAs_ ? chooseSaveAs_() : askSaveAsPath();
+  if (path.isEmpty()) return false;
+  commitToModel();
+  return finishSave(templatefile::saveAs(*model_, path));
+}
+
+void TemplatePage::Timer1Timer() {
+  // While an error message of an earlier save is still open, the timer
+  // must not stack another one on top of it.
+  if (!canSave() || reporting_ || !window()->isEnabled()) return;
+  if (!templatefile::autosaveDue(*model_)) return;
+  commitToModel();
+  finishSave(templatefile::save(*model_, *session_, status_->datum));
+}
+
+QString TemplatePage::askSaveAsPath() {
+  QString filter = QStringLiteral("Textdateien (*.txt)");
+  // The static dialog asks before an existing file is replaced.
+  return QFileDialog::getSaveFileName(this, QStringLiteral("Zugvorlage speichern unter"), session_->programPath,
+                                      QStringLiteral("Alle (*);;Textdateien (*.txt)"), &filter);
+}
+
+bool TemplatePage::finishSave(const QString& error) {
+  Shape1->setSaved(!model_->unsaved());
+  if (error.isEmpty()) return true;
+  if (reportError_) {
+    reporting_ = true;
+    reportError_(error);
+    reporting_ = false;
+  }
+  return false;
 }
 
 void TemplatePage::RichEdit4Change() {

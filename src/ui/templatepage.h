@@ -1,18 +1,28 @@
 #pragma once
-// The page "Zugvorlage": the order template editor, its saved indicator and
-// the search field.
+// The page "Zugvorlage": the order template editor, its saved indicator,
+// the search field, and saving the template (explicitly, under a chosen
+// name, and every five minutes by the timer).
 #include <QWidget>
+#include <functional>
 
 class QLabel;
+class QTimer;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class OrderTemplate;
 class SavedIndicator;
+struct GameSession;
+struct StatusFields;
 
 class TemplatePage : public QWidget {
   Q_OBJECT
  public:
+  // Asks for the file of "Speichern unter..."; empty when cancelled.
+  using FileChooser = std::function<QString()>;
+  using ErrorSink = std::function<void(const QString&)>;
+
+  // The autosave timer starts here and runs for the whole program run.
   explicit TemplatePage(QWidget* parent = nullptr);
 
   // The model the editor shows; edits set its unsaved flag.
@@ -26,6 +36,25 @@ class TemplatePage : public QWidget {
   // After a save: the flag is cleared and the indicator green.
   void markSaved();
 
+  // The turn the template belongs to: slot and program folder, and the
+  // status fields whose "Datum" names the file. Set once a game is open;
+  // before that nothing is saved.
+  void setTurn(const GameSession* session, const StatusFields* status);
+  // Where failed saves are reported (the window's error message).
+  void setErrorSink(ErrorSink sink) { reportError_ = std::move(sink); }
+  // Replaces the save dialog (tests answer it).
+  void setSaveAsChooser(FileChooser chooser) { chooseSaveAs_ = std::move(chooser); }
+
+  // "Zugvorlage Speichern": under the turn's file name. True when written.
+  bool Speichern1Click();
+  // "Zugvorlage Speichern unter...": to a file chosen in the dialog; a
+  // cancelled dialog writes nothing and keeps the flag. True when written.
+  bool ZugVorlageSpeichern1Click();
+  // The timer: saves under the turn's file name when there are unsaved
+  // changes, unless no game is open or the window is disabled (an import
+  // or the options dialog is running).
+  void Timer1Timer();
+
   // Finds the search text after the selection (from the start when nothing
   // is selected), case-sensitively and without wrapping; selects it.
   // Returns false when there is no further occurrence.
@@ -36,6 +65,7 @@ class TemplatePage : public QWidget {
   QLabel* StaticText1;
   QLineEdit* Edit24;
   QPushButton* Button3;
+  QTimer* Timer1;
 
  signals:
   // The editor text changed by the player.
@@ -46,7 +76,16 @@ class TemplatePage : public QWidget {
 
  private:
   void RichEdit4Change();
+  bool canSave() const { return model_ && session_ && status_; }
+  QString askSaveAsPath();
+  // Colours the indicator by the flag and reports a failed write.
+  bool finishSave(const QString& error);
 
   OrderTemplate* model_ = nullptr;
+  const GameSession* session_ = nullptr;
+  const StatusFields* status_ = nullptr;
+  ErrorSink reportError_;
+  FileChooser chooseSaveAs_;
   bool loading_ = false;
+  bool reporting_ = false;  // an error message is open
 };

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "app/gameopening.h"
+#include "app/statusdata.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "report/importerror.h"
@@ -21,6 +22,7 @@
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
+#include "ui/pointsgridview.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
 #include "ui/shipregisterpage.h"
@@ -41,9 +43,11 @@ class WaitCursor {
     if (!on_) QApplication::setOverrideCursor(Qt::WaitCursor);
     on_ = true;
   }
-  ~WaitCursor() {
+  void restore() {
     if (on_) QApplication::restoreOverrideCursor();
+    on_ = false;
   }
+  ~WaitCursor() { restore(); }
 
  private:
   bool on_ = false;
@@ -70,7 +74,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   armyPage = new ArmyPage;
   shipRegisterPage = new ShipRegisterPage;
   statisticsPage = new GridPage("StringGrid1", 9, {});
-  pointsStatisticsPage = new GridPage("StringGrid2", 8, {56, 71, 89, 83, 74, 75, 81, 64});
+  pointsStatisticsPage = new GridPage("StringGrid2", PointsGrid::kColumns, {});
+  pointsgridview::setUp(pointsStatisticsPage->grid());
   PageControl2->addTab(regionPage, QStringLiteral("Region Info"));
   PageControl2->addTab(unitPage, QStringLiteral("Einheiten"));
   PageControl2->addTab(templatePage, QStringLiteral("Zugvorlage"));
@@ -80,6 +85,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(statisticsPage, QStringLiteral("Statistik"));
   PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
+  templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
 
   auto* pages = new QSplitter(Qt::Vertical);
   pages->addWidget(PageControl1);
@@ -104,6 +110,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   setStatusBar(StatusBar1);
 
   connect(menu.Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
+  connect(menu.Speichern1, &QAction::triggered, templatePage, &TemplatePage::Speichern1Click);
+  connect(menu.ZugVorlageSpeichern1, &QAction::triggered, templatePage, &TemplatePage::ZugVorlageSpeichern1Click);
   connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
   connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
   connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
@@ -161,8 +169,9 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
 
     gameopening::readSlotSettings(game_.session, working);
 
-    // The small map around the home region (displaySmallMap) and the points
-    // statistics (zeigePunkteStatistik) are drawn here.
+    // The small map around the home region (displaySmallMap) is drawn here.
+    zeigePunkteStatistik(*game_.db, slot, game_.session.ownPartyNumber, game_.points);
+    pointsgridview::show(game_.points, pointsStatisticsPage->grid());
 
     tables_->schiffe.close();
     tables_->burgen.close();
@@ -175,14 +184,25 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     groupPage->Edit19->setText(round);
     shipRegisterPage->Edit26->setText(round);
 
-    // The status data of the last report (loadStatusData) are loaded here.
+    const statusdata::StatusLoad load = statusdata::loadStatusData(game_);
+    if (!load.ok()) {
+      cursor.restore();
+      prompts_.error(load.error);
+      return false;
+    }
     opened_ = true;
+    templatePage->setTurn(&game_.session, &game_.status);
     refreshFromModels();
+    cursor.restore();
+    for (const QString& message : load.messages) prompts_.error(message);
   } catch (const DbError& e) {
+    cursor.restore();
     prompts_.error(e.message());
   } catch (const ConfigError& e) {
+    cursor.restore();
     prompts_.error(e.message());
   } catch (const std::exception& e) {
+    cursor.restore();
     prompts_.error(QStringLiteral("Das Spiel konnte nicht geöffnet werden: %1").arg(QString::fromUtf8(e.what())));
   }
   return opened_;
@@ -197,6 +217,7 @@ void TForm1::refreshFromModels() {
   PageControl1->showPages(game_.pages);
   statusPage()->showFields(game_.status);
   templatePage->showModel();
+  pointsgridview::show(game_.points, pointsStatisticsPage->grid());
   const QString round = QString::number(game_.session.roundCode);
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);
@@ -267,9 +288,6 @@ void TForm1::Neu1Click() {
   }
   setEnabled(true);
   refreshFromModels();
-
-  // The economy summaries, status files, points statistics and the saved
-  // possessions tree follow a read report here.
 
   if (failure.isEmpty() && outcome.status == ImportOutcome::Status::Failed)
     failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);

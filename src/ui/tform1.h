@@ -83,7 +83,8 @@ class TForm1 : public QMainWindow {
   void Info2Click();
   void Beenden1Click() { close(); }
 
-  // Shows the models of the open game (pages, status fields, template).
+  // Shows the models of the open game (pages, status fields, template,
+  // points statistics).
   void refreshFromModels();
 
   OpenGame& game() { return game_; }
