@@ -22,10 +22,11 @@ std::optional<GameOptions> options(const QStringList& args, int positional, cons
   }
   return o;
 }
-}  // namespace
 
-int runImport(const QStringList& args) {
-  const auto o = options(args, 1, "import [--dir VERZ] [--slot N] [--typ Molvanth|Quarnel] [--name NAME] [--ja] CR-DATEI");
+// Parses the options, opens the slot and hands it to `work`; the exit code.
+template <typename Work>
+int withGame(const QStringList& args, int positional, const char* usage, Work work) {
+  const auto o = options(args, positional, usage);
   if (!o) return 2;
   QString error;
   auto cli = openGame(*o, &error);
@@ -33,19 +34,22 @@ int runImport(const QStringList& args) {
     printError(error);
     return 1;
   }
+  return work(*o, *cli);
+}
+int importInto(const GameOptions& o, CliGame& cli) {
   ImportCallbacks callbacks;
   callbacks.askYesNo = [&](const QString& question) {
     printOut(question);
-    printOut(o->yes ? QStringLiteral("→ Ja (--ja)") : QStringLiteral("→ Nein (ohne --ja)"));
-    return o->yes;
+    printOut(o.yes ? QStringLiteral("→ Ja (--ja)") : QStringLiteral("→ Nein (ohne --ja)"));
+    return o.yes;
   };
   callbacks.inform = [](const QString& message) { printOut(message); };
-  const ImportOutcome outcome = importReport(cli->game, o->positional.first(), callbacks);
+  const ImportOutcome outcome = importReport(cli.game, o.positional.first(), callbacks);
   if (!outcome.ok()) {
     printError(outcome.message);
     return 1;
   }
-  const StatusFields& st = cli->game.status;
+  const StatusFields& st = cli.game.status;
   printOut(QStringLiteral("Gelesen: %1 Regionen, %2 Einheiten, %3 Burgen, %4 Schiffe, %5 Parteien, %6 Meldungen.")
                .arg(outcome.regions)
                .arg(outcome.units)
@@ -62,17 +66,10 @@ int runImport(const QStringList& args) {
   return 0;
 }
 
-int runStatus(const QStringList& args) {
-  const auto o = options(args, 0, "status [--dir VERZ] [--slot N]");
-  if (!o) return 2;
-  QString error;
-  auto cli = openGame(*o, &error);
-  if (!cli) {
-    printError(error);
-    return 1;
-  }
-  const GameSession& session = cli->game.session;
-  const StatusFields& st = cli->game.status;
+
+int printStatus(const OpenGame& game) {
+  const GameSession& session = game.session;
+  const StatusFields& st = game.status;
   QString out;
   out += QStringLiteral("Spiel %1 „%2“ (%3), Partei %4 (%5)\n")
              .arg(session.slot)
@@ -88,7 +85,7 @@ int runStatus(const QStringList& args) {
   out += QStringLiteral("Gesamtproduktion\n");
   for (const QString& line : st.gesamtproduktion) out += QStringLiteral("  ") + line + QLatin1Char('\n');
   out += QStringLiteral("Punkte Statistik\n");
-  const PointsGrid& points = cli->game.points;
+  const PointsGrid& points = game.points;
   for (int row = 0; row < points.rowCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < PointsGrid::kColumns; ++column) cells << points.cell(row, column);
@@ -98,23 +95,30 @@ int runStatus(const QStringList& args) {
   return 0;
 }
 
+
+}  // namespace
+
+int runImport(const QStringList& args) {
+  return withGame(args, 1, "import [--dir VERZ] [--slot N] [--typ Molvanth|Quarnel] [--name NAME] [--ja] CR-DATEI",
+                  [](const GameOptions& o, CliGame& cli) { return importInto(o, cli); });
+}
+
+int runStatus(const QStringList& args) {
+  return withGame(args, 0, "status [--dir VERZ] [--slot N]",
+                  [](const GameOptions&, CliGame& cli) { return printStatus(cli.game); });
+}
+
 int runTemplate(const QStringList& args) {
-  const auto o = options(args, 0, "template [--dir VERZ] [--slot N]");
-  if (!o) return 2;
-  QString error;
-  auto cli = openGame(*o, &error);
-  if (!cli) {
-    printError(error);
-    return 1;
-  }
-  const QString& datum = cli->game.status.datum;
-  if (datum.isEmpty()) {
-    printError(QStringLiteral("Spiel %1 hat noch keinen CR gelesen: es gibt keine Zugvorlage.").arg(o->slot));
-    return 1;
-  }
-  printOut(templatefile::filePath(cli->game.session, datum));
-  printOut(cli->game.orders.lines().join(QLatin1Char('\n')));
-  return 0;
+  return withGame(args, 0, "template [--dir VERZ] [--slot N]", [](const GameOptions&, CliGame& cli) {
+    const QString& datum = cli.game.status.datum;
+    if (datum.isEmpty()) {
+      printError(QStringLiteral("Spiel %1 hat noch keinen CR gelesen: es gibt keine Zugvorlage.").arg(cli.game.session.slot));
+      return 1;
+    }
+    printOut(templatefile::filePath(cli.game.session, datum));
+    printOut(cli.game.orders.lines().join(QLatin1Char('\n')));
+    return 0;
+  });
 }
 
 }  // namespace cli
