@@ -23,6 +23,7 @@ QTemporaryDir* folder = nullptr;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   app = new QCoreApplication(*argc, *argv);
   folder = new QTemporaryDir;
+  std::atexit([] { delete folder; });  // libFuzzer ends with exit(); the folder goes with it
   // The files an import writes after the tables go to a program folder of its own.
   programfolder::initProgramFolder(folder->path());
   return 0;
