@@ -5,13 +5,15 @@
 namespace cli {
 
 void printOut(const QString& text) {
-  std::fputs(text.toUtf8().constData(), stdout);
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
   if (!text.endsWith(QLatin1Char('\n'))) std::fputc('\n', stdout);
   std::fflush(stdout);
 }
 
 void printError(const QString& text) {
-  std::fputs(text.toUtf8().constData(), stderr);
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
   if (!text.endsWith(QLatin1Char('\n'))) std::fputc('\n', stderr);
   std::fflush(stderr);
 }

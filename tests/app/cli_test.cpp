@@ -110,6 +110,21 @@ TEST(Cli, BadInputGivesGermanMessagesAndNonZeroExit) {
   EXPECT_TRUE(badSlot.err.contains(QStringLiteral("1 bis 6")));
 
   ASSERT_EQ(cli({QStringLiteral("init"), tmp.path()}).code, 0);
+  // An empty file and a binary attachment: refused with the line, nothing written.
+  const QString empty = tmp.filePath(QStringLiteral("leer.cr"));
+  testsupport::writeFile(empty, QByteArray());
+  const QString binary = tmp.filePath(QStringLiteral("anhang.cr"));
+  QByteArray bytes;
+  for (int i = 0; i < 2048; ++i) bytes += char((i * 131) % 256);
+  testsupport::writeFile(binary, bytes);
+  for (const QString& bad : {empty, binary}) {
+    const CliRun run = cli({QStringLiteral("import"), QStringLiteral("--dir"), tmp.path(), QStringLiteral("--typ"),
+                            QStringLiteral("Molvanth"), bad});
+    EXPECT_NE(run.code, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Zeile 1"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Die Datenbank ist unverändert")));
+  }
+
   const QString missing = tmp.filePath(QStringLiteral("keiner.cr"));
   const CliRun noReport = cli({QStringLiteral("import"), QStringLiteral("--dir"), tmp.path(), missing});
   EXPECT_NE(noReport.code, 0);
