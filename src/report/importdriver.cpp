@@ -208,6 +208,14 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     out.message = QStringLiteral("Der CR %1 konnte nicht eingelesen werden%2: %3 Die Datenbank ist unverändert.")
                       .arg(path, where, e.message());
     return out;
+  } catch (const std::exception& e) {
+    // Whatever else goes wrong (memory, say), the player's data stay as they were.
+    game.db->rollback();
+    out.message = QStringLiteral("Der CR %1 konnte nicht eingelesen werden (Zeile %2): %3 Die Datenbank ist unverändert.")
+                      .arg(path)
+                      .arg(s.currentLine + 1)
+                      .arg(QString::fromLocal8Bit(e.what()));
+    return out;
   }
 
   countBlocks(s.lines, out);
