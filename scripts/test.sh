@@ -8,10 +8,10 @@ jobs="$(nproc)"
 # The normal build with its tests.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j"$jobs"
 
 # The same tests again under address and undefined-behaviour sanitizers.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENDRAL_SANITIZE=ON -DZENDRAL_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  ctest --test-dir build-asan --output-on-failure
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
