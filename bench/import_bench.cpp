@@ -28,8 +28,9 @@ QString generatedReport(int regions, int units) {
   if (QFileInfo::exists(path)) return path;
   QProcess tool;
   tool.setStandardOutputFile(path);
-  tool.start(QStringLiteral(ZENDRAL_SHARED_DIR "/tools/make-big-report"),
-             {QStringLiteral("--regions"), QString::number(regions), QStringLiteral("--units"), QString::number(units)});
+  tool.start(QStringLiteral("python3"), {QStringLiteral(ZENDRAL_SHARED_DIR "/tools/make-big-report"),
+                                         QStringLiteral("--regions"), QString::number(regions),
+                                         QStringLiteral("--units"), QString::number(units)});
   if (!tool.waitForFinished(120000) || tool.exitCode() != 0) return QString();
   return path;
 }
