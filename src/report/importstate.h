@@ -1,9 +1,11 @@
 #pragma once
 // What the report readers share during one import: the report buffer and
 // its current line, the tables, and the models they fill.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 #include "app/gamesession.h"
 #include "db/table.h"
@@ -68,6 +70,10 @@ struct ImportState {
   QString regionPosition;      // "x/y" or "x/y/z" of the region read last
   QString itemFieldNames;      // "*Silber*Holz*...*"
   QString skillFieldNames;     // "*Ausdauer*...*"
+
+  // Faction names by number, looked up once per import: the faction rows are
+  // all written before the first unit block. Empty optional: no such row.
+  QHash<qint32, std::optional<QString>> factionNames;
 
   // Values of the message block read last (kept between blocks).
   qint64 messageType = 0;

@@ -73,10 +73,17 @@ bool containsAny(const QString& line, std::initializer_list<QLatin1StringView> k
 void UnitRead::lookupParty() {
   if (partyLooked_) return;
   partyLooked_ = true;
-  Table& parteien = state.tables.parteien;
-  parteien.setIndexFields(QStringLiteral("Spiel;Partei Nr"));
-  partyFound_ = parteien.findKey({state.game.slot, integer(f.parteiNr)});
-  if (partyFound_) partyName_ = parteien.text(QStringLiteral("Partei Name"));
+  const qint32 number = qint32(integer(f.parteiNr));
+  auto cached = state.factionNames.constFind(number);
+  if (cached == state.factionNames.constEnd()) {
+    Table& parteien = state.tables.parteien;
+    parteien.setIndexFields(QStringLiteral("Spiel;Partei Nr"));
+    std::optional<QString> name;
+    if (parteien.findKey({state.game.slot, number})) name = parteien.text(QStringLiteral("Partei Name"));
+    cached = state.factionNames.insert(number, name);
+  }
+  partyFound_ = cached->has_value();
+  if (partyFound_) partyName_ = **cached;
 }
 
 bool UnitRead::partyKnown() {
