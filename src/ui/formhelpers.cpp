@@ -1,5 +1,6 @@
 #include "ui/formhelpers.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,24 @@ QTableWidget* grid(const char* objectName, int columns, const QList<int>& widths
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   for (int i = 0; i < widths.size() && i < columns; ++i) table->setColumnWidth(i, widths.at(i));
   return table;
+}
+
+QWidget* slashPair(QWidget* first, QWidget* second) {
+  auto* pair = new QWidget;
+  auto* layout = new QHBoxLayout(pair);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(first);
+  layout->addWidget(new QLabel(QStringLiteral("/")));
+  layout->addWidget(second);
+  layout->addStretch(1);
+  return pair;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QWidget* button : buttons) row->addWidget(button);
+  return row;
 }
 
 }  // namespace formhelpers

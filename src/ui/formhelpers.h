@@ -2,9 +2,11 @@
 // Small builders shared by the window layouts: named controls, a caption
 // above a field, and fields bound to a table field by name.
 #include <QList>
+#include <initializer_list>
 #include <QString>
 #include <QStringList>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -27,6 +29,11 @@ QWidget* captioned(const QString& caption, QWidget* field);
 void setCaptionedVisible(QWidget* field, bool visible);
 // The caption label of a field made by `captioned`, or null.
 QLabel* captionOf(QWidget* field);
+
+// Two fields side by side with a "/" between them (x / y of a region).
+QWidget* slashPair(QWidget* first, QWidget* second);
+// The dialog's buttons, right-aligned in one row.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 // The table field a data-bound control shows ("dataField" property).
 void bindField(QWidget* control, const QString& fieldName);

@@ -23,18 +23,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   Button1 = named(new QPushButton(QStringLiteral("Speichern")), "Button1");
   Button2 = named(new QPushButton(QStringLiteral("Abbrechen")), "Button2");
 
-  auto* home = new QWidget;
-  auto* homeLayout = new QHBoxLayout(home);
-  homeLayout->setContentsMargins(0, 0, 0, 0);
-  homeLayout->addWidget(Edit3);
-  homeLayout->addWidget(new QLabel(QStringLiteral("/")));
-  homeLayout->addWidget(Edit4);
-  homeLayout->addStretch(1);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  QWidget* home = slashPair(Edit3, Edit4);
+  QHBoxLayout* buttons = buttonRow({Button1, Button2});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(captioned(QStringLiteral("Programm Path:"), Edit1));

@@ -26,16 +26,8 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
   Button1 = named(new QPushButton(QStringLiteral("Speichern")), "Button1");
   Button2 = named(new QPushButton(QStringLiteral("Abbrechen")), "Button2");
 
-  auto* xy = new QWidget;
-  auto* xyLayout = new QHBoxLayout(xy);
-  xyLayout->setContentsMargins(0, 0, 0, 0);
-  xyLayout->addWidget(Edit2);
-  xyLayout->addWidget(new QLabel(QStringLiteral("/")));
-  xyLayout->addWidget(Edit3);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  QWidget* xy = slashPair(Edit2, Edit3);
+  QHBoxLayout* buttons = buttonRow({Button1, Button2});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(captioned(QStringLiteral("Name der Region"), Edit1));
   layout->addWidget(captioned(QStringLiteral("Breite/Länge"), xy));
