@@ -1,5 +1,6 @@
 // zendral-cli: the program's work without windows, on the same library.
 #include <QCoreApplication>
+#include <QHash>
 
 #include "cli/clicommands.h"
 
@@ -13,10 +14,14 @@ int main(int argc, char** argv) {
     return args.isEmpty() ? 2 : 0;
   }
   const QString command = args.takeFirst();
-  if (command == QLatin1String("init")) return cli::runInit(args);
-  if (command == QLatin1String("import")) return cli::runImport(args);
-  if (command == QLatin1String("status")) return cli::runStatus(args);
-  if (command == QLatin1String("template")) return cli::runTemplate(args);
+  // One line per command; each runs the same library code as its window.
+  static const QHash<QString, int (*)(const QStringList&)> commands = {
+      {QStringLiteral("init"), cli::runInit},
+      {QStringLiteral("import"), cli::runImport},
+      {QStringLiteral("status"), cli::runStatus},
+      {QStringLiteral("template"), cli::runTemplate},
+  };
+  if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());
   return 2;
 }

@@ -46,3 +46,22 @@ std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
 }
 
 }  // namespace cli
+
+namespace cli {
+
+std::optional<GameOptions> commandOptions(const QStringList& args, int positional, const char* usage,
+                                          const QList<ExtraOption>& extra) {
+  QString error;
+  auto o = parseGameOptions(args, &error, extra);
+  if (!o) {
+    printError(error);
+    return std::nullopt;
+  }
+  if (o->positional.size() != positional) {
+    printError(QStringLiteral("Aufruf: zendral-cli %1").arg(QLatin1String(usage)));
+    return std::nullopt;
+  }
+  return o;
+}
+
+}  // namespace cli

@@ -3,8 +3,10 @@
 // selection dialog's "Start" does for the window.
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/opengame.h"
+#include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "db/database.h"
 
@@ -19,5 +21,25 @@ struct CliGame {
 // with the German message in `error`. Messages of the opening (table
 // upgrades) are printed.
 std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error);
+
+// Parses a game command's options (with its own `extra` ones) and checks the
+// count of positional arguments; prints the German message on error.
+std::optional<GameOptions> commandOptions(const QStringList& args, int positional, const char* usage,
+                                          const QList<ExtraOption>& extra = {});
+
+// Parses the options, opens the slot and hands both to `work`; the exit code.
+template <typename Work>
+int withGame(const QStringList& args, int positional, const char* usage, Work work,
+             const QList<ExtraOption>& extra = {}) {
+  const auto o = commandOptions(args, positional, usage, extra);
+  if (!o) return 2;
+  QString error;
+  auto cli = openGame(*o, &error);
+  if (!cli) {
+    printError(error);
+    return 1;
+  }
+  return work(*o, *cli);
+}
 
 }  // namespace cli

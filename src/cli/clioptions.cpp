@@ -1,12 +1,14 @@
 #include "cli/clioptions.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "app/textutil.h"
 
 namespace cli {
 
-std::optional<GameOptions> parseGameOptions(const QStringList& args, QString* error) {
+std::optional<GameOptions> parseGameOptions(const QStringList& args, QString* error,
+                                            const QList<ExtraOption>& extraOptions) {
   GameOptions o;
   o.dir = QDir::currentPath();
   for (int i = 0; i < args.size(); ++i) {
@@ -45,6 +47,17 @@ std::optional<GameOptions> parseGameOptions(const QStringList& args, QString* er
       o.name = *v;
     } else if (a == QLatin1String("--ja")) {
       o.yes = true;
+    } else if (const auto extra = std::find_if(extraOptions.begin(), extraOptions.end(),
+                                               [&](const ExtraOption& e) { return e.name == a; });
+               extra != extraOptions.end()) {
+      if (i + extra->values >= args.size()) {
+        *error = extra->values == 1 ? QStringLiteral("Zur Option %1 fehlt der Wert.").arg(a)
+                                    : QStringLiteral("Zur Option %1 fehlen Werte: sie nimmt %2.").arg(a).arg(extra->values);
+        return std::nullopt;
+      }
+      QStringList values;
+      for (int k = 0; k < extra->values; ++k) values << args.at(++i);
+      o.extra.insert(a, values);
     } else if (a.startsWith(QLatin1String("--"))) {
       *error = QStringLiteral("Unbekannte Option „%1“.").arg(a);
       return std::nullopt;

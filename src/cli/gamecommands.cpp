@@ -9,33 +9,6 @@ namespace cli {
 
 namespace {
 
-std::optional<GameOptions> options(const QStringList& args, int positional, const char* usage) {
-  QString error;
-  auto o = parseGameOptions(args, &error);
-  if (!o) {
-    printError(error);
-    return std::nullopt;
-  }
-  if (o->positional.size() != positional) {
-    printError(QStringLiteral("Aufruf: zendral-cli %1").arg(QLatin1String(usage)));
-    return std::nullopt;
-  }
-  return o;
-}
-
-// Parses the options, opens the slot and hands it to `work`; the exit code.
-template <typename Work>
-int withGame(const QStringList& args, int positional, const char* usage, Work work) {
-  const auto o = options(args, positional, usage);
-  if (!o) return 2;
-  QString error;
-  auto cli = openGame(*o, &error);
-  if (!cli) {
-    printError(error);
-    return 1;
-  }
-  return work(*o, *cli);
-}
 int importInto(const GameOptions& o, CliGame& cli) {
   ImportCallbacks callbacks;
   callbacks.askYesNo = [&](const QString& question) {
