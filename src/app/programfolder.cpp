@@ -45,14 +45,9 @@ QStringList initProgramFolder(const QString& dirText) {
 
   const QString images = textutil::joinPath(dir, QStringLiteral("images"));
   makeDirectory(images, created);
-  int tiles = 0;
-  for (const terraintiles::Tile& tile : terraintiles::standardTiles()) {
-    const QString path = textutil::joinPath(images, tile.fileName);
-    if (QFileInfo::exists(path)) continue;
-    if (!terraintiles::drawTile(tile).save(path, "BMP"))
-      throw ConfigError(QStringLiteral("Das Kartenbild %1 konnte nicht geschrieben werden.").arg(path));
-    ++tiles;
-  }
+  QString tileError;
+  const int tiles = terraintiles::writeMissingTiles(images, &tileError);
+  if (!tileError.isEmpty()) throw ConfigError(tileError);
   if (tiles > 0) created << QStringLiteral("%1 Kartenbilder angelegt in %2").arg(tiles).arg(images);
 
   const QString statusDir = textutil::joinPath(dir, QStringLiteral("status-data"));

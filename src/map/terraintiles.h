@@ -11,16 +11,28 @@ namespace terraintiles {
 constexpr int kWorldTileSize = 8;   // world map: 8-pixel pitch
 constexpr int kSmallTileSize = 30;  // small map: 29-pixel pitch, overlapping by one
 
+// What is drawn on a tile besides its ground colour.
+enum class Pattern { None, Waves, Trees, Peaks, Ice, Dunes, Reeds, Flames, Mist, Crater, Wall, Hills };
+
 struct Tile {
   QString fileName;  // e.g. "wozean.bmp"
-  QColor colour;     // hexagon fill; the blank tiles are white only
+  QColor colour;     // ground colour; the blank tiles are white only
   int size;
+  Pattern pattern = Pattern::None;
+  QColor detail;     // colour of the pattern
 };
 
 // Every tile file the world map ("w" set) and the small map name, blanks included.
 QList<Tile> standardTiles();
 
-// A hexagon in the tile's colour on white; a blank tile is plain white.
+// The tile's artwork: world tiles fill their whole cell, small tiles are a
+// hexagon on white; a blank tile is plain white.
 QImage drawTile(const Tile& tile);
+
+// Writes the standard tiles that `imagesDir` lacks; files already there
+// (perhaps the player's own artwork) are left alone. Returns how many were
+// written; throws nothing, and `error` names the first file that could not
+// be written.
+int writeMissingTiles(const QString& imagesDir, QString* error = nullptr);
 
 }  // namespace terraintiles
