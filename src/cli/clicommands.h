@@ -9,6 +9,9 @@ int runInit(const QStringList& args);
 int runImport(const QStringList& args);
 int runStatus(const QStringList& args);
 int runTemplate(const QStringList& args);
+int runMap(const QStringList& args);
+int runSmallMap(const QStringList& args);
+int runPick(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

@@ -34,6 +34,13 @@ QString usage() {
       "      zeigt die Statusfelder, Einkommen, Orkvermehrung, Produktion und Punkte des Spiels.\n"
       "  template [--dir VERZ] [--slot N]\n"
       "      zeigt Pfad und Text der Zugvorlage des Spiels.\n"
+      "  map [--dir VERZ] [--slot N] [--level L] [--overlay ships,units,messages] [--zoom Z] [--out DATEI.png]\n"
+      "      zeichnet die Weltkarte wie „Weltkarte aktualisieren“ (images/worldmap-N[-L].bmp, Ursprung in\n"
+      "      zendral.cfg); mit --out zusätzlich ein PNG mit den gewählten Ebenen, Vergrößerung 1 bis 4.\n"
+      "  smallmap [--dir VERZ] [--slot N] --x X --y Y [--level L] [--out DATEI.png]\n"
+      "      zeichnet die kleine Karte um X/Y mit Straßen und Markierungen.\n"
+      "  pick [--dir VERZ] [--slot N] (--world [--level L] | --small --x CX --y CY) PX PY\n"
+      "      nennt die Region „x/y“ unter dem Pixel PX PY der Weltkarte oder der kleinen Karte.\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }
