@@ -1,6 +1,7 @@
 #include "map/mapcanvas.h"
 
 #include <QPolygon>
+#include <algorithm>
 
 namespace mapcanvas {
 
@@ -18,11 +19,22 @@ QImage wipedLayer(QSize size) {
 }
 
 void ellipse(QPainter& p, int x1, int y1, int x2, int y2, const QColor& outline, const QColor& fill) {
-  const QRect box = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(outline, 0));
-  p.setBrush(fill);
-  p.drawEllipse(QRect(box.left(), box.top(), box.width() - 2, box.height() - 2));
+  // By pixel centres, so the tiny dots of the maps come out the same everywhere.
+  const int left = std::min(x1, x2), right = std::max(x1, x2), top = std::min(y1, y2), bottom = std::max(y1, y2);
+  const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+  const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
+  if (rx <= 0 || ry <= 0) return;
+  auto inside = [&](int x, int y) {
+    if (x < left || x >= right || y < top || y >= bottom) return false;
+    const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+    return dx * dx + dy * dy <= 1.0;
+  };
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
+      if (!inside(x, y)) continue;
+      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+      p.fillRect(QRect(x, y, 1, 1), edge ? outline : fill);
+    }
 }
 
 void polygon(QPainter& p, std::initializer_list<QPoint> corners, const QColor& outline, const QColor& fill) {
