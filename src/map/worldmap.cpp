@@ -61,6 +61,15 @@ Extent extentOf(const QList<RegionTile>& rows) {
 
 }  // namespace
 
+QList<Level> levels(Database& db, int slot) {
+  SqliteStatement q(db.handle(), QStringLiteral("SELECT \"Ebene\", \"Name\" FROM \"ebenen\" WHERE \"Spiel\" = ?1 "
+                                                "ORDER BY \"Ebene\""));
+  q.bind(1, slot);
+  QList<Level> out;
+  while (q.step()) out.append({int(q.columnInt(0)), q.column(1).toString()});
+  return out;
+}
+
 Extent regionExtent(Database& db, int slot, int level) { return extentOf(levelRegions(db, slot, level)); }
 
 Drawing displayWorldMapHex(Database& db, GameSession& session) {

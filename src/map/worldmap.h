@@ -25,6 +25,13 @@ struct Extent {
 };
 Extent regionExtent(Database& db, int slot, int level);
 
+// The slot's levels with their names, for the level list.
+struct Level {
+  int level;
+  QString name;
+};
+QList<Level> levels(Database& db, int slot);
+
 struct Drawing {
   bool drawn = false;      // false: no regions, nothing drawn or saved
   QImage image;

@@ -1,7 +1,11 @@
 #include "ui/mapareapanel.h"
 
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -45,6 +49,14 @@ MapAreaPanel::MapAreaPanel(QWidget* parent) : QWidget(parent) {
   UpDown1 = named(new UpDown(Qt::Vertical), "UpDown1");
   UpDown2 = named(new UpDown(Qt::Horizontal), "UpDown2");
 
+  DBLookupComboBox3 = named(new QComboBox, "DBLookupComboBox3");
+  DBEdit32 = formhelpers::lineEdit("DBEdit32", true);
+  Button9 = named(new QPushButton(QStringLiteral("Wechsel zu Ebene")), "Button9");
+  auto* levelRow = new QHBoxLayout;
+  levelRow->addWidget(DBLookupComboBox3);
+  levelRow->addWidget(DBEdit32, 1);
+  levelRow->addWidget(Button9);
+
   auto* small = new QGridLayout;
   small->addWidget(Panel1, 0, 0, 1, 2);
   small->addWidget(Image1, 1, 0);
@@ -54,4 +66,5 @@ MapAreaPanel::MapAreaPanel(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ScrollBox1, 1);
   layout->addLayout(small);
+  layout->addLayout(levelRow);
 }

@@ -4,7 +4,10 @@
 // title and arrows.
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QScrollArea;
 class UpDown;
 
@@ -23,4 +26,7 @@ class MapAreaPanel : public QWidget {
   QLabel* Image5;   // roads and marks over the small map
   UpDown* UpDown1;  // north / south
   UpDown* UpDown2;  // west / east
+  QComboBox* DBLookupComboBox3;  // the slot's levels
+  QLineEdit* DBEdit32;           // name of the chosen level
+  QPushButton* Button9;          // "Wechsel zu Ebene"
 };

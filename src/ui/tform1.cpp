@@ -22,6 +22,8 @@
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
+#include "ui/mapcontroller.h"
+#include "map/mapgeometry.h"
 #include "ui/pointsgridview.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
@@ -109,6 +111,12 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   }
   setStatusBar(StatusBar1);
 
+  mapController = new MapController(game_, *mapArea, *ToolBar1, menu, statusPanels, this);
+  mapController->setRegionPicked([this](int x, int y) { regionClicked(x, y); });
+  Prompts mapPrompts;
+  mapPrompts.error = [this](const QString& message) { prompts_.error(message); };
+  mapController->setPrompts(mapPrompts);
+
   connect(menu.Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
   connect(menu.Speichern1, &QAction::triggered, templatePage, &TemplatePage::Speichern1Click);
   connect(menu.ZugVorlageSpeichern1, &QAction::triggered, templatePage, &TemplatePage::ZugVorlageSpeichern1Click);
@@ -169,7 +177,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
 
     gameopening::readSlotSettings(game_.session, working);
 
-    // The small map around the home region (displaySmallMap) is drawn here.
+    mapController->openSmallMap();
     zeigePunkteStatistik(*game_.db, slot, game_.session.ownPartyNumber, game_.points);
     pointsgridview::show(game_.points, pointsStatisticsPage->grid());
 
@@ -178,7 +186,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     tables_->einheiten.close();
     unitPage->clearTexts();
 
-    // The saved world map picture of the slot is loaded and scrolled here.
+    mapController->openWorldMap();
 
     const QString round = QString::number(game_.session.roundCode);
     groupPage->Edit19->setText(round);
@@ -208,6 +216,10 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
   return opened_;
 }
 
+void TForm1::regionClicked(int x, int y) {
+  mapArea->Panel1->setText(mapgeometry::coordinateText(x, y));
+}
+
 void TForm1::adaptToQuarnel() {
   regionPage->adaptToQuarnel();
   statusPage()->adaptToQuarnel();
@@ -221,6 +233,7 @@ void TForm1::refreshFromModels() {
   const QString round = QString::number(game_.session.roundCode);
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);
+  if (opened_) mapController->refreshLevels();
 }
 
 void TForm1::Neu1Click() {

@@ -25,6 +25,7 @@ class GridPage;
 class GroupPage;
 class MainToolBar;
 class MapAreaPanel;
+class MapController;
 class RegionPage;
 class ReportPagesPanel;
 class ShipRegisterPage;
@@ -83,6 +84,10 @@ class TForm1 : public QMainWindow {
   void Info2Click();
   void Beenden1Click() { close(); }
 
+  // Where clicks on the world map and the small map end: the region view
+  // of region (x, y) on the shown level. For now it names the region.
+  void regionClicked(int x, int y);
+
   // Shows the models of the open game (pages, status fields, template,
   // points statistics).
   void refreshFromModels();
@@ -94,6 +99,7 @@ class TForm1 : public QMainWindow {
   MainMenu menu;
   MainToolBar* ToolBar1;
   MapAreaPanel* mapArea;
+  MapController* mapController;
   ReportPagesPanel* PageControl1;
   QTabWidget* PageControl2;
   RegionPage* regionPage;

@@ -70,7 +70,10 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrder) {
                                 QStringLiteral("&Region manuell eingeben"), QStringLiteral("&Weltkarte aktualisieren"),
                                 QStringLiteral("Kartendaten &importieren"), QStringLiteral("Gesamtkarte &exportieren"),
                                 QStringLiteral("Kartenbereich e&xportieren"),
-                                QStringLiteral("&Koordinaten Umrechnen (Ursprung)"), QStringLiteral("&Zug Checker"),
+                                QStringLiteral("&Koordinaten Umrechnen (Ursprung)"), QStringLiteral("-"),
+                                QStringLiteral("Weltkarte &1fach"), QStringLiteral("Weltkarte &2fach"),
+                                QStringLiteral("Weltkarte &3fach"), QStringLiteral("Weltkarte &4fach"),
+                                QStringLiteral("&Zug Checker"),
                                 QStringLiteral("&Taschenrechner"), QStringLiteral("&Datenbank aufräumen"),
                                 QStringLiteral("&Kurz Referenz"), QStringLiteral("&Info")}));
   EXPECT_EQ(disabled,

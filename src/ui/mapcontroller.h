@@ -1,0 +1,81 @@
+#pragma once
+// The map side's handlers: drawing and showing the world map and the small
+// map, the level switch, the arrows, the mouse over both maps, the three
+// layer buttons, "Weltkarte aktualisieren" and the zoom. The pictures come
+// from the map library; this class only shows them and forwards the mouse.
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <functional>
+
+#include "map/overlays.h"
+#include "ui/prompts.h"
+
+class QAction;
+class QLabel;
+class MainToolBar;
+class MapAreaPanel;
+struct MainMenu;
+struct OpenGame;
+
+class MapController : public QObject {
+  Q_OBJECT
+ public:
+  MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& toolBar, MainMenu& menu, QLabel* const panels[3],
+                QObject* parent = nullptr);
+
+  void setPrompts(const Prompts& prompts) { prompts_ = prompts; }
+  // Where a click on either map ends: the region view of the picked region.
+  void setRegionPicked(std::function<void(int x, int y)> picked) { picked_ = std::move(picked); }
+
+  // Opening a slot: missing tiles, the small map around the home region,
+  // then the saved world map (drawn when there is none yet) in its middle.
+  void openSmallMap();
+  void openWorldMap();
+  // The slot's levels in the level list (after opening and each import).
+  void refreshLevels();
+
+  void displayWorldMapHex();
+  void displaySmallMap(int x, int y);
+  void Button9Click();
+  void UpDown1Click(int direction);  // +1 upper arrow, -1 lower arrow
+  void UpDown2Click(int direction);  // +1 right arrow, -1 left arrow
+  void Image82MouseMove(QPoint shown);
+  void Image82MouseDown(QPoint shown);
+  void Image1MouseMove(QPoint pos);
+  void Image1MouseDown(QPoint pos);
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton4Click();
+
+  // Colours a region's square on the shown unit layer (the command editor).
+  void faerbe_region(int x, int y, const QColor& colour);
+  std::function<void(int, int, const QColor&)> regionColourer() {
+    return [this](int x, int y, const QColor& c) { faerbe_region(x, y, c); };
+  }
+
+  int zoom() const { return zoom_; }
+  void setZoom(int factor);
+  const QImage& worldMap() const { return map_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void showWorldMap(const QImage& map, bool scrollToMiddle);
+  void showLayer(QLabel* label, const QImage& layer);
+  void showMessages(const QStringList& messages);
+  void scrollToMiddle();
+
+  OpenGame& game_;
+  MapAreaPanel& area_;
+  MainToolBar& toolBar_;
+  QLabel* panels_[3];
+  Prompts prompts_;
+  std::function<void(int, int)> picked_;
+  QImage map_;  // at 1×, as saved
+  QImage ships_, messages_;
+  overlays::UnitOverlay units_;
+  int zoom_ = 1;
+  QList<QAction*> zoomActions_;
+};
