@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/configfile.h"
 #include "app/gameopening.h"
@@ -66,7 +67,15 @@ QList<Level> levels(Database& db, int slot) {
                                                 "ORDER BY \"Ebene\""));
   q.bind(1, slot);
   QList<Level> out;
-  while (q.step()) out.append({int(q.columnInt(0)), q.column(1).toString()});
+  bool main = false;
+  while (q.step()) {
+    out.append({int(q.columnInt(0)), q.column(1).toString()});
+    main = main || out.last().level == 0;
+  }
+  if (!main) {
+    auto at = std::find_if(out.begin(), out.end(), [](const Level& l) { return l.level > 0; });
+    out.insert(at, Level{0, QString()});
+  }
   return out;
 }
 

@@ -25,7 +25,9 @@ struct Extent {
 };
 Extent regionExtent(Database& db, int slot, int level);
 
-// The slot's levels with their names, for the level list.
+// The slot's levels with their names, for the level list. The main level 0
+// is always offered, also when the level table has no row for it, so that
+// the map can be switched back to it.
 struct Level {
   int level;
   QString name;

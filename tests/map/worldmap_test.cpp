@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/configfile.h"
+#include "db/sqlitestatement.h"
 #include "map/worldmap.h"
 #include "mapfixture.h"
 
@@ -116,4 +117,15 @@ TEST(WorldMap, LevelSwitch) {
   EXPECT_EQ(bad.result, LevelSwitch::Result::Failed);
   EXPECT_TRUE(bad.error.contains(QStringLiteral("zendral.cfg, Zeile 9"))) << bad.error.toStdString();
   EXPECT_EQ(f.session.currentLevel, 0);
+}
+
+TEST(WorldMap, TheLevelListAlwaysOffersTheMainLevel) {
+  MapFixture f;
+  EXPECT_EQ(worldmap::levels(f.db, 1).size(), 1);
+  f.region(0, 0, 1, QStringLiteral("Ebene"));
+  SqliteStatement(f.db.handle(), QStringLiteral("INSERT INTO ebenen VALUES (1, 1, 'Astral'), (1, -1, 'Tief'), (2, 3, 'x')"))
+      .execute();
+  QList<int> levels;
+  for (const worldmap::Level& l : worldmap::levels(f.db, 1)) levels << l.level;
+  EXPECT_EQ(levels, QList<int>({-1, 0, 1}));
 }
