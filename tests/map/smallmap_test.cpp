@@ -7,7 +7,6 @@ using smallmap::Mark;
 using smallmap::Region;
 
 TEST(SmallMap, EventMarksInTheirOrder) {
-  const qint32 round = 12;
   const struct { const char* type; const char* umgebung; qint64 info; qint32 round; Mark mark; } cases[] = {
       {"Ebene", "", 12, 12, Mark::None},
       {"Ebene", "Kampf in Runde 12, spendete", 12, 12, Mark::Diamond},
@@ -31,7 +30,6 @@ TEST(SmallMap, EventMarksInTheirOrder) {
     EXPECT_EQ(smallmap::markFor(r, c.round), c.mark) << c.umgebung << " in round " << c.round;
   }
   EXPECT_EQ(smallmap::markText(Mark::Plague), QStringLiteral(" P "));
-  (void)round;
 }
 
 TEST(SmallMap, RoadsByGameType) {
