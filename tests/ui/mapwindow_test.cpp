@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QWheelEvent>
 #include <QToolButton>
 
 #include "db/sqlitestatement.h"
@@ -72,8 +74,12 @@ TEST_F(MapWindowTest, OpeningDrawsTheMapsAndAClickPicksARegion) {
   emit area()->UpDown2->stepped(-1);
   EXPECT_EQ(game.session.smallMapX, -8);
 
-  // Zoomed, the same region lies under the doubled pixel.
-  form1->mapController->setZoom(2);
+  // Zoomed by Ctrl + wheel, the same region lies under the doubled pixel.
+  QWidget* view = area()->ScrollBox1->viewport();
+  QWheelEvent wheel(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  EXPECT_EQ(form1->mapController->zoom(), 2);
   EXPECT_EQ(area()->Image82->size(), QSize(32, 32));
   press(area()->Image82, QPoint(25, 25));
   EXPECT_EQ(area()->Panel1->text(), QStringLiteral("1/0"));
