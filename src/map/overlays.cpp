@@ -77,6 +77,21 @@ Layer drawRegionMessages(Database& db, const GameSession& session, QSize mapSize
   q.bind(1, session.slot);
   q.bind(2, session.currentLevel);
   const QString roundText = QStringLiteral("in Runde ") + QString::number(session.roundCode);
+  // Thousands of regions carry the same three marks: draw each once and stamp it.
+  auto stamp = [](auto draw) {
+    QImage image(9, 9, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(p);
+    return image;
+  };
+  const QImage diamond = stamp([](QPainter& p) {
+    mapcanvas::polygon(p, {QPoint(1, 4), QPoint(4, 7), QPoint(7, 4), QPoint(4, 1)}, kYellow, kRed);
+  });
+  const QImage ocean = stamp([](QPainter& p) { mapcanvas::ellipse(p, 1, 8, 4, 5, kRed, kYellow); });
+  const QImage triangle = stamp([](QPainter& p) {
+    mapcanvas::polygon(p, {QPoint(1, 1), QPoint(7, 1), QPoint(4, 7)}, kYellow, kYellow);
+  });
   QPainter p(&layer.image);
   while (q.step()) {
     const QString umgebung = q.column(3).toString();
@@ -84,14 +99,8 @@ Layer drawRegionMessages(Database& db, const GameSession& session, QSize mapSize
     if (q.columnInt(4) != session.roundCode && !thisRound) continue;
     const QPoint at = overlayCell(int(q.columnInt(0)), int(q.columnInt(1)), session.mapOriginX, session.mapOriginY,
                                   mapSize.height());
-    const int px = at.x(), py = at.y();
-    if (thisRound)
-      mapcanvas::polygon(p, {QPoint(px + 1, py + 4), QPoint(px + 4, py + 7), QPoint(px + 7, py + 4), QPoint(px + 4, py + 1)},
-                         kYellow, kRed);
-    else if (q.column(2).toString() == QLatin1String("Ozean"))
-      mapcanvas::ellipse(p, px + 1, py + 8, px + 4, py + 5, kRed, kYellow);
-    else
-      mapcanvas::polygon(p, {QPoint(px + 1, py + 1), QPoint(px + 7, py + 1), QPoint(px + 4, py + 7)}, kYellow, kYellow);
+    const bool sea = q.column(2).toString() == QLatin1String("Ozean");
+    p.drawImage(at, thisRound ? diamond : (sea ? ocean : triangle));
   }
   return layer;
 }
