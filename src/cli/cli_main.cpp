@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
       {QStringLiteral("import"), cli::runImport},
       {QStringLiteral("status"), cli::runStatus},
       {QStringLiteral("template"), cli::runTemplate},
+      {QStringLiteral("check"), cli::runCheck},
+      {QStringLiteral("groups"), cli::runGroups},
+      {QStringLiteral("set-group"), cli::runSetGroup},
+      {QStringLiteral("army"), cli::runArmy},
+      {QStringLiteral("ships"), cli::runShips},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

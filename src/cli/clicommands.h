@@ -9,6 +9,11 @@ int runInit(const QStringList& args);
 int runImport(const QStringList& args);
 int runStatus(const QStringList& args);
 int runTemplate(const QStringList& args);
+int runCheck(const QStringList& args);
+int runGroups(const QStringList& args);
+int runSetGroup(const QStringList& args);
+int runArmy(const QStringList& args);
+int runShips(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);
