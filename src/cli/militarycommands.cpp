@@ -17,8 +17,9 @@ namespace cli {
 namespace {
 
 QString gridText(const QStringList& header, const QList<reportgrid::Row>& rows) {
+  const int columns = int(header.size());
   QString out = header.join(QStringLiteral(" | ")) + QLatin1Char('\n');
-  for (const reportgrid::Row& row : rows) out += row.cells.join(QStringLiteral(" | ")) + QLatin1Char('\n');
+  for (const reportgrid::Row& row : rows) out += row.cells(columns).join(QStringLiteral(" | ")) + QLatin1Char('\n');
   return out;
 }
 

@@ -37,24 +37,17 @@ Result Truppenverwaltung(Database& db, const GameSession& game, const QString& a
   while (q.step()) {
     const FightingUnit u = read(q);
     out.soldiers += u.persons;
-    auto count = [&](int i) { return reportgrid::decimalOrEmpty(u.items[i]); };
-    if (!u.items[Speer].isNull()) out.weapons += u.items[Speer].toLongLong();
-    if (!u.items[Schwert].isNull()) out.weapons += u.items[Schwert].toLongLong();
-    if (!u.items[Bogen].isNull()) out.ranged += u.items[Bogen].toLongLong();
+    if (u.hasItem[Speer]) out.weapons += u.items[Speer];
+    if (u.hasItem[Schwert]) out.weapons += u.items[Schwert];
+    if (u.hasItem[Bogen]) out.ranged += u.items[Bogen];
     reportgrid::Row row;
-    row.cells = {u.position,
-                 u.name,
-                 game.idText(u.number),
-                 QString::number(u.persons),
-                 skillPerPerson(u, 0, QString()),
-                 skillPerPerson(u, 1, QString()),
-                 skillPerPerson(u, 2, QString()),
-                 skillPerPerson(u, 3, QString()),
-                 count(Speer),
-                 count(Schwert),
-                 count(Bogen),
-                 count(Pferd)};
-    row.line = reportgrid::markedLine(row.cells);
+    row.add(u.position);
+    row.add(u.name);
+    row.add(game.idText(u.number));
+    row.addNumber(u.persons);
+    for (int skill = 0; skill < 4; ++skill) row.add(skillPerPerson(u, skill, QString()));
+    // An empty count adds only its marker.
+    for (int i : {Speer, Schwert, Bogen, Pferd}) u.hasItem[i] ? row.addNumber(u.items[i]) : row.add(QStringView());
     out.rows.append(row);
   }
   reportgrid::sortRows(out.rows);

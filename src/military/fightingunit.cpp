@@ -13,13 +13,16 @@ QString columnsSql() {
 
 FightingUnit read(const SqliteStatement& q) {
   FightingUnit u;
-  u.group = q.column(0).toString();
-  u.position = q.column(1).toString();
-  u.name = q.column(2).toString();
+  u.group = q.columnText(0);
+  u.position = q.columnText(1);
+  u.name = q.columnText(2);
   u.number = qint32(q.columnInt(3));
   u.persons = qint32(q.columnInt(4));
-  for (int i = 0; i < 4; ++i) u.skills[i] = q.column(5 + i).toString();
-  for (int i = 0; i < 4; ++i) u.items[i] = q.column(9 + i);
+  for (int i = 0; i < 4; ++i) u.skills[i] = q.columnText(5 + i);
+  for (int i = 0; i < 4; ++i) {
+    u.hasItem[i] = !q.columnIsNull(9 + i);
+    u.items[i] = q.columnInt(9 + i);
+  }
   return u;
 }
 

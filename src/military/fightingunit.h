@@ -3,7 +3,6 @@
 // position, name, number, persons, the four fighting skills and the four
 // weapon and horse counts.
 #include <QString>
-#include <QVariant>
 
 class SqliteStatement;
 
@@ -19,7 +18,8 @@ struct FightingUnit {
   qint32 number = 0;
   qint32 persons = 0;
   QString skills[4];   // Stangenwaffen, Hiebwaffen, Bogenschiessen, Ausdauer
-  QVariant items[4];   // Speer, Schwert, Bogen, Pferd; null when empty
+  qint64 items[4] = {};       // Speer, Schwert, Bogen, Pferd
+  bool hasItem[4] = {};       // false when the field is empty
 };
 enum Item { Speer, Schwert, Bogen, Pferd };
 

@@ -56,23 +56,18 @@ QString orNull(const QString& text) { return text.isEmpty() ? QString() : text; 
 
 reportgrid::Row groupRow(const GameSession& game, const fightingunit::FightingUnit& u) {
   using namespace fightingunit;
-  const QString zero = QStringLiteral("0");
-  auto item = [&](int i) { return u.items[i].isNull() ? zero : QString::number(u.items[i].toLongLong()); };
+  static const QString zero = QStringLiteral("0");
+  static const QString none = QStringLiteral("Keine");
   reportgrid::Row row;
-  row.cells = {u.group.isEmpty() ? QStringLiteral("Keine") : u.group,
-               u.position,
-               u.name,
-               game.idText(u.number),
-               QString::number(u.persons),
-               skillPerPerson(u, 0, zero),
-               skillPerPerson(u, 1, zero),
-               skillPerPerson(u, 2, zero),
-               skillPerPerson(u, 3, zero),
-               item(Speer),
-               item(Schwert),
-               item(Bogen)};
-  row.line = reportgrid::markedLine(row.cells + QStringList{item(Pferd), QString()});
-  row.cells.resize(kColumns);
+  auto item = [&](int i) { u.hasItem[i] ? row.addNumber(u.items[i]) : row.add(zero); };
+  row.add(u.group.isEmpty() ? none : u.group);
+  row.add(u.position);
+  row.add(u.name);
+  row.add(game.idText(u.number));
+  row.addNumber(u.persons);
+  for (int skill = 0; skill < 4; ++skill) row.add(skillPerPerson(u, skill, zero));
+  for (int i : {Speer, Schwert, Bogen, Pferd}) item(i);
+  row.add(QStringView());  // "*13;": the grid shows nothing after it
   return row;
 }
 

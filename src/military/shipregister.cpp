@@ -41,13 +41,12 @@ Result listShips(Database& db, const GameSession& game, const Filter& filter) {
   while (q.step()) {
     reportgrid::Row row;
     // An empty number reads as 0, as everywhere a number is shown.
-    row.cells = {q.column(0).toString(),
-                 q.column(1).toString(),
-                 QString::number(q.columnInt(2)),
-                 q.column(3).toString(),
-                 QString::number(q.columnInt(4)),
-                 QString::number(q.column(5).toDouble()) + QLatin1Char('%')};
-    row.line = reportgrid::markedLine(row.cells);
+    row.add(q.columnText(0));
+    row.add(q.columnText(1));
+    row.addNumber(q.columnInt(2));
+    row.add(q.columnText(3));
+    row.addNumber(q.columnInt(4));
+    row.add(QString(QString::number(q.column(5).toDouble()) + QLatin1Char('%')));
     out.rows.append(row);
   }
   reportgrid::sortRows(out.rows);

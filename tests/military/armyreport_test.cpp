@@ -61,8 +61,8 @@ TEST_F(ArmyReportTest, ArmiesOfTheOwnPartyInTheCurrentRoundWithTotals) {
 TEST_F(ArmyReportTest, RowShowsPerPersonValuesAndLeavesEmptyFieldsEmpty) {
   const armyreport::Result r = armyreport::Truppenverwaltung(db, game, QStringLiteral("1. Armee"));
   ASSERT_EQ(r.rows.size(), 1);
-  EXPECT_EQ(r.rows[0].cells, QStringList({"3/4", "Lanzen", "10", "6", "[30] 3", "", "", "", "10", "", "", "6"}));
-  EXPECT_EQ(r.rows[0].line, QStringLiteral("3/4*1;Lanzen*2;10*3;6*4;[30] 3*5;*6;*7;*8;10*9;*10;*11;6"));
+  EXPECT_EQ(r.rows[0].cells(12), QStringList({"3/4", "Lanzen", "10", "6", "[30] 3", "", "", "", "10", "", "", "6"}));
+  EXPECT_EQ(r.rows[0].line(), QStringLiteral("3/4*1;Lanzen*2;10*3;6*4;[30] 3*5;*6;*7;*8;10*9;*10;*11;6"));
   EXPECT_EQ(armyreport::header().size(), armyreport::kColumns);
 }
 

@@ -94,10 +94,10 @@ TEST_F(GroupingsTest, RowShowsValuesPerPersonAndZeroForEmptyFields) {
   f.partyNumber = QStringLiteral("300");
   const groupings::Result r = groupings::Gruppierungen(db, game, f);
   ASSERT_EQ(r.rows.size(), 1);
-  EXPECT_EQ(r.rows[0].cells, QStringList({"Keine", "5/5", "Speere", "10", "6", "[30] 3", "0", "0", "0", "10", "0",
+  EXPECT_EQ(r.rows[0].cells(12), QStringList({"Keine", "5/5", "Speere", "10", "6", "[30] 3", "0", "0", "0", "10", "0",
                                           "0"}));
-  EXPECT_EQ(r.rows[0].cells.size(), groupings::header().size());
-  EXPECT_TRUE(r.rows[0].line.endsWith(QStringLiteral("*12;4*13;"))) << r.rows[0].line.toStdString();
+  EXPECT_EQ(r.rows[0].valueCount(), 14);
+  EXPECT_TRUE(r.rows[0].line().endsWith(QStringLiteral("*12;4*13;"))) << r.rows[0].line().toStdString();
 }
 
 TEST_F(GroupingsTest, GroupChangeWritesOnlyTheUnitOfTheOpenSlot) {
@@ -139,13 +139,26 @@ TEST(GroupNotation, UnitNumbersFollowTheGame) {
 }
 
 TEST(ReportGrid, SortsWithoutRegardToCaseAndKeepsEqualLinesInOrder) {
-  QList<reportgrid::Row> rows = {{QStringLiteral("b"), {QStringLiteral("1")}},
-                                 {QStringLiteral("A"), {QStringLiteral("2")}},
-                                 {QStringLiteral("B"), {QStringLiteral("3")}},
-                                 {QStringLiteral("a"), {QStringLiteral("4")}}};
+  auto row = [](const char* first, int second) {
+    reportgrid::Row r;
+    r.add(QString::fromUtf8(first));
+    r.addNumber(second);
+    return r;
+  };
+  QList<reportgrid::Row> rows = {row("b", 1), row("Ä", 2), row("A", 3), row("B", 4), row("a", 5), row("ä", 6),
+                                 row("10/3", 7), row("2/5", 8)};
   reportgrid::sortRows(rows);
-  EXPECT_EQ(column(rows, 0), QStringList({"2", "4", "1", "3"}));
-  EXPECT_EQ(reportgrid::markedLine({QStringLiteral("x"), QString(), QStringLiteral("z")}), QStringLiteral("x*1;*2;z"));
+  EXPECT_EQ(column(rows, 1), QStringList({"7", "8", "3", "5", "1", "4", "2", "6"}));
+  EXPECT_EQ(rows.at(0).line(), QStringLiteral("10/3*1;7"));
+}
+
+TEST(ReportGrid, ValuesKeepTheirColumnsWhateverTheyHold) {
+  reportgrid::Row r;
+  for (const char* v : {"x*2;y", "", "z", "", "", "", "", "", "", "", "k"}) r.add(QString::fromUtf8(v));
+  r.addNumber(-20);
+  EXPECT_EQ(r.line(), QStringLiteral("x*2;y*1;*2;z*3;*4;*5;*6;*7;*8;*9;*10;k*11;-20"));
+  EXPECT_EQ(r.cells(12), QStringList({"x*2;y", "", "z", "", "", "", "", "", "", "", "k", "-20"}));
+  EXPECT_TRUE(r.cell(12).isEmpty());
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ inline void unit(Database& db, int slot, const QString& position, int nr, const 
 
 inline QStringList column(const QList<reportgrid::Row>& rows, int c) {
   QStringList out;
-  for (const auto& r : rows) out << r.cells.value(c);
+  for (const auto& r : rows) out << r.cell(c).toString();
   return out;
 }
 
