@@ -49,7 +49,8 @@ void CheckerController::ToolButton5Click() {
   connect(progress_, &QProgressDialog::canceled, run_.get(), &checker::CheckerRun::cancel);
   progress_->reset();
   progress_->show();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // Busy, not wait: "Abbrechen" stays clickable.
+  QApplication::setOverrideCursor(Qt::BusyCursor);
   run_->start();
 }
 

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -193,20 +192,10 @@ TEST_F(CheckerPageTest, ToolButtonSavesRunsAndShowsTheOutputWhileTheWindowStaysA
   EXPECT_TRUE(said.errors.first().contains(QStringLiteral("Fehlercode 2")));
 }
 
-TEST_F(CheckerPageTest, EndlessCheckerIsStoppedAndAMissingCalculatorIsReported) {
-  checker("exec sleep 1000\n");
-  form1->checker->setTimeLimit(300);
-  QElapsedTimer clock;
-  clock.start();
-  form1->ToolBar1->ToolButton5->click();
-  ASSERT_TRUE(waitForCheck(form1->checker, 10000));
-  EXPECT_LT(clock.elapsed(), 5000);
-  ASSERT_EQ(said.errors.size(), 1);
-  EXPECT_TRUE(said.errors.first().contains(QStringLiteral("länger als")));
-
+TEST_F(CheckerPageTest, MissingCalculatorIsReported) {
   form1->checker->setCalculatorFinder([](const QString&) { return QString(); });
   form1->menu.Taschenrechner1->trigger();
-  ASSERT_EQ(said.errors.size(), 2);
+  ASSERT_EQ(said.errors.size(), 1);
   EXPECT_TRUE(said.errors.last().contains(QStringLiteral("kein Taschenrechner")));
 }
 
