@@ -94,7 +94,9 @@ Result Gruppierungen(Database& db, const GameSession& game, const Filter& filter
   q.bind(1, game.slot);
   q.bind(2, filter.group == QLatin1String("Alle") ? QString() : filter.group);
   q.bind(3, party);
-  q.bind(4, filter.unitNumber.isEmpty() ? QVariant() : QVariant(decodeUnitNumber(game, filter.unitNumber)));
+  // Blanks around a typed number are no digits of it.
+  const QString number = filter.unitNumber.trimmed();
+  q.bind(4, number.isEmpty() ? QVariant() : QVariant(decodeUnitNumber(game, number)));
   q.bind(5, orNull(filter.unitName));
   q.bind(6, int(comparison));
   q.bind(7, *round);

@@ -51,7 +51,7 @@ TEST_F(GroupingsTest, FiltersListOnlyUnitsOfTheOpenSlotInLineOrder) {
       {"every party", [](F& f) { f.partyNumber = QStringLiteral("-2"); }, {"Bravo", "Alpha", "Echo", "O'Brien"}},
       {"other party", [](F& f) { f.partyNumber = QStringLiteral("200"); }, {"Echo"}},
       {"number lower case", [](F& f) { f.unitNumber = QStringLiteral("l1"); }, {"O'Brien"}},
-      {"number upper case", [](F& f) { f.unitNumber = QStringLiteral("L1"); }, {"O'Brien"}},
+      {"number upper case", [](F& f) { f.unitNumber = QStringLiteral(" L1 "); }, {"O'Brien"}},
       {"name with apostrophe", [](F& f) { f.unitName = QStringLiteral("O'Brien"); }, {"O'Brien"}},
       {"name that tries the query", [](F& f) { f.unitName = QStringLiteral("x' or '1'='1"); }, {}},
       {"later than", [](F& f) { f.comparison = QStringLiteral(">"); f.round = QStringLiteral("3805"); },
