@@ -23,6 +23,11 @@ int main(int argc, char** argv) {
       {QStringLiteral("map"), cli::runMap},
       {QStringLiteral("smallmap"), cli::runSmallMap},
       {QStringLiteral("pick"), cli::runPick},
+      {QStringLiteral("check"), cli::runCheck},
+      {QStringLiteral("groups"), cli::runGroups},
+      {QStringLiteral("set-group"), cli::runSetGroup},
+      {QStringLiteral("army"), cli::runArmy},
+      {QStringLiteral("ships"), cli::runShips},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

@@ -12,6 +12,11 @@ int runTemplate(const QStringList& args);
 int runMap(const QStringList& args);
 int runSmallMap(const QStringList& args);
 int runPick(const QStringList& args);
+int runCheck(const QStringList& args);
+int runGroups(const QStringList& args);
+int runSetGroup(const QStringList& args);
+int runArmy(const QStringList& args);
+int runShips(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

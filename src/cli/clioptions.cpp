@@ -20,7 +20,20 @@ std::optional<GameOptions> parseGameOptions(const QStringList& args, QString* er
       }
       return args.at(++i);
     };
-    if (a == QLatin1String("--dir")) {
+    // A command's own option wins over a shared one of the same name
+    // (ships --typ is the ship type, groups --name the unit name).
+    if (const auto extra = std::find_if(extraOptions.begin(), extraOptions.end(),
+                                        [&](const ExtraOption& e) { return e.name == a; });
+        extra != extraOptions.end()) {
+      if (i + extra->values >= args.size()) {
+        *error = extra->values == 1 ? QStringLiteral("Zur Option %1 fehlt der Wert.").arg(a)
+                                    : QStringLiteral("Zur Option %1 fehlen Werte: sie nimmt %2.").arg(a).arg(extra->values);
+        return std::nullopt;
+      }
+      QStringList values;
+      for (int k = 0; k < extra->values; ++k) values << args.at(++i);
+      o.extra.insert(a, values);
+    } else if (a == QLatin1String("--dir")) {
       const auto v = value("--dir");
       if (!v) return std::nullopt;
       o.dir = *v;
@@ -47,17 +60,6 @@ std::optional<GameOptions> parseGameOptions(const QStringList& args, QString* er
       o.name = *v;
     } else if (a == QLatin1String("--ja")) {
       o.yes = true;
-    } else if (const auto extra = std::find_if(extraOptions.begin(), extraOptions.end(),
-                                               [&](const ExtraOption& e) { return e.name == a; });
-               extra != extraOptions.end()) {
-      if (i + extra->values >= args.size()) {
-        *error = extra->values == 1 ? QStringLiteral("Zur Option %1 fehlt der Wert.").arg(a)
-                                    : QStringLiteral("Zur Option %1 fehlen Werte: sie nimmt %2.").arg(a).arg(extra->values);
-        return std::nullopt;
-      }
-      QStringList values;
-      for (int k = 0; k < extra->values; ++k) values << args.at(++i);
-      o.extra.insert(a, values);
     } else if (a.startsWith(QLatin1String("--"))) {
       *error = QStringLiteral("Unbekannte Option „%1“.").arg(a);
       return std::nullopt;

@@ -83,6 +83,15 @@ QVariant SqliteStatement::column(int index) const {
 
 qint64 SqliteStatement::columnInt(int index) const { return sqlite3_column_int64(stmt_, index); }
 
+QString SqliteStatement::columnText(int index) const {
+  const void* text = sqlite3_column_text16(stmt_, index);
+  if (!text) return QString();
+  const int bytes = sqlite3_column_bytes16(stmt_, index);
+  return QString(reinterpret_cast<const QChar*>(text), bytes / int(sizeof(QChar)));
+}
+
+bool SqliteStatement::columnIsNull(int index) const { return sqlite3_column_type(stmt_, index) == SQLITE_NULL; }
+
 qint64 SqliteStatement::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
 
 QString SqliteStatement::errorText() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }

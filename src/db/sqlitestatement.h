@@ -25,6 +25,9 @@ class SqliteStatement {
   int columnCount() const;
   QVariant column(int index) const;
   qint64 columnInt(int index) const;
+  // Text of a column without a QVariant (an empty field gives a null text).
+  QString columnText(int index) const;
+  bool columnIsNull(int index) const;
   qint64 lastInsertRowid() const;
   QString errorText() const;
 

@@ -7,7 +7,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/opengame.h"
+#include "db/dberror.h"
+#include "military/armyreport.h"
 #include "ui/formhelpers.h"
+#include "ui/reportgridview.h"
 
 using namespace formhelpers;
 
@@ -16,9 +20,9 @@ ArmyPage::ArmyPage(QWidget* parent) : QWidget(parent) {
   Button1 = named(new QPushButton(QStringLiteral("Bericht")), "Button1");
   ComboBox2 = named(new QComboBox, "ComboBox2");
   ComboBox2->setEditable(true);  // free text selects by substring as well
-  ComboBox2->addItems({QStringLiteral("Alle"), QStringLiteral("1. Armee"), QStringLiteral("2. Armee"),
-                       QStringLiteral("3. Armee"), QStringLiteral("4. Armee")});
-  StringGrid3 = grid("StringGrid3", 12);
+  ComboBox2->addItems(armyreport::armyChoices());
+  StringGrid3 = grid("StringGrid3", armyreport::kColumns);
+  StringGrid3->setHorizontalHeaderLabels(armyreport::header());
   Edit10 = lineEdit("Edit10", true);
   Edit11 = lineEdit("Edit11", true);
   Edit12 = lineEdit("Edit12", true);
@@ -34,4 +38,26 @@ ArmyPage::ArmyPage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(StringGrid3, 1);
+  connect(Button1, &QPushButton::clicked, this, &ArmyPage::Button1Click);
+}
+
+void ArmyPage::Button1Click() {
+  for (QLineEdit* e : {Edit10, Edit11, Edit12}) e->setText(QStringLiteral("0"));
+  Truppenverwaltung();
+}
+
+void ArmyPage::Truppenverwaltung() {
+  if (!game_ || !game_->db) return;
+  reportgridview::WaitCursor wait;
+  armyreport::Result r;
+  try {
+    r = armyreport::Truppenverwaltung(*game_->db, game_->session, ComboBox2->currentText());
+  } catch (const DbError& e) {
+    if (reportError_) reportError_(e.message());
+  }
+  // Without a unit the grid keeps its header and one empty row.
+  reportgridview::show(StringGrid3, armyreport::header(), r.rows, 1);
+  Edit10->setText(QString::number(r.soldiers));
+  Edit11->setText(QString::number(r.weapons));
+  Edit12->setText(QString::number(r.ranged));
 }

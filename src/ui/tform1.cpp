@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "app/gameopening.h"
 #include "app/statusdata.h"
@@ -17,6 +18,7 @@
 #include "report/importerror.h"
 #include "report/importstate.h"
 #include "ui/armypage.h"
+#include "ui/checkercontroller.h"
 #include "ui/gridpage.h"
 #include "ui/grouppage.h"
 #include "ui/mainmenu.h"
@@ -123,6 +125,18 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
   connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
   connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
+
+  const auto showError = [this](const QString& message) { prompts_.error(message); };
+  groupPage->setGame(&game_);
+  groupPage->setErrorSink(showError);
+  armyPage->setGame(&game_);
+  armyPage->setErrorSink(showError);
+  shipRegisterPage->setGame(&game_);
+  shipRegisterPage->setErrorSink(showError);
+  checker = new CheckerController(this, game_, templatePage, &prompts_);
+  connect(ToolBar1->ToolButton5, &QToolButton::clicked, checker, &CheckerController::ToolButton5Click);
+  connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
+  connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
 }
 
 TForm1::~TForm1() = default;
@@ -131,6 +145,7 @@ StatusPage* TForm1::statusPage() const { return PageControl1->status(); }
 
 void TForm1::setDialogs(const Dialogs& dialogs) {
   dialogs_ = dialogs;
+  checker->setOutputWindow(dialogs_.form8);
   if (dialogs_.form3) {
     connect(dialogs_.form3, &TForm3::startRequested, this,
             [this](int slot, const QString& name, const QString& type) { spielinitialisierung(slot, name, type); });
@@ -233,7 +248,11 @@ void TForm1::refreshFromModels() {
   const QString round = QString::number(game_.session.roundCode);
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);
-  if (opened_) mapController->refreshLevels();
+  if (opened_) {
+    mapController->refreshLevels();
+    groupPage->refreshParties();
+    shipRegisterPage->refreshParties();
+  }
 }
 
 void TForm1::Neu1Click() {

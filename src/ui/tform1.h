@@ -21,6 +21,7 @@ class QStatusBar;
 class QTabWidget;
 struct ImportTables;
 class ArmyPage;
+class CheckerController;
 class GridPage;
 class GroupPage;
 class MainToolBar;
@@ -112,6 +113,7 @@ class TForm1 : public QMainWindow {
   GridPage* pointsStatisticsPage;  // "Punkte Statistik" (StringGrid2)
   QStatusBar* StatusBar1;
   QLabel* statusPanels[3];
+  CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
 
   StatusPage* statusPage() const;
 

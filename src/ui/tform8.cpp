@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include "app/textutil.h"
+
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm8"));
   setWindowTitle(QStringLiteral("Zug Checker Ausgabe"));
@@ -15,4 +17,12 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TForm8::showFile(const QString& path) {
+  const auto lines = textutil::readLines(path);
+  Memo1->setPlainText(lines ? lines->join(QLatin1Char('\n')) : QString());
+  show();
+  raise();
+  activateWindow();
 }

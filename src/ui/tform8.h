@@ -9,5 +9,9 @@ class TForm8 : public QDialog {
  public:
   explicit TForm8(QWidget* parent = nullptr);
 
+  // Shows the window with the lines of `path` (the checker's output file);
+  // a file that cannot be read shows an empty memo.
+  void showFile(const QString& path);
+
   QPlainTextEdit* Memo1;
 };

@@ -1,0 +1,47 @@
+#include "ui/reportgridview.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "app/opengame.h"
+#include "military/partychoices.h"
+
+namespace reportgridview {
+
+void show(QTableWidget* grid, const QStringList& header, const QList<reportgrid::Row>& rows, int minimumRows) {
+  const int columns = int(header.size());
+  grid->setUpdatesEnabled(false);
+  grid->clearContents();
+  grid->setColumnCount(columns);
+  grid->setHorizontalHeaderLabels(header);
+  grid->setRowCount(qMax(int(rows.size()), minimumRows));
+  for (int r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < columns; ++c) grid->setItem(r, c, new QTableWidgetItem(rows.at(r).cell(c).toString()));
+  grid->setUpdatesEnabled(true);
+}
+
+void fillParties(QComboBox* lookup, QLineEdit* numberEdit, const OpenGame& game) {
+  const QVariant chosen = lookup->currentData();
+  lookup->blockSignals(true);
+  lookup->clear();
+  if (game.db)
+    for (const partychoices::PartyChoice& p : partychoices::partyChoices(*game.db, game.session.slot))
+      lookup->addItem(p.name, p.number);
+  const int keep = chosen.isValid() ? lookup->findData(chosen) : -1;
+  lookup->setCurrentIndex(keep);
+  lookup->blockSignals(false);
+  numberEdit->setText(keep >= 0 ? QString::number(chosen.toInt()) : QString());
+}
+
+void connectParties(QComboBox* lookup, QLineEdit* numberEdit) {
+  QObject::connect(lookup, &QComboBox::currentIndexChanged, numberEdit, [lookup, numberEdit](int index) {
+    numberEdit->setText(index >= 0 ? QString::number(lookup->itemData(index).toInt()) : QString());
+  });
+}
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace reportgridview
