@@ -9,6 +9,10 @@ int runInit(const QStringList& args);
 int runImport(const QStringList& args);
 int runStatus(const QStringList& args);
 int runTemplate(const QStringList& args);
+int runMapExport(const QStringList& args);
+int runMapImport(const QStringList& args);
+int runAddRegion(const QStringList& args);
+int runCleanup(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

@@ -1,0 +1,243 @@
+#include "map/mapexchange.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/textutil.h"
+#include "db/database.h"
+#include "db/dberror.h"
+#include "db/filteroff.h"
+#include "db/table.h"
+#include "report/reportfile.h"
+
+namespace mapexchange {
+
+namespace {
+
+const QString kOcean = QStringLiteral("Ozean");
+const QString kUnknown = QStringLiteral("unbekannt");
+const QString kRegionPrefix = QStringLiteral("REGION ");
+const QString kPrimaryKey = QStringLiteral("Spiel;Breite;Länge;Ebene");
+
+void appendRow(QStringList& lines, const Table& t) {
+  lines << regionBlock(int(t.intValue(QStringLiteral("Breite"))), int(t.intValue(QStringLiteral("Länge"))),
+                       int(t.intValue(QStringLiteral("Ebene"))), t.text(QStringLiteral("Regiontyp")),
+                       t.text(QStringLiteral("Regionname")));
+}
+
+ExportResult written(const QString& path, const QStringList& lines, int regions) {
+  ExportResult result;
+  result.error = textutil::writeLinesAtomic(path, lines);
+  if (result.ok()) result.regions = regions;
+  return result;
+}
+
+// The square's corner strips that lie outside the hexagon.
+bool cutCorner(qint64 dx, qint64 dy, qint64 r) {
+  return (dx == r && dy > 0) || (dx == -r && dy < 0) || (dy == r && dx > 0) || (dy == -r && dx < 0);
+}
+
+struct Block {
+  int line = 0;  // 1-based, for messages
+  int x = 0;
+  int y = 0;
+  int level = 0;
+  std::optional<QString> terrain;
+  std::optional<QString> name;
+};
+
+// Reads the blocks of the file's lines; the first bad coordinate stops it.
+std::optional<QList<Block>> parseBlocks(const QString& path, const QStringList& lines, QString* error) {
+  QList<Block> blocks;
+  qsizetype i = 0;
+  while (i < lines.size()) {
+    const QString& header = lines.at(i);
+    if (!header.startsWith(kRegionPrefix)) {
+      ++i;
+      continue;
+    }
+    Block b;
+    b.line = int(i + 1);
+    const QStringList parts = header.mid(kRegionPrefix.size()).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    std::optional<qint32> coordinate[3] = {std::nullopt, std::nullopt, 0};
+    for (int k = 0; k < 3 && k < parts.size(); ++k) coordinate[k] = textutil::strictInt(parts.at(k));
+    if (!coordinate[0] || !coordinate[1] || !coordinate[2]) {
+      *error = QStringLiteral("Die Kartendatei %1 ist fehlerhaft: Zeile %2 „%3“ enthält keine ganzzahligen Koordinaten. "
+                              "Es wurde nichts importiert.")
+                   .arg(path)
+                   .arg(b.line)
+                   .arg(header);
+      return std::nullopt;
+    }
+    b.x = *coordinate[0];
+    b.y = *coordinate[1];
+    b.level = *coordinate[2];
+    // The block runs to the next line that names a region. A report read as
+    // a map file has unit names further down: the first value of each kind
+    // is the region's own.
+    for (++i; i < lines.size() && !lines.at(i).contains(QLatin1String("REGION")); ++i) {
+      const QString& line = lines.at(i);
+      if (!b.terrain && line.contains(QLatin1String("\";Terrain")))
+        b.terrain = quotedValue(line);
+      else if (!b.name && line.contains(QLatin1String("\";Name")))
+        b.name = quotedValue(line);
+    }
+    blocks << b;
+  }
+  return blocks;
+}
+
+}  // namespace
+
+QStringList regionBlock(int x, int y, int level, const QString& terrain, const QString& name) {
+  QString header = kRegionPrefix + QString::number(x) + QLatin1Char(' ') + QString::number(y);
+  if (level != 0) header += QLatin1Char(' ') + QString::number(level);
+  QStringList lines{header, QLatin1Char('"') + terrain + QStringLiteral("\";Terrain")};
+  if (terrain != kOcean) lines << QLatin1Char('"') + name + QStringLiteral("\";Name");
+  return lines;
+}
+
+QString quotedValue(const QString& line) {
+  const qsizetype end = line.indexOf(QLatin1String("\";"));
+  if (end < 1) return QString();
+  return line.mid(1, end - 1);
+}
+
+ExportResult exportFullMap(Table& regionen, const QString& path) {
+  regionen.open();
+  regionen.setIndexFields(kPrimaryKey);
+  QStringList lines;
+  int regions = 0;
+  for (bool row = regionen.first(); row; row = regionen.next()) {
+    appendRow(lines, regionen);
+    ++regions;
+  }
+  return written(path, lines, regions);
+}
+
+QList<QPoint> areaCandidates(int x0, int y0, int radius) {
+  QList<QPoint> cells;
+  if (radius < 0) return cells;
+  const qint64 r = radius;
+  for (qint64 dy = r; dy >= -r; --dy) {
+    for (qint64 dx = r; dx >= -r; --dx) {
+      if (cutCorner(dx, dy, r)) continue;
+      const qint64 x = x0 + dx;
+      const qint64 y = y0 + dy;
+      if (x < std::numeric_limits<int>::min() || x > std::numeric_limits<int>::max() ||
+          y < std::numeric_limits<int>::min() || y > std::numeric_limits<int>::max())
+        continue;
+      cells << QPoint(int(x), int(y));
+    }
+  }
+  return cells;
+}
+
+std::optional<int> parseRadius(const QString& text) { return textutil::strictInt(text.trimmed()); }
+
+ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
+  regionen.open();
+  regionen.setIndexFields(kPrimaryKey);
+  QStringList lines;
+  int regions = 0;
+  if (radius >= 0 && regionen.first()) {
+    // A radius far beyond the map would mean billions of look-ups: only the
+    // cells inside the rows' bounding box can be found, so the square is
+    // clipped to it (the order stays the same).
+    qint64 minX = x0 - qint64(radius), maxX = x0 + qint64(radius);
+    qint64 minY = y0 - qint64(radius), maxY = y0 + qint64(radius);
+    if ((2 * qint64(radius) + 1) * (2 * qint64(radius) + 1) > 4096) {
+      qint64 loX = std::numeric_limits<qint64>::max(), hiX = std::numeric_limits<qint64>::min();
+      qint64 loY = loX, hiY = hiX;
+      for (bool row = true; row; row = regionen.next()) {
+        const qint64 x = regionen.intValue(QStringLiteral("Breite"));
+        const qint64 y = regionen.intValue(QStringLiteral("Länge"));
+        loX = std::min(loX, x), hiX = std::max(hiX, x);
+        loY = std::min(loY, y), hiY = std::max(hiY, y);
+      }
+      minX = std::max(minX, loX), maxX = std::min(maxX, hiX);
+      minY = std::max(minY, loY), maxY = std::min(maxY, hiY);
+    }
+    const qint64 r = radius;
+    for (qint64 y = maxY; y >= minY; --y) {
+      for (qint64 x = maxX; x >= minX; --x) {
+        const qint64 dx = x - x0, dy = y - y0;
+        if (cutCorner(dx, dy, r)) continue;
+        if (!regionen.findKey({slot, int(x), int(y)})) continue;
+        appendRow(lines, regionen);
+        ++regions;
+      }
+    }
+  }
+  return written(path, lines, regions);
+}
+
+ImportResult importMap(Database& db, Table& regionen, int slot, const QString& path) {
+  ImportResult result;
+  QString error;
+  const std::optional<QStringList> lines = reportfile::load(path, &error);
+  if (!lines) {
+    result.error = error + QStringLiteral(" Es wurde nichts importiert.");
+    return result;
+  }
+  const std::optional<QList<Block>> blocks = parseBlocks(path, *lines, &result.error);
+  if (!blocks) return result;
+  result.blocks = int(blocks->size());
+
+  FilterOff unfiltered(regionen);
+  regionen.open();
+  regionen.setIndexFields(kPrimaryKey);
+  const bool ownTransaction = !db.inTransaction();
+  try {
+    if (ownTransaction) db.begin();
+    for (const Block& b : *blocks) {
+      if (regionen.findKey({slot, b.x, b.y, b.level})) {
+        ++result.known;
+        continue;
+      }
+      regionen.append();
+      regionen.setValue(QStringLiteral("Spiel"), slot);
+      regionen.setValue(QStringLiteral("Breite"), b.x);
+      regionen.setValue(QStringLiteral("Länge"), b.y);
+      regionen.setValue(QStringLiteral("Ebene"), b.level);
+      const QString terrain = b.terrain.value_or(QString());
+      regionen.setValue(QStringLiteral("Regiontyp"), terrain);
+      regionen.setValue(QStringLiteral("Regionname"), terrain == kOcean ? kOcean : b.name.value_or(kUnknown));
+      regionen.post();
+      ++result.added;
+    }
+    if (ownTransaction) db.commit();
+  } catch (const DbError& e) {
+    regionen.cancel();
+    if (ownTransaction) db.rollback();
+    result.added = result.known = 0;
+    result.error = QStringLiteral("Die Kartendatei %1 konnte nicht importiert werden: %2 Es wurde nichts importiert.")
+                       .arg(path, e.message());
+  }
+  return result;
+}
+
+QString fullExportMessage(const QString& path) {
+  return QStringLiteral("Exportieren der Gesamtkarte in Datei: ") + path + QStringLiteral(" erfolgreich durchgeführt.");
+}
+
+QString areaExportMessage(const QString& path) {
+  return QStringLiteral("Exportieren des Kartenteiles in Datei: ") + path + QStringLiteral(" erfolgreich durchgeführt.");
+}
+
+QString notMarkedMessage() {
+  return QStringLiteral(
+      "Es ist noch keine Region markiert. Bitte zuerst den Mittelpunkt des Exportbereichs markieren.");
+}
+
+QString radiusPrompt(const QString& regionName, int x, int y) {
+  return QStringLiteral("Exportradius um ") + regionName + QStringLiteral("  (") + QString::number(x) +
+         QLatin1Char('/') + QString::number(y) + QStringLiteral(")?");
+}
+
+QString badRadiusMessage(const QString& text) {
+  return QStringLiteral("„%1“ ist kein gültiger Exportradius: bitte eine ganze Zahl eingeben. Es wurde keine Datei geschrieben.")
+      .arg(text);
+}
+
+}  // namespace mapexchange
