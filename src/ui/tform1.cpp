@@ -22,6 +22,7 @@
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
+#include "ui/maptools.h"
 #include "ui/pointsgridview.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
@@ -115,6 +116,14 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
   connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
   connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
+  mapTools = new MapTools(*this);
+  // The area export centres on the region the region table stands on.
+  mapTools->setShownRegionSource([this]() -> std::optional<MapTools::ShownRegion> {
+    if (!tables_ || tables_->regionen.eof() || mapArea->Panel1->text().isEmpty()) return std::nullopt;
+    const Table& t = tables_->regionen;
+    return MapTools::ShownRegion{int(t.intValue(QStringLiteral("Breite"))), int(t.intValue(QStringLiteral("Länge"))),
+                                 t.text(QStringLiteral("Regionname"))};
+  });
 }
 
 TForm1::~TForm1() = default;

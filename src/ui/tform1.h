@@ -25,6 +25,7 @@ class GridPage;
 class GroupPage;
 class MainToolBar;
 class MapAreaPanel;
+class MapTools;
 class RegionPage;
 class ReportPagesPanel;
 class ShipRegisterPage;
@@ -90,10 +91,12 @@ class TForm1 : public QMainWindow {
   OpenGame& game() { return game_; }
   ImportTables* tables() const { return tables_.get(); }
   const Dialogs& dialogs() const { return dialogs_; }
+  const Prompts& prompts() const { return prompts_; }
 
   MainMenu menu;
   MainToolBar* ToolBar1;
   MapAreaPanel* mapArea;
+  MapTools* mapTools;  // map files, manual regions, unit cleanup
   ReportPagesPanel* PageControl1;
   QTabWidget* PageControl2;
   RegionPage* regionPage;
