@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QScreen>
 
 #include "db/table.h"
 #include "map/mapexchange.h"
@@ -133,6 +134,8 @@ void MapTools::Regioneingeben1Click() {
   }
   window_.setEnabled(false);
   form4->clearEntry();
+  if (QScreen* screen = window_.screen())
+    form4->move(screen->availableGeometry().center() - form4->rect().center());
   form4->show();
   form4->raise();
   form4->activateWindow();
