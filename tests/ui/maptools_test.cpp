@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,16 +10,12 @@
 
 #include "db/table.h"
 #include "support/testsupport.h"
-#include "ui/mapareapanel.h"
 #include "ui/maptools.h"
 #include "ui/tform10.h"
 #include "ui/tform4.h"
 #include "uitestsupport.h"
 
 namespace {
-
-using testsupport::dump;
-using testsupport::rowCount;
 
 struct MapToolsTest : ::testing::Test, uitest::MainWindowFixture {
   MapToolsTest() {
@@ -30,184 +25,125 @@ struct MapToolsTest : ::testing::Test, uitest::MainWindowFixture {
     d.form7 = &form7;
     d.form10 = &form10;
     form1->setDialogs(d);
-    EXPECT_TRUE(form1->spielinitialisierung(1, QStringLiteral("Erstes"), QStringLiteral("Molvanth")));
+    EXPECT_TRUE(form1->spielinitialisierung(1, "Erstes", "Molvanth"));
     tools().setSaveChooser([this] { return saveAs; });
     tools().setOpenChooser([this] { return openPath; });
   }
   MapTools& tools() { return *form1->mapTools; }
-  QString file(const QString& name) const { return dir.filePath(name); }
-  void region(int x, int y, const char* name, const char* terrain = "Ebene") {
-    Table t(db, QStringLiteral("regionen"));
+  void row(const char* table, const std::initializer_list<std::pair<const char*, QVariant>>& values) {
+    Table t(db, table);
     t.append();
-    t.setValue(QStringLiteral("Spiel"), 1);
-    t.setValue(QStringLiteral("Breite"), x);
-    t.setValue(QStringLiteral("Länge"), y);
-    t.setValue(QStringLiteral("Ebene"), 0);
-    t.setValue(QStringLiteral("Regionname"), QString::fromUtf8(name));
-    t.setValue(QStringLiteral("Regiontyp"), QString::fromUtf8(terrain));
-    t.post();
-  }
-  void unit(int number, qint32 seen, qint32 party) {
-    Table t(db, QStringLiteral("einheiten"));
-    t.append();
-    t.setValue(QStringLiteral("Spiel"), 1);
-    t.setValue(QStringLiteral("Einheit Nr"), number);
-    t.setValue(QStringLiteral("Einheit Name"), QStringLiteral("Späher"));
-    t.setValue(QStringLiteral("Partei Nr"), party);
-    t.setValue(QStringLiteral("Info Datum"), seen);
+    for (const auto& [field, value] : values) t.setValue(field, value);
     t.post();
   }
 
   TForm4 form4;
   TForm10 form10;
-  QString saveAs;
-  QString openPath;
+  QString saveAs, openPath;
 };
 
-TEST_F(MapToolsTest, ImportThroughTheMenuGivesTheWindowBackOnEveryWayOut) {
-  struct Case {
-    QByteArray content;
-    bool ok;
-    int rows;
-  };
-  const Case cases[] = {
-      {"REGION 1 1\r\n\"Wald\";Terrain\r\n\"Forst\";Name\r\nREGION 2 1\r\n\"Ozean\";Terrain\r\n", true, 2},
-      {"REGION 5 5\r\n\"Wald\";Terrain\r\nREGION x 1\r\n", false, 2},
-  };
-  for (const Case& c : cases) {
-    openPath = file(QStringLiteral("karte.txt"));
-    testsupport::writeFile(openPath, c.content);
+TEST_F(MapToolsTest, ImportGivesTheWindowBackOnEveryWayOut) {
+  openPath = dir.filePath("karte.txt");
+  for (const auto& [content, ok] : {std::pair<QByteArray, bool>{"REGION 1 1\n\"Wald\";Terrain\nREGION 2 1\n", true},
+                                    {"REGION 5 5\n\"Wald\";Terrain\nREGION x 1\n", false}}) {
+    testsupport::writeFile(openPath, content);
     said.errors.clear();
     form1->menu.Kartendatenimportieren1->trigger();
     EXPECT_TRUE(form1->isEnabled());
     EXPECT_FALSE(form5.isVisible());
-    EXPECT_EQ(said.errors.isEmpty(), c.ok);
-    if (!c.ok) {
-      EXPECT_TRUE(said.errors.value(0).contains(QStringLiteral("Zeile 3")));
-    }
-    EXPECT_EQ(rowCount(db, QStringLiteral("regionen")), c.rows);
+    EXPECT_EQ(said.errors.isEmpty(), ok);
+    EXPECT_EQ(testsupport::rowCount(db, "regionen"), 2);  // the bad file adds nothing
   }
-  // A cancelled dialog changes nothing and says nothing.
-  openPath.clear();
-  const QString before = dump(db);
-  form1->menu.Kartendatenimportieren1->trigger();
-  EXPECT_EQ(dump(db), before);
-  EXPECT_TRUE(said.infos.isEmpty());
+  EXPECT_TRUE(said.errors.value(0).contains("Zeile 3"));
 }
 
 TEST_F(MapToolsTest, ExportsAskForFileAndRadius) {
-  region(0, 0, "Mitte");
-  region(1, 1, "Ecke");
-  region(0, 1, "Nord");
-  saveAs = file(QStringLiteral("alles.txt"));
+  for (const auto& [x, y] : {std::pair{0, 0}, {1, 1}, {0, 1}})
+    row("regionen", {{"Spiel", 1}, {"Breite", x}, {"Länge", y}, {"Ebene", 0}, {"Regionname", "R"}, {"Regiontyp", "Wald"}});
+  saveAs = dir.filePath("alles.txt");
   form1->menu.Kartendatenexportieren1->trigger();
-  EXPECT_EQ(said.infos.value(0), QStringLiteral("Exportieren der Gesamtkarte in Datei: ") + saveAs +
-                                     QStringLiteral(" erfolgreich durchgeführt."));
-  EXPECT_TRUE(QFile::exists(saveAs));
+  EXPECT_EQ(said.infos.value(0), "Exportieren der Gesamtkarte in Datei: " + saveAs + " erfolgreich durchgeführt.");
 
   // No region marked yet: the message, and no file is asked for.
   said.infos.clear();
-  saveAs = file(QStringLiteral("bereich.txt"));
+  saveAs = dir.filePath("bereich.txt");
   form1->menu.Kartenbereichexportieren1->trigger();
-  EXPECT_EQ(said.infos, QStringList{QStringLiteral(
-                            "Es ist noch keine Region markiert. Bitte zuerst den Mittelpunkt des Exportbereichs markieren.")});
-  EXPECT_FALSE(QFile::exists(saveAs));
+  EXPECT_EQ(said.infos, QStringList{"Es ist noch keine Region markiert. Bitte zuerst den Mittelpunkt des Exportbereichs markieren."});
 
-  tools().setShownRegionSource([] { return MapTools::ShownRegion{0, 0, QStringLiteral("Mitte")}; });
+  tools().setShownRegionSource([] { return MapTools::ShownRegion{0, 0, "Mitte"}; });
   QStringList asked;
-  QString answer = QStringLiteral("1,5");
+  QString answer = "1,5";
   tools().setTextAsker([&](const QString& caption, const QString& prompt, const QString& fallback) {
-    asked << caption << prompt << fallback;
+    asked = {caption, prompt, fallback};
     return answer;
   });
-  said.infos.clear();
   form1->menu.Kartenbereichexportieren1->trigger();
   EXPECT_EQ(asked, QStringList({"Kartenteilexport", "Exportradius um Mitte  (0/0)?", "8"}));
   EXPECT_EQ(said.errors.size(), 1);
   EXPECT_FALSE(QFile::exists(saveAs));
-
-  answer = QStringLiteral("1");
+  answer = "1";
   form1->menu.Kartenbereichexportieren1->trigger();
-  EXPECT_TRUE(said.infos.value(0).startsWith(QStringLiteral("Exportieren des Kartenteiles in Datei: ")));
   QFile f(saveAs);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QByteArray written = f.readAll();
-  EXPECT_TRUE(written.contains("REGION 0 1\r\n"));
-  EXPECT_FALSE(written.contains("REGION 1 1\r\n"));  // outside the hexagon of radius 1
+  EXPECT_EQ(f.readAll().count("REGION"), 2);  // (1, 1) lies outside radius 1
 }
 
 TEST_F(MapToolsTest, ManualEntryKeepsTheDialogOnBadInputAndAlwaysGivesTheWindowBack) {
   game.session.currentLevel = 1;
-  form4.Edit1->setText(QStringLiteral("vom letzten Mal"));
+  form4.Edit1->setText("vom letzten Mal");
   form1->menu.Regioneingeben1->trigger();
   EXPECT_FALSE(form1->isEnabled());
-  EXPECT_TRUE(form4.isVisible());
-  EXPECT_TRUE(form4.Edit1->text().isEmpty());
-  EXPECT_EQ(form4.ComboBox1->currentText(), QStringLiteral("Ebene"));
+  EXPECT_TRUE(form4.isVisible() && form4.Edit1->text().isEmpty());
+  EXPECT_EQ(form4.ComboBox1->currentText(), "Ebene");
 
-  form4.Edit1->setText(QStringLiteral("Sandmeer"));
-  form4.Edit2->setText(QStringLiteral("3a"));
-  form4.Edit3->setText(QStringLiteral("12"));
-  form4.ComboBox1->setCurrentText(QStringLiteral("Wüste"));
+  form4.Edit1->setText("Sandmeer");
+  form4.Edit2->setText("3a");
+  form4.Edit3->setText("12");
+  form4.ComboBox1->setCurrentText("Wüste");
   form4.Button1->click();
   EXPECT_EQ(said.errors.size(), 1);
-  EXPECT_TRUE(form4.isVisible());
-  EXPECT_EQ(form4.Edit1->text(), QStringLiteral("Sandmeer"));
-  EXPECT_FALSE(form1->isEnabled());
-  EXPECT_EQ(rowCount(db, QStringLiteral("regionen")), 0);
-
-  form4.Edit2->setText(QStringLiteral("-3"));
+  EXPECT_TRUE(form4.isVisible() && form4.Edit1->text() == "Sandmeer" && !form1->isEnabled());
+  form4.Edit2->setText("-3");
   form4.Button1->click();
-  EXPECT_FALSE(form4.isVisible());
-  EXPECT_TRUE(form1->isEnabled());
-  EXPECT_EQ(tools().regionPosition(), QStringLiteral("-3/12/1"));
-  Table t(db, QStringLiteral("regionen"));
+  EXPECT_TRUE(!form4.isVisible() && form1->isEnabled());
+  EXPECT_EQ(tools().regionPosition(), "-3/12/1");
+  Table t(db, "regionen");
   ASSERT_TRUE(t.findKey({1, -3, 12, 1}));
-  EXPECT_EQ(t.text(QStringLiteral("Regiontyp")), QStringLiteral("Desert"));
+  EXPECT_EQ(t.text("Regiontyp"), "Desert");
 
   // "Abbrechen" and closing the window write nothing and give the window back.
   for (int way = 0; way < 2; ++way) {
     form1->menu.Regioneingeben1->trigger();
-    form4.Edit2->setText(QStringLiteral("7"));
-    form4.Edit3->setText(QStringLiteral("7"));
-    if (way == 0)
-      form4.Button2->click();
-    else
-      form4.close();
-    EXPECT_TRUE(form1->isEnabled()) << way;
-    EXPECT_FALSE(form4.isVisible());
-    EXPECT_EQ(rowCount(db, QStringLiteral("regionen")), 1);
+    form4.Edit2->setText("7");
+    form4.Edit3->setText("7");
+    way == 0 ? form4.Button2->click() : void(form4.close());
+    EXPECT_TRUE(form1->isEnabled() && !form4.isVisible()) << way;
+    EXPECT_EQ(testsupport::rowCount(db, "regionen"), 1);
   }
 }
 
 TEST_F(MapToolsTest, CleanupDialogCountsListsAndDeletes) {
-  unit(1, 3806, 99);
-  unit(2, 3712, 99);   // six rounds ago, across a year change
-  unit(3, 3805, 757);  // the player's own unit, gone
-  unit(4, 3803, 99);
+  for (const auto& [number, seen, party] : {std::tuple{1, 3806, 99}, {2, 3712, 99}, {3, 3805, 757}, {4, 3803, 99}})
+    row("einheiten", {{"Spiel", 1}, {"Einheit Nr", number}, {"Einheit Name", "Späher"}, {"Partei Nr", party}, {"Info Datum", seen}});
   form1->menu.Datenbankaufrumen1->trigger();
-  ASSERT_TRUE(form10.isVisible());
-  EXPECT_TRUE(form1->isEnabled());  // not modal
+  EXPECT_TRUE(form10.isVisible() && form1->isEnabled());  // not modal
 
-  form10.Edit2->setText(QStringLiteral("kein Wert"));
+  form10.Edit2->setText("kein Wert");
   form10.Button1->click();
-  const std::pair<QLineEdit*, const char*> counts[] = {{form10.Edit1, "1"}, {form10.Edit6, "1"}, {form10.Edit2, "1"},
-                                                       {form10.Edit3, "1"}, {form10.Edit4, "0"}, {form10.Edit5, "0"},
-                                                       {form10.Edit7, "4"}, {form10.Edit8, "4"}};
-  for (const auto& [edit, value] : counts) EXPECT_EQ(edit->text(), QLatin1String(value)) << edit->objectName().toStdString();
+  QStringList shown;
+  for (QLineEdit* e : {form10.Edit1, form10.Edit6, form10.Edit2, form10.Edit3, form10.Edit4, form10.Edit5, form10.Edit7, form10.Edit8})
+    shown << e->text();
+  EXPECT_EQ(shown, QStringList({"1", "1", "1", "1", "0", "0", "4", "4"}));  // 3712 is six rounds before 3806
   form10.Button1->click();
-  EXPECT_EQ(form10.Memo1->toPlainText().count(QStringLiteral("Späher (3), Personen: 0")), 2);
+  EXPECT_EQ(form10.Memo1->toPlainText().count("Späher (3), Personen: 0"), 2);
 
   // One choice at a time; deleting "1-6 Runden älter" removes unit 4.
   form10.RadioButton2->setChecked(true);
   form10.RadioButton1->setChecked(true);
   EXPECT_FALSE(form10.RadioButton2->isChecked());
   form10.Button2->click();
-  EXPECT_EQ(form10.Edit2->text(), QStringLiteral("0"));
-  EXPECT_EQ(form10.Edit7->text(), QStringLiteral("4"));
-  EXPECT_EQ(form10.Edit8->text(), QStringLiteral("3"));
-  EXPECT_EQ(rowCount(db, QStringLiteral("einheiten")), 3);
-  EXPECT_TRUE(said.errors.isEmpty());
+  EXPECT_EQ(QStringList({form10.Edit2->text(), form10.Edit7->text(), form10.Edit8->text()}), QStringList({"0", "4", "3"}));
+  EXPECT_EQ(testsupport::rowCount(db, "einheiten"), 3);
 }
 
 }  // namespace
