@@ -39,9 +39,9 @@ SaveResult saveRegion(Table& regionen, int slot, int level, const Entry& entry) 
 
   // The whole key is looked up, whatever the table's filter shows.
   FilterOff unfiltered(regionen);
-  regionen.open();
-  regionen.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene"));
   try {
+    regionen.open();
+    regionen.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene"));
     if (regionen.findKey({slot, *x, *y, level})) {
       regionen.edit();
     } else {

@@ -14,6 +14,10 @@ namespace mapexchange {
 
 namespace {
 
+// The exports proper; table errors reach the callers as exceptions.
+ExportResult writeFullMap(Table& regionen, const QString& path);
+ExportResult writeArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path);
+
 const QString kOcean = QStringLiteral("Ozean");
 const QString kUnknown = QStringLiteral("unbekannt");
 const QString kRegionPrefix = QStringLiteral("REGION ");
@@ -104,6 +108,16 @@ QString quotedValue(const QString& line) {
 }
 
 ExportResult exportFullMap(Table& regionen, const QString& path) {
+  try {
+    return writeFullMap(regionen, path);
+  } catch (const DbError& e) {
+    return {0, QStringLiteral("Die Karte konnte nicht nach %1 exportiert werden: %2").arg(path, e.message())};
+  }
+}
+
+namespace {
+
+ExportResult writeFullMap(Table& regionen, const QString& path) {
   regionen.open();
   regionen.setIndexFields(kPrimaryKey);
   QStringList lines;
@@ -114,6 +128,8 @@ ExportResult exportFullMap(Table& regionen, const QString& path) {
   }
   return written(path, lines, regions);
 }
+
+}  // namespace
 
 QList<QPoint> areaCandidates(int x0, int y0, int radius) {
   QList<QPoint> cells;
@@ -136,6 +152,16 @@ QList<QPoint> areaCandidates(int x0, int y0, int radius) {
 std::optional<int> parseRadius(const QString& text) { return textutil::strictInt(text.trimmed()); }
 
 ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
+  try {
+    return writeArea(regionen, slot, x0, y0, radius, path);
+  } catch (const DbError& e) {
+    return {0, QStringLiteral("Der Kartenteil konnte nicht nach %1 exportiert werden: %2").arg(path, e.message())};
+  }
+}
+
+namespace {
+
+ExportResult writeArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
   regionen.open();
   regionen.setIndexFields(kPrimaryKey);
   QStringList lines;
@@ -172,6 +198,8 @@ ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, c
   return written(path, lines, regions);
 }
 
+}  // namespace
+
 ImportResult importMap(Database& db, Table& regionen, int slot, const QString& path) {
   ImportResult result;
   QString error;
@@ -188,6 +216,13 @@ ImportResult importMap(Database& db, Table& regionen, int slot, const QString& p
   regionen.open();
   regionen.setIndexFields(kPrimaryKey);
   const bool ownTransaction = !db.inTransaction();
+  auto undo = [&](const QString& reason) {
+    regionen.cancel();
+    if (ownTransaction) db.rollback();
+    result.added = result.known = 0;
+    result.error = QStringLiteral("Die Kartendatei %1 konnte nicht importiert werden: %2 Es wurde nichts importiert.")
+                       .arg(path, reason);
+  };
   try {
     if (ownTransaction) db.begin();
     for (const Block& b : *blocks) {
@@ -208,11 +243,9 @@ ImportResult importMap(Database& db, Table& regionen, int slot, const QString& p
     }
     if (ownTransaction) db.commit();
   } catch (const DbError& e) {
-    regionen.cancel();
-    if (ownTransaction) db.rollback();
-    result.added = result.known = 0;
-    result.error = QStringLiteral("Die Kartendatei %1 konnte nicht importiert werden: %2 Es wurde nichts importiert.")
-                       .arg(path, e.message());
+    undo(e.message());
+  } catch (const std::exception& e) {
+    undo(QString::fromUtf8(e.what()));
   }
   return result;
 }
