@@ -134,6 +134,7 @@ void MapTools::Regioneingeben1Click() {
   }
   window_.setEnabled(false);
   form4->clearEntry();
+  form4->adjustSize();
   if (QScreen* screen = window_.screen())
     form4->move(screen->availableGeometry().center() - form4->rect().center());
   form4->show();
