@@ -74,6 +74,19 @@ void BM_FullMapExport(benchmark::State& state) {
   state.counters["regions"] = regions;
 }
 
+// The area export around the map's middle, with the default radius and one
+// that spans the whole map.
+void BM_AreaExport(benchmark::State& state) {
+  Database& db = bigDatabase();
+  Table regionen(db, QStringLiteral("regionen"));
+  regionen.setSlotFilter(1);
+  regionen.setFiltered(true);
+  const QString path = workDir().filePath(QStringLiteral("area.txt"));
+  int regions = 0;
+  for (auto _ : state) regions = mapexchange::exportArea(regionen, 1, 0, 0, int(state.range(0)), path).regions;
+  state.counters["regions"] = regions;
+}
+
 void BM_FullMapImportIntoEmptySlot(benchmark::State& state) {
   Database& db = bigDatabase();
   const QString path = workDir().filePath(QStringLiteral("import.txt"));
@@ -113,5 +126,6 @@ void BM_CleanupAnalysis(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_FullMapExport)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AreaExport)->Arg(8)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FullMapImportIntoEmptySlot)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CleanupAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime();

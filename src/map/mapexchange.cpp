@@ -1,7 +1,6 @@
 #include "map/mapexchange.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "app/textutil.h"
 #include "db/database.h"
@@ -13,10 +12,6 @@
 namespace mapexchange {
 
 namespace {
-
-// The exports proper; table errors reach the callers as exceptions.
-ExportResult writeFullMap(Table& regionen, const QString& path);
-ExportResult writeArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path);
 
 const QString kOcean = QStringLiteral("Ozean");
 const QString kUnknown = QStringLiteral("unbekannt");
@@ -91,6 +86,60 @@ std::optional<QList<Block>> parseBlocks(const QString& path, const QStringList& 
   return blocks;
 }
 
+// The exports proper; table errors reach the callers as exceptions.
+ExportResult writeFullMap(Table& regionen, const QString& path) {
+  regionen.open();
+  regionen.setIndexFields(kPrimaryKey);
+  QStringList lines;
+  int regions = 0;
+  for (bool row = regionen.first(); row; row = regionen.next()) {
+    appendRow(lines, regionen);
+    ++regions;
+  }
+  return written(path, lines, regions);
+}
+
+ExportResult writeArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
+  regionen.open();
+  regionen.setIndexFields(kPrimaryKey);
+  QStringList lines;
+  int regions = 0;
+  const qint64 r = radius;
+  const auto inArea = [&](qint64 x, qint64 y) {
+    const qint64 dx = x - x0, dy = y - y0;
+    return dx >= -r && dx <= r && dy >= -r && dy <= r && !cutCorner(dx, dy, r);
+  };
+  if (radius >= 0) {
+    // One walk finds what a look-up per candidate finds (per cell the first
+    // row in key order, so the lowest level) at a fraction of the cost and
+    // without the square's size mattering; the rows are then put in the
+    // candidates' order, north to south and east to west.
+    struct Found {
+      qint64 x, y;
+      QStringList block;
+    };
+    QList<Found> found;
+    qint64 lastX = 0, lastY = 0;
+    bool any = false;
+    for (bool row = regionen.first(); row; row = regionen.next()) {
+      if (regionen.intValue(QStringLiteral("Spiel")) != slot) continue;
+      const qint64 x = regionen.intValue(QStringLiteral("Breite"));
+      const qint64 y = regionen.intValue(QStringLiteral("Länge"));
+      if ((any && x == lastX && y == lastY) || !inArea(x, y)) continue;
+      any = true, lastX = x, lastY = y;
+      QStringList block;
+      appendRow(block, regionen);
+      found.append({x, y, block});
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+      return a.y != b.y ? a.y > b.y : a.x > b.x;
+    });
+    for (const Found& f : found) lines << f.block;
+    regions = int(found.size());
+  }
+  return written(path, lines, regions);
+}
+
 }  // namespace
 
 QStringList regionBlock(int x, int y, int level, const QString& terrain, const QString& name) {
@@ -115,40 +164,6 @@ ExportResult exportFullMap(Table& regionen, const QString& path) {
   }
 }
 
-namespace {
-
-ExportResult writeFullMap(Table& regionen, const QString& path) {
-  regionen.open();
-  regionen.setIndexFields(kPrimaryKey);
-  QStringList lines;
-  int regions = 0;
-  for (bool row = regionen.first(); row; row = regionen.next()) {
-    appendRow(lines, regionen);
-    ++regions;
-  }
-  return written(path, lines, regions);
-}
-
-}  // namespace
-
-QList<QPoint> areaCandidates(int x0, int y0, int radius) {
-  QList<QPoint> cells;
-  if (radius < 0) return cells;
-  const qint64 r = radius;
-  for (qint64 dy = r; dy >= -r; --dy) {
-    for (qint64 dx = r; dx >= -r; --dx) {
-      if (cutCorner(dx, dy, r)) continue;
-      const qint64 x = x0 + dx;
-      const qint64 y = y0 + dy;
-      if (x < std::numeric_limits<int>::min() || x > std::numeric_limits<int>::max() ||
-          y < std::numeric_limits<int>::min() || y > std::numeric_limits<int>::max())
-        continue;
-      cells << QPoint(int(x), int(y));
-    }
-  }
-  return cells;
-}
-
 std::optional<int> parseRadius(const QString& text) { return textutil::strictInt(text.trimmed()); }
 
 ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
@@ -158,47 +173,6 @@ ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, c
     return {0, QStringLiteral("Der Kartenteil konnte nicht nach %1 exportiert werden: %2").arg(path, e.message())};
   }
 }
-
-namespace {
-
-ExportResult writeArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path) {
-  regionen.open();
-  regionen.setIndexFields(kPrimaryKey);
-  QStringList lines;
-  int regions = 0;
-  if (radius >= 0 && regionen.first()) {
-    // A radius far beyond the map would mean billions of look-ups: only the
-    // cells inside the rows' bounding box can be found, so the square is
-    // clipped to it (the order stays the same).
-    qint64 minX = x0 - qint64(radius), maxX = x0 + qint64(radius);
-    qint64 minY = y0 - qint64(radius), maxY = y0 + qint64(radius);
-    if ((2 * qint64(radius) + 1) * (2 * qint64(radius) + 1) > 4096) {
-      qint64 loX = std::numeric_limits<qint64>::max(), hiX = std::numeric_limits<qint64>::min();
-      qint64 loY = loX, hiY = hiX;
-      for (bool row = true; row; row = regionen.next()) {
-        const qint64 x = regionen.intValue(QStringLiteral("Breite"));
-        const qint64 y = regionen.intValue(QStringLiteral("Länge"));
-        loX = std::min(loX, x), hiX = std::max(hiX, x);
-        loY = std::min(loY, y), hiY = std::max(hiY, y);
-      }
-      minX = std::max(minX, loX), maxX = std::min(maxX, hiX);
-      minY = std::max(minY, loY), maxY = std::min(maxY, hiY);
-    }
-    const qint64 r = radius;
-    for (qint64 y = maxY; y >= minY; --y) {
-      for (qint64 x = maxX; x >= minX; --x) {
-        const qint64 dx = x - x0, dy = y - y0;
-        if (cutCorner(dx, dy, r)) continue;
-        if (!regionen.findKey({slot, int(x), int(y)})) continue;
-        appendRow(lines, regionen);
-        ++regions;
-      }
-    }
-  }
-  return written(path, lines, regions);
-}
-
-}  // namespace
 
 ImportResult importMap(Database& db, Table& regionen, int slot, const QString& path) {
   ImportResult result;

@@ -3,7 +3,6 @@
 // "REGION x y [level]" line, the terrain and (off the ocean) the name. Only
 // coordinates, terrain and name travel; everything else stays local.
 #include <QList>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -29,17 +28,15 @@ struct ExportResult {
 // Every row that passes the table's filter, in key order, written to `path`.
 ExportResult exportFullMap(Table& regionen, const QString& path);
 
-// The cells the area export looks at around (x0, y0): rows from y0 + R down
-// to y0 − R, each from x0 + R down to x0 − R, without the four corner strips
-// that lie outside the hexagon. Empty for a negative radius.
-QList<QPoint> areaCandidates(int x0, int y0, int radius);
-
 // The area export's radius as the player typed it; nullopt when it is not a
 // whole number.
 std::optional<int> parseRadius(const QString& text);
 
-// For each candidate the first row at (slot, x, y) that passes the table's
-// filter, with its own level, written to `path`.
+// The regions around (x0, y0) that pass the table's filter, written to
+// `path`: the square of rows from y0 + R down to y0 − R, each from x0 + R down
+// to x0 − R, without the four corner strips outside the hexagon; per cell the
+// first row in key order (the lowest level), with its own level. Nothing for
+// a negative radius.
 ExportResult exportArea(Table& regionen, int slot, int x0, int y0, int radius, const QString& path);
 
 struct ImportResult {

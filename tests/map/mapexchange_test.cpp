@@ -59,18 +59,13 @@ struct MapExchangeTest : ::testing::Test {
   Table regions{db, "regionen"};
 };
 
-TEST(MapExchangeFormat, BlocksAndCandidates) {
+TEST(MapExchangeFormat, BlocksAndRadius) {
   EXPECT_EQ(mapexchange::regionBlock(3, -2, 0, "Wald", "Grünforst"),
             QStringList({"REGION 3 -2", "\"Wald\";Terrain", "\"Grünforst\";Name"}));
   EXPECT_EQ(mapexchange::regionBlock(3, -2, 1, "Wald", "Tief").first(), "REGION 3 -2 1");
   EXPECT_EQ(mapexchange::regionBlock(-7, 0, -2, "Ozean", "Ozean"), QStringList({"REGION -7 0 -2", "\"Ozean\";Terrain"}));
   EXPECT_EQ(mapexchange::quotedValue("\"Berg \"x\" Tal\";Name"), "Berg \"x\" Tal");
 
-  // Radius 1 around (0, 0): north row first, east to west; not (1, 1) or (-1, -1).
-  EXPECT_EQ(mapexchange::areaCandidates(0, 0, 1), QList<QPoint>({{0, 1}, {-1, 1}, {1, 0}, {0, 0}, {-1, 0}, {1, -1}, {0, -1}}));
-  EXPECT_EQ(mapexchange::areaCandidates(4, 5, 0), QList<QPoint>({{4, 5}}));
-  for (const auto& [radius, count] : {std::pair{-1, 0}, {2, 19}, {3, 39}})
-    EXPECT_EQ(mapexchange::areaCandidates(10, -10, radius).size(), count) << radius;
   for (const auto& [text, radius] : {std::pair<const char*, std::optional<int>>{" 3 ", 3}, {"-1", -1}, {"1.5", std::nullopt},
                                      {"", std::nullopt}, {"99999999999", std::nullopt}})
     EXPECT_EQ(mapexchange::parseRadius(text), radius) << text;
@@ -90,17 +85,22 @@ TEST_F(MapExchangeTest, FullAndAreaExportsWriteTheFilteredRows) {
   EXPECT_TRUE(read("level.txt").startsWith("REGION 3 -2 1\r\n"));
 
   regions.setSlotFilter(1);
-  for (int x = -2; x <= 2; ++x)
-    for (int y = -2; y <= 2; ++y) store(1, x, y, 0, "Ebene", "E");
+  for (int x = -3; x <= 3; ++x)
+    for (int y = -3; y <= 3; ++y)
+      if (x != 3 || y != -2) store(1, x, y, 0, "Ebene", "E");
   ASSERT_TRUE(mapexchange::exportArea(regions, 1, 0, 0, 0, tmp.filePath("r0.txt")).ok());
   EXPECT_EQ(read("r0.txt"), QByteArray("REGION 0 0\r\n\"Ebene\";Terrain\r\n\"E\";Name\r\n"));
+  // Radius 1 around (0, 0): north row first, east to west; not (1, 1) or (-1, -1).
   EXPECT_EQ(mapexchange::exportArea(regions, 1, 0, 0, 1, tmp.filePath("r1.txt")).regions, 7);
-  EXPECT_FALSE(read("r1.txt").contains("REGION 1 1\r\n"));
-  // A radius far beyond the map finishes and finds what a fitting one finds:
-  // one block per cell of slot 1, the lowest level first.
-  ASSERT_EQ(mapexchange::exportArea(regions, 1, 0, 0, 40, tmp.filePath("r40.txt")).regions, 27);
-  ASSERT_EQ(mapexchange::exportArea(regions, 1, 0, 0, 1 << 30, tmp.filePath("huge.txt")).regions, 27);
-  EXPECT_EQ(read("huge.txt"), read("r40.txt"));
+  QStringList headers = QString::fromUtf8(read("r1.txt")).split("\r\n").filter("REGION");
+  EXPECT_EQ(headers, QStringList({"REGION 0 1", "REGION -1 1", "REGION 1 0", "REGION 0 0", "REGION -1 0", "REGION 1 -1",
+                                  "REGION 0 -1"}));
+  // The hexagon for radius 2; radius 3 keeps two cells beyond it; one block
+  // per cell (the lowest level), also for a radius far beyond the map.
+  for (const auto& [radius, count] : {std::pair{-1, 0}, {2, 19}, {3, 39}, {1 << 30, 50}})
+    EXPECT_EQ(mapexchange::exportArea(regions, 1, 0, 0, radius, tmp.filePath("r.txt")).regions, count) << radius;
+  // Around (40, 0) the west edge x = 0 keeps only y >= 0: its corner strip is cut.
+  EXPECT_EQ(mapexchange::exportArea(regions, 1, 40, 0, 40, tmp.filePath("r40.txt")).regions, 25);
 
   // A file that cannot be written: its name in the message, nothing left behind.
   const auto failed = mapexchange::exportFullMap(regions, tmp.filePath("fehlt/karte.txt"));
