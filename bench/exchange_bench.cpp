@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
+#include <memory>
 
 #include "db/cleanup.h"
 #include "db/database.h"
@@ -59,15 +60,20 @@ Database& bigDatabase() {
   return db;
 }
 
+// The region table of one slot, filtered as after opening the game.
+std::unique_ptr<Table> slotRegions(int slot) {
+  auto t = std::make_unique<Table>(bigDatabase(), QStringLiteral("regionen"));
+  t->setSlotFilter(slot);
+  t->setFiltered(true);
+  return t;
+}
+
 void BM_FullMapExport(benchmark::State& state) {
-  Database& db = bigDatabase();
-  Table regionen(db, QStringLiteral("regionen"));
-  regionen.setSlotFilter(1);
-  regionen.setFiltered(true);
+  const auto regionen = slotRegions(1);
   const QString path = workDir().filePath(QStringLiteral("export.txt"));
   int regions = 0;
   for (auto _ : state) {
-    const auto result = mapexchange::exportFullMap(regionen, path);
+    const auto result = mapexchange::exportFullMap(*regionen, path);
     if (!result.ok()) state.SkipWithError(result.error.toStdString().c_str());
     regions = result.regions;
   }
@@ -77,34 +83,24 @@ void BM_FullMapExport(benchmark::State& state) {
 // The area export around the map's middle, with the default radius and one
 // that spans the whole map.
 void BM_AreaExport(benchmark::State& state) {
-  Database& db = bigDatabase();
-  Table regionen(db, QStringLiteral("regionen"));
-  regionen.setSlotFilter(1);
-  regionen.setFiltered(true);
+  const auto regionen = slotRegions(1);
   const QString path = workDir().filePath(QStringLiteral("area.txt"));
   int regions = 0;
-  for (auto _ : state) regions = mapexchange::exportArea(regionen, 1, 0, 0, int(state.range(0)), path).regions;
+  for (auto _ : state) regions = mapexchange::exportArea(*regionen, 1, 0, 0, int(state.range(0)), path).regions;
   state.counters["regions"] = regions;
 }
 
 void BM_FullMapImportIntoEmptySlot(benchmark::State& state) {
   Database& db = bigDatabase();
   const QString path = workDir().filePath(QStringLiteral("import.txt"));
-  {
-    Table source(db, QStringLiteral("regionen"));
-    source.setSlotFilter(1);
-    source.setFiltered(true);
-    mapexchange::exportFullMap(source, path);
-  }
-  Table regionen(db, QStringLiteral("regionen"));
-  regionen.setSlotFilter(2);
-  regionen.setFiltered(true);
+  mapexchange::exportFullMap(*slotRegions(1), path);
+  const auto regionen = slotRegions(2);
   int added = 0;
   for (auto _ : state) {
     state.PauseTiming();
     db.exec(QStringLiteral("DELETE FROM regionen WHERE \"Spiel\" = 2"));
     state.ResumeTiming();
-    const auto result = mapexchange::importMap(db, regionen, 2, path);
+    const auto result = mapexchange::importMap(db, *regionen, 2, path);
     if (!result.ok()) state.SkipWithError(result.error.toStdString().c_str());
     added = result.added;
   }
