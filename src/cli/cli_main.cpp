@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
       {QStringLiteral("set-group"), cli::runSetGroup},
       {QStringLiteral("army"), cli::runArmy},
       {QStringLiteral("ships"), cli::runShips},
+      {QStringLiteral("map-export"), cli::runMapExport},
+      {QStringLiteral("map-import"), cli::runMapImport},
+      {QStringLiteral("add-region"), cli::runAddRegion},
+      {QStringLiteral("cleanup"), cli::runCleanup},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

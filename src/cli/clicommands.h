@@ -17,6 +17,10 @@ int runGroups(const QStringList& args);
 int runSetGroup(const QStringList& args);
 int runArmy(const QStringList& args);
 int runShips(const QStringList& args);
+int runMapExport(const QStringList& args);
+int runMapImport(const QStringList& args);
+int runAddRegion(const QStringList& args);
+int runCleanup(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

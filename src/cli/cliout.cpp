@@ -57,6 +57,17 @@ QString usage() {
       "  ships [--dir VERZ] [--slot N] [--partei NR|-2] [--typ T] [--datum R]\n"
       "      Schiffsregister einer Partei (-2: alle) und eines Typs (Vorgabe Alle) in Runde R\n"
       "      (Vorgabe: aktuelle Runde).\n"
+      "  map-export [--dir VERZ] [--slot N] [--level L] [--around X Y R] DATEI\n"
+      "      schreibt die Karte des Spiels (mit --level nur diese Ebene, mit --around nur den\n"
+      "      Bereich mit Radius R um X/Y) als Kartendatei.\n"
+      "  map-import [--dir VERZ] [--slot N] DATEI\n"
+      "      fügt die noch unbekannten Regionen einer Kartendatei dem Spiel hinzu.\n"
+      "  add-region [--dir VERZ] [--slot N] [--level L] --x X --y Y --name NAME --typ GELÄNDE [--angebot TEXT]\n"
+      "      erfasst eine Region von Hand (GELÄNDE: Berge, Ebene, Gletscher, Hochland, Ozean,\n"
+      "      Sumpf, Wald, Wüste).\n"
+      "  cleanup [--dir VERZ] [--slot N] [--delete KLASSE]\n"
+      "      zählt die Einheiten des Spiels nach Alter und listet die eigenen, vernichteten;\n"
+      "      --delete löscht eine Klasse (eigene, 1-6, 6-24, 24-36, 36+).\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }

@@ -26,6 +26,7 @@
 #include "ui/mapareapanel.h"
 #include "ui/mapcontroller.h"
 #include "map/mapgeometry.h"
+#include "ui/maptools.h"
 #include "ui/pointsgridview.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
@@ -137,6 +138,14 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(ToolBar1->ToolButton5, &QToolButton::clicked, checker, &CheckerController::ToolButton5Click);
   connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
+  mapTools = new MapTools(*this);
+  // The area export centres on the region the region table stands on.
+  mapTools->setShownRegionSource([this]() -> std::optional<MapTools::ShownRegion> {
+    if (!tables_ || tables_->regionen.eof() || mapArea->Panel1->text().isEmpty()) return std::nullopt;
+    const Table& t = tables_->regionen;
+    return MapTools::ShownRegion{int(t.intValue(QStringLiteral("Breite"))), int(t.intValue(QStringLiteral("Länge"))),
+                                 t.text(QStringLiteral("Regionname"))};
+  });
 }
 
 TForm1::~TForm1() = default;

@@ -27,6 +27,7 @@ class GroupPage;
 class MainToolBar;
 class MapAreaPanel;
 class MapController;
+class MapTools;
 class RegionPage;
 class ReportPagesPanel;
 class ShipRegisterPage;
@@ -96,11 +97,13 @@ class TForm1 : public QMainWindow {
   OpenGame& game() { return game_; }
   ImportTables* tables() const { return tables_.get(); }
   const Dialogs& dialogs() const { return dialogs_; }
+  const Prompts& prompts() const { return prompts_; }
 
   MainMenu menu;
   MainToolBar* ToolBar1;
   MapAreaPanel* mapArea;
   MapController* mapController;
+  MapTools* mapTools;  // map files, manual regions, unit cleanup
   ReportPagesPanel* PageControl1;
   QTabWidget* PageControl2;
   RegionPage* regionPage;

@@ -1,5 +1,6 @@
 #include "ui/tform10.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/gamesession.h"
 #include "ui/formhelpers.h"
 
 using namespace formhelpers;
@@ -79,4 +81,46 @@ TForm10::TForm10(QWidget* parent) : QDialog(parent) {
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
   resize(720, 360);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm10::Button2Click);
+}
+
+void TForm10::setGame(Database* db, const GameSession* session) {
+  db_ = db;
+  session_ = session;
+}
+
+void TForm10::Button1Click() { walk(std::nullopt); }
+void TForm10::Button2Click() { walk(chosenClass()); }
+
+std::optional<cleanup::UnitClass> TForm10::chosenClass() const {
+  const std::pair<QRadioButton*, cleanup::UnitClass> choices[] = {
+      {RadioButton5, cleanup::UnitClass::OwnVanished}, {RadioButton1, cleanup::UnitClass::Older1to6},
+      {RadioButton2, cleanup::UnitClass::Older6to24},  {RadioButton3, cleanup::UnitClass::Older24to36},
+      {RadioButton4, cleanup::UnitClass::Older36}};
+  for (const auto& [button, unitClass] : choices)
+    if (button->isChecked()) return unitClass;
+  return std::nullopt;
+}
+
+QLineEdit* TForm10::counterOf(cleanup::UnitClass c) const {
+  QLineEdit* const counters[cleanup::kClassCount] = {Edit1, Edit6, Edit2, Edit3, Edit4, Edit5};
+  return counters[int(c)];
+}
+
+void TForm10::walk(std::optional<cleanup::UnitClass> deleteClass) {
+  // Counters the player typed over are simply set anew.
+  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8}) e->setText(QStringLiteral("0"));
+  if (!db_ || !session_) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const cleanup::Result result = cleanup::run(*db_, cleanup::Context::of(*session_), deleteClass);
+  QApplication::restoreOverrideCursor();
+  for (int i = 0; i < cleanup::kClassCount; ++i)
+    counterOf(cleanup::UnitClass(i))->setText(QString::number(result.counter(cleanup::UnitClass(i))));
+  Edit7->setText(QString::number(result.rows));
+  Edit8->setText(QString::number(result.sum()));
+  // Each run adds its listing after the earlier ones.
+  if (!result.listing.isEmpty()) Memo1->appendPlainText(result.listing.join(QLatin1Char('\n')));
+  if (!result.ok() && errorSink_) errorSink_(result.error);
 }
