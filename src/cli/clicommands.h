@@ -9,6 +9,9 @@ int runInit(const QStringList& args);
 int runImport(const QStringList& args);
 int runStatus(const QStringList& args);
 int runTemplate(const QStringList& args);
+int runRegion(const QStringList& args);
+int runUnit(const QStringList& args);
+int runOrders(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);
