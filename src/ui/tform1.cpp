@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "app/gameopening.h"
 #include "app/statusdata.h"
@@ -23,6 +24,7 @@
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
 #include "ui/pointsgridview.h"
+#include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
 #include "ui/shipregisterpage.h"
@@ -86,6 +88,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
   templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
+  regionController = new RegionController(game_, {regionPage, unitPage, templatePage, statisticsPage->grid(), mapArea->Panel1}, this);
+  regionController->setMessageSinks([this](const QString& m) { prompts_.inform(m); }, [this](const QString& m) { prompts_.error(m); });
 
   auto* pages = new QSplitter(Qt::Vertical);
   pages->addWidget(PageControl1);
@@ -115,6 +119,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
   connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
   connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
+  connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
 }
 
 TForm1::~TForm1() = default;
@@ -123,6 +128,7 @@ StatusPage* TForm1::statusPage() const { return PageControl1->status(); }
 
 void TForm1::setDialogs(const Dialogs& dialogs) {
   dialogs_ = dialogs;
+  regionController->setDialogs(dialogs_.form6, dialogs_.form9);
   if (dialogs_.form3) {
     connect(dialogs_.form3, &TForm3::startRequested, this,
             [this](int slot, const QString& name, const QString& type) { spielinitialisierung(slot, name, type); });

@@ -25,6 +25,7 @@ class GridPage;
 class GroupPage;
 class MainToolBar;
 class MapAreaPanel;
+class RegionController;
 class RegionPage;
 class ReportPagesPanel;
 class ShipRegisterPage;
@@ -97,6 +98,7 @@ class TForm1 : public QMainWindow {
   ReportPagesPanel* PageControl1;
   QTabWidget* PageControl2;
   RegionPage* regionPage;
+  RegionController* regionController;  // region, unit list, unit view, command editor
   UnitPage* unitPage;
   TemplatePage* templatePage;
   GroupPage* groupPage;

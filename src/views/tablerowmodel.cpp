@@ -63,7 +63,9 @@ bool TableRowModel::setData(const QModelIndex& index, const QVariant& value, int
   if (!index.isValid() || index.row() != 0 || !hasRow_ || role != Qt::EditRole) return false;
   const int c = index.column();
   const QString text = value.toString();
-  if (text == data(index, Qt::EditRole).toString()) return true;  // unchanged: nothing to store
+  // Unchanged (a memo may show CR LF as LF): nothing to store.
+  auto lineEnds = [](QString t) { return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')); };
+  if (lineEnds(text) == lineEnds(data(index, Qt::EditRole).toString())) return true;
   QVariant stored;
   const auto type = schema::FieldType(types_.value(c, int(schema::FieldType::Text)));
   if (text.isEmpty()) {
