@@ -3,7 +3,9 @@
 // map clicks call.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "db/codec.h"
 #include "db/table.h"
 #include "programfolderfixture.h"
 #include "report/reportimporter.h"
@@ -102,6 +105,8 @@ TEST_F(RegionWindowTest, ClickFillsRegionPageUnitListAndHistory) {
   form1->regionController->getSekKoo(99, 99);
   EXPECT_EQ(form1->mapArea->Panel1->text(), u8("Keine Informationen über Region"));
   EXPECT_TRUE(r->DBEdit3->text().isEmpty());
+  EXPECT_EQ(grid->rowCount(), 1);  // no history: not the one of the region before
+  EXPECT_EQ(grid->item(0, 0)->text(), QString());
   Table regions(db, u8("regionen"));
   ASSERT_TRUE(regions.findKey({1, 14, -27, 0}));
   EXPECT_EQ(regions.text(u8("Regionname")), u8("Falkenheim"));
@@ -117,8 +122,13 @@ TEST_F(RegionWindowTest, ChoosingEntriesShowsUnitBuildingAndLayout) {
   EXPECT_EQ(units()->detailsTop(), 396);
   shot("unit", units());
 
-  choose(u8("Erschlagene"));
+  // A key released in the list shows the chosen line as a click does.
+  QListWidget* list = units()->ListBox3;
+  list->setCurrentRow(2);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(list, &release);
   EXPECT_EQ(units()->Edit29->text(), u8(" ---- "));
+  choose(u8("Erschlagene"));
   EXPECT_FALSE(units()->CheckBox3->isEnabled());
 
   choose(u8("-Burg"));
@@ -160,6 +170,35 @@ TEST_F(RegionWindowTest, CommandEditorWritesBackMarksAndColours) {
   form6.Button1->click();
   EXPECT_EQ(std::get<2>(coloured.last()), QColor(0xFF, 0x00, 0xFF));
   EXPECT_EQ(form1->templatePage->RichEdit4->toPlainText().count(u8("LERNE Tarnung")), 1);
+}
+
+TEST_F(RegionWindowTest, AUnitWithoutTemplateLinesNeverWritesOverTheUnitBefore) {
+  Table units(db, u8("einheiten"));
+  ASSERT_TRUE(units.findKey({1, codec::Decode(u8("wzqt"))}));
+  const qint64 party = units.intValue(u8("Partei Nr"));
+  units.append();
+  for (const auto& [field, value] : std::initializer_list<std::pair<const char*, QVariant>>{
+           {"Spiel", 1}, {"Einheit Nr", 77}, {"Einheit Position", u8("14/-27")}, {"Einheit Name", u8("Neuling")},
+           {"Partei Nr", party}, {"Personen", 1}, {"Info Datum", game.session.roundCode}})
+    units.setValue(u8(field), value);
+  units.post();
+  form1->regionController->getSekKoo(14, -27);
+  choose(u8("Falke"));
+  form1->regionController->ListBox3DblClick();
+  const QStringList before = game.orders.lines();
+  choose(u8("Neuling"));
+  form1->regionController->ListBox3DblClick();
+  EXPECT_TRUE(form6.Memo1->toPlainText().isEmpty());
+  EXPECT_EQ(form6.Edit1->text(), u8("Neuling"));
+  if (!form6.CheckBox1->isChecked()) form6.CheckBox1->click();
+  form6.Button1->click();
+  EXPECT_EQ(game.orders.lines(), before);
+  EXPECT_TRUE(before.contains(u8(" EINHEIT wzqt;\tFalke [9,0$,Gasb2]")));
+  // The mark went to the unit shown, not to the one edited before.
+  ASSERT_TRUE(units.findKey({1, 77}));
+  EXPECT_EQ(units.text(u8("Flags")), u8("x"));
+  ASSERT_TRUE(units.findKey({1, codec::Decode(u8("wzqt"))}));
+  EXPECT_EQ(units.text(u8("Flags")), u8("B"));
 }
 
 TEST_F(RegionWindowTest, PossessionsWindowShowsTheCurrentRoundAndAsksForOthers) {
