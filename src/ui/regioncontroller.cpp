@@ -85,6 +85,7 @@ void RegionController::getSekKoo(int x, int y) {
     ViewTables& t = tables();
     // What the player typed belongs to the region shown so far.
     pages_.region->submitEdits();
+    if (!regionRow_->lastError().isEmpty()) fail(regionRow_->lastError());
     pages_.region->bindModel(regionRow_.get());  // follows the game type's road binding
     const RegionFilters filters{pages_.units->CheckBox1->isChecked(), pages_.units->CheckBox2->isChecked()};
     shown_ = ::getSekKoo(t, game_.session, x, y, filters);
@@ -137,6 +138,8 @@ void RegionController::ListBox3Click() {
     }
     const unitview::EntryKind kind = unitview::entryKind(entry);
     pages_.units->submitEdits();
+    for (TableRowModel* row : {unitRow_.get(), buildingRow_.get(), shipRow_.get()})
+      if (!row->lastError().isEmpty()) fail(row->lastError());
     if (kind == unitview::EntryKind::Unit) {
       const UnitView view = showUnit(t, game_.session, game_.pages, shown_.regionPosition, *nr);
       if (!view.found) return;  // the page keeps the unit it shows

@@ -109,6 +109,7 @@ class PartyNames {
     table_.open();
     table_.setIndexFields(QStringLiteral("Spiel;Partei Nr"));
     if (table_.findKey({slot_, nr})) found = table_.text(QStringLiteral("Partei Name"));
+    table_.close();
     cache_.insert(nr, found);
     return found;
   }
@@ -136,6 +137,8 @@ void readRegionRow(Table& regionen, RegionView& view, int slot) {
     view.surroundings = textutil::splitLines(surroundings.toString());
   if (!regionen.text(u("Steine")).isEmpty()) view.steine = regionen.text(u("Steine"));
   if (!regionen.text(u("Schoesslinge")).isEmpty()) view.schoesslinge = regionen.text(u("Schoesslinge"));
+  // The page shows and edits the row through its own row model.
+  regionen.close();
 }
 
 void listBuildingsAndShips(ViewTables& t, const GameSession& s, RegionView& view, bool currentOnly) {

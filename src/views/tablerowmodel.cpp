@@ -98,11 +98,11 @@ QVariant TableRowModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 bool TableRowModel::submit() {
+  error_.clear();
   if (pending_.isEmpty() || !hasRow_) {
     pending_.clear();
     return true;
   }
-  error_.clear();
   try {
     table_->open();
     if (!table_->findKey(key_)) throw DbError(QStringLiteral("Der Datensatz in Tabelle %1 ist nicht mehr vorhanden.").arg(tableName_));
