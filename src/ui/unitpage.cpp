@@ -4,6 +4,7 @@
 #include <QDataWidgetMapper>
 #include <QEvent>
 #include <QGridLayout>
+#include <QIntValidator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +49,7 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   CheckBox2->setToolTip(QStringLiteral("Nur Informationen der letzten Runde anzeigen."));
   CheckBox2->setChecked(true);
 
-  DBEdit2 = lineEdit("DBEdit2");
+  DBEdit2 = lineEdit("DBEdit2", true);  // the faction's name, looked up
   bindField(DBEdit2, QStringLiteral("Partei Name"));
   Edit29 = lineEdit("Edit29", true);
   Edit29->setFixedWidth(60);
@@ -56,6 +57,8 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   bindField(DBEdit23, QStringLiteral("Personen"));
   DBEdit22 = lineEdit("DBEdit22");
   bindField(DBEdit22, QStringLiteral("Silber"));
+  // Whole numbers only; other text could not be stored in the row.
+  for (QLineEdit* e : {DBEdit23, DBEdit22}) e->setValidator(new QIntValidator(e));
   DBEdit21 = lineEdit("DBEdit21");
   bindField(DBEdit21, QStringLiteral("Status"));
   DBEdit31 = lineEdit("DBEdit31");
