@@ -98,8 +98,7 @@ QStringList unitLines(const QStringList& templateLines, const QString& unitIdTex
   QStringList out;
   for (int i = 0; i < templateLines.size(); ++i) {
     if (!templateLines.at(i).contains(key)) continue;
-    // A second header of the same unit replaces what the first one gave.
-    out.clear();
+    // A unit listed twice gets both of its blocks, one after the other.
     out << templateLines.at(i);
     int j = i + 1;
     for (; j < templateLines.size() && !endsUnit(templateLines.at(j)); ++j) out << templateLines.at(j);

@@ -32,8 +32,8 @@ bool isOwnParty(const QString& partyText, const GameSession& session);
 QString headerKey(const QString& unitIdText);
 
 // The lines the editor receives: from the unit's header up to the next
-// line with "EINHEIT" or "REGION", an empty line or the end. Empty when the
-// header is not in the template.
+// line with "EINHEIT" or "REGION", an empty line or the end (for every
+// header of the unit). Empty when the header is not in the template.
 QStringList unitLines(const QStringList& templateLines, const QString& unitIdText);
 
 // "Befehle ausführen": replaces the orders after the unit's header by the
