@@ -24,6 +24,8 @@ struct GameSession {
   int umlautFlag = 0;
   QString checkerPath;
   int currentLevel = 0;
+  QString shownX;  // the hex the region view shows last, as decimal texts
+  QString shownY;
 
   bool isMolvanth() const { return gameType == kMolvanth; }
   // Unit, building, ship and faction numbers as the game writes them.

@@ -21,6 +21,9 @@ int runMapExport(const QStringList& args);
 int runMapImport(const QStringList& args);
 int runAddRegion(const QStringList& args);
 int runCleanup(const QStringList& args);
+int runRegion(const QStringList& args);
+int runUnit(const QStringList& args);
+int runOrders(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

@@ -68,6 +68,16 @@ QString usage() {
       "  cleanup [--dir VERZ] [--slot N] [--delete KLASSE]\n"
       "      zählt die Einheiten des Spiels nach Alter und listet die eigenen, vernichteten;\n"
       "      --delete löscht eine Klasse (eigene, 1-6, 6-24, 24-36, 36+).\n"
+      "  region [--dir VERZ] [--slot N] [--level L] [--alle] [--alt] X Y\n"
+      "      zeigt die Region X/Y wie die Seite „Region Info“: Felder, Besitztümer, Bewacher,\n"
+      "      Umgebung, Einheitenliste und Statistik. --alle: alle Parteien (sonst nur eigene),\n"
+      "      --alt: auch Angaben älterer Runden.\n"
+      "  unit [--dir VERZ] [--slot N] NR\n"
+      "      zeigt die Einheit NR (Nummer wie im Spiel) mit Gegenständen, Talenten und Meldungen.\n"
+      "  orders [--dir VERZ] [--slot N] NR [--set DATEI] [--mark x|X|none]\n"
+      "      zeigt die Zeilen der Einheit in der Zugvorlage wie der Befehlseditor; --set schreibt\n"
+      "      den Text aus DATEI zurück (ohne die Kopfzeile) und speichert die Zugvorlage, --mark\n"
+      "      setzt Markierung (x), lange Markierung (X) oder keine.\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }

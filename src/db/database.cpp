@@ -42,6 +42,8 @@ void Database::open(const QString& path, bool createTables) {
       close();
       throw DbError(QStringLiteral("In der Datenbank %1 fehlen die Tabellen: %2").arg(path, names));
     }
+    // A file of an older version gets the indexes added since.
+    createMissingTables();
   }
 }
 

@@ -61,7 +61,8 @@ TableDef makeSchiffe() {
            M("Schiffs Beschreibung"), R("Prozent"), T("Kueste", 20), I("Partei"), I("Kapitaen"), I("Ladung"),
            I("MaxLadung"), I("Info Datum")},
           names({"Spiel", "Schiffs Nr"}),
-          {}};
+          // The region view finds the ships of a region by position.
+          {{QStringLiteral("schiffe_position"), names({"Spiel", "Schiffs Position", "Schiffs Nr"}), false}}};
 }
 
 TableDef makeBurgen() {
@@ -70,7 +71,8 @@ TableDef makeBurgen() {
            M("Burg Beschreibung"), I("Burggrösse"), I("Besitzer"), I("Partei"), I("Unterhalt"), I("Belagerer"),
            I("Info Datum")},
           names({"Spiel", "Burg Nr"}),
-          {}};
+          // The region view finds the buildings of a region by position.
+          {{QStringLiteral("burgen_position"), names({"Spiel", "Burg Position", "Burg Nr"}), false}}};
 }
 
 TableDef makeEinheiten() {

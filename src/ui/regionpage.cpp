@@ -1,6 +1,8 @@
 #include "ui/regionpage.h"
 
+#include <QDataWidgetMapper>
 #include <QGridLayout>
+#include <QIntValidator>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "ui/formhelpers.h"
+#include "views/regionview.h"
+#include "views/tablerowmodel.h"
 
 using namespace formhelpers;
 
@@ -54,6 +58,9 @@ RegionPage::RegionPage(QWidget* parent) : QWidget(parent) {
   DBEdit14 = bound("DBEdit14", "Seide", true);
   DBEdit16 = bound("DBEdit16", "Weihrauch", true);
   DBEdit15 = bound("DBEdit15", "Oel", true);
+  // The amount and prices are whole numbers; other text would not be stored.
+  for (QLineEdit* e : {DBEdit17, DBEdit12, DBEdit10, DBEdit11, DBEdit13, DBEdit14, DBEdit16, DBEdit15})
+    e->setValidator(new QIntValidator(e));
   DBText1 = road("DBText1", "Strasse");
   DBText2 = road("DBText2", "Strasse1");
   DBText4 = road("DBText4", "Strasse2");
@@ -158,6 +165,59 @@ void RegionPage::showBound(const std::function<QString(const QString&)>& valueOf
     else if (auto* m = qobject_cast<QPlainTextEdit*>(control))
       m->setPlainText(text);
   }
+}
+
+void RegionPage::bindModel(TableRowModel* model) {
+  model_ = model;
+  if (!mapper_) {
+    mapper_ = new QDataWidgetMapper(this);
+    mapper_->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+  }
+  mapper_->clearMapping();
+  mapper_->setModel(model);
+  // The road displays follow the game type's binding (Quarnel shows one value).
+  for (QWidget* control : bound_) {
+    const int column = model->column(boundField(control));
+    if (column < 0) continue;
+    if (qobject_cast<QLabel*>(control))
+      mapper_->addMapping(control, column, "text");
+    else if (qobject_cast<QPlainTextEdit*>(control))
+      mapper_->addMapping(control, column, "plainText");
+    else
+      mapper_->addMapping(control, column);
+  }
+}
+
+void RegionPage::showRow() {
+  if (model_ && model_->hasRow())
+    mapper_->toFirst();
+  else
+    clearBound();
+}
+
+void RegionPage::submitEdits() {
+  if (mapper_ && model_ && model_->hasRow()) mapper_->submit();
+}
+
+void RegionPage::hideEvent(QHideEvent* event) {
+  submitEdits();
+  QWidget::hideEvent(event);
+}
+
+void RegionPage::fill(const RegionView& view) {
+  Edit14->setText(view.steine);
+  Edit15->setText(view.schoesslinge);
+  Edit1->setText(view.ownSilver);
+  Edit9->setText(view.ownPeople);
+  TreeView1->clear();
+  for (int i = 0; i < view.possessions.size(); ++i) {
+    const RegionTreeNode& node = view.possessions.at(i);
+    auto* party = new QTreeWidgetItem(TreeView1, {node.text});
+    for (const QString& child : node.children) new QTreeWidgetItem(party, {child});
+    if (i == view.ownPartyNode) party->setExpanded(true);
+  }
+  Memo7->setPlainText(view.guards.join(QLatin1Char('\n')));
+  Memo8->setPlainText(view.surroundings.join(QLatin1Char('\n')));
 }
 
 void RegionPage::clearBound() {

@@ -5,8 +5,11 @@
 #include <QWidget>
 #include <functional>
 
+class QDataWidgetMapper;
 class QLabel;
 class QLineEdit;
+class TableRowModel;
+struct RegionView;
 class QPlainTextEdit;
 class QTabWidget;
 class QTreeWidget;
@@ -21,6 +24,18 @@ class RegionPage : public QWidget {
   void showBound(const std::function<QString(const QString&)>& valueOf);
   // Empties the bound controls (no region row).
   void clearBound();
+  // Maps the bound controls to the fields of the region row model; what the
+  // player types reaches the row through submitEdits().
+  void bindModel(TableRowModel* model);
+  // Shows the model's row in the bound controls (or empties them).
+  void showRow();
+  // Stores the edits of the bound controls in the row, as when the row
+  // changes or the page is left.
+  void submitEdits();
+  // The controls filled by the region view: counters, possessions, guards
+  // and surroundings. The own party's node is expanded.
+  void fill(const RegionView& view);
+
   // Quarnel has no laen, mallorn, stones or saplings, and one road value
   // per region, which all road displays then show.
   void adaptToQuarnel();
@@ -68,6 +83,11 @@ class RegionPage : public QWidget {
   QList<QWidget*> boundControls() const { return bound_; }
   QList<QLabel*> roadDisplays() const { return {DBText1, DBText2, DBText4, DBText6, DBText5, DBText3}; }
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
   QList<QWidget*> bound_;
+  QDataWidgetMapper* mapper_ = nullptr;
+  TableRowModel* model_ = nullptr;
 };

@@ -25,9 +25,9 @@
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
 #include "ui/mapcontroller.h"
-#include "map/mapgeometry.h"
 #include "ui/maptools.h"
 #include "ui/pointsgridview.h"
+#include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
 #include "ui/reportpagespanel.h"
 #include "ui/shipregisterpage.h"
@@ -91,6 +91,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
   templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
+  regionController = new RegionController(game_, {regionPage, unitPage, templatePage, statisticsPage->grid(), mapArea->Panel1}, this);
+  regionController->setMessageSinks([this](const QString& m) { prompts_.inform(m); }, [this](const QString& m) { prompts_.error(m); });
 
   auto* pages = new QSplitter(Qt::Vertical);
   pages->addWidget(PageControl1);
@@ -139,13 +141,18 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
   mapTools = new MapTools(*this);
-  // The area export centres on the region the region table stands on.
+  // The area export centres on the region the region view showed last.
   mapTools->setShownRegionSource([this]() -> std::optional<MapTools::ShownRegion> {
+    const GameSession& s = game_.session;
     if (!tables_ || tables_->regionen.eof() || mapArea->Panel1->text().isEmpty()) return std::nullopt;
-    const Table& t = tables_->regionen;
-    return MapTools::ShownRegion{int(t.intValue(QStringLiteral("Breite"))), int(t.intValue(QStringLiteral("Länge"))),
-                                 t.text(QStringLiteral("Regionname"))};
+    const auto x = textutil::strictInt(s.shownX);
+    const auto y = textutil::strictInt(s.shownY);
+    if (!x || !y) return std::nullopt;
+    return MapTools::ShownRegion{*x, *y, tables_->regionen.text(QStringLiteral("Regionname"))};
   });
+  // Marks set in the command editor colour the region's square on the unit layer.
+  regionController->setRegionColourer(mapController->regionColourer());
+  connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
 }
 
 TForm1::~TForm1() = default;
@@ -155,6 +162,7 @@ StatusPage* TForm1::statusPage() const { return PageControl1->status(); }
 void TForm1::setDialogs(const Dialogs& dialogs) {
   dialogs_ = dialogs;
   checker->setOutputWindow(dialogs_.form8);
+  regionController->setDialogs(dialogs_.form6, dialogs_.form9);
   if (dialogs_.form3) {
     connect(dialogs_.form3, &TForm3::startRequested, this,
             [this](int slot, const QString& name, const QString& type) { spielinitialisierung(slot, name, type); });
@@ -240,9 +248,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
   return opened_;
 }
 
-void TForm1::regionClicked(int x, int y) {
-  mapArea->Panel1->setText(mapgeometry::coordinateText(x, y));
-}
+void TForm1::regionClicked(int x, int y) { regionController->getSekKoo(x, y); }
 
 void TForm1::adaptToQuarnel() {
   regionPage->adaptToQuarnel();

@@ -28,6 +28,7 @@ class MainToolBar;
 class MapAreaPanel;
 class MapController;
 class MapTools;
+class RegionController;
 class RegionPage;
 class ReportPagesPanel;
 class ShipRegisterPage;
@@ -107,6 +108,7 @@ class TForm1 : public QMainWindow {
   ReportPagesPanel* PageControl1;
   QTabWidget* PageControl2;
   RegionPage* regionPage;
+  RegionController* regionController;  // region, unit list, unit view, command editor
   UnitPage* unitPage;
   TemplatePage* templatePage;
   GroupPage* groupPage;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/textutil.h"
 #include "ui/formhelpers.h"
 
 using namespace formhelpers;
@@ -50,5 +51,33 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   resize(420, 360);
 
-  connect(Button3, &QPushButton::clicked, this, &QWidget::hide);
+  connect(Button3, &QPushButton::clicked, this, &TForm6::Button3Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+  connect(CheckBox1, &QCheckBox::clicked, this, &TForm6::CheckBox1Click);
+  connect(CheckBox2, &QCheckBox::clicked, this, &TForm6::CheckBox2Click);
+}
+
+commandeditor::Marks TForm6::marks() const { return {CheckBox1->isChecked(), CheckBox2->isChecked()}; }
+
+void TForm6::setMarks(commandeditor::Marks marks) {
+  CheckBox1->setChecked(marks.mark);
+  CheckBox2->setChecked(marks.longMark);
+}
+
+// The player's click has already set the clicked box; only the other one
+// follows, so the box just checked stays checked.
+void TForm6::CheckBox1Click() { CheckBox2->setChecked(false); }
+void TForm6::CheckBox2Click() { CheckBox1->setChecked(false); }
+
+void TForm6::clearOrders() { Memo1->clear(); }
+
+void TForm6::openFor(const QString& unitName, const QString& flags, const QStringList& lines) {
+  setMarks(commandeditor::marksFromFlags(flags, marks()));
+  Edit1->setText(unitName);
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList TForm6::orderLines() const {
+  // As the memo's lines: a final line end makes no extra empty line.
+  return textutil::splitLines(Memo1->toPlainText());
 }

@@ -1,16 +1,22 @@
 #include "ui/unitpage.h"
 
 #include <QCheckBox>
+#include <QDataWidgetMapper>
+#include <QEvent>
 #include <QGridLayout>
+#include <QIntValidator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "ui/formhelpers.h"
+#include "views/tablerowmodel.h"
+#include "views/unitview.h"
 
 using namespace formhelpers;
 
@@ -43,7 +49,7 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   CheckBox2->setToolTip(QStringLiteral("Nur Informationen der letzten Runde anzeigen."));
   CheckBox2->setChecked(true);
 
-  DBEdit2 = lineEdit("DBEdit2");
+  DBEdit2 = lineEdit("DBEdit2", true);  // the faction's name, looked up
   bindField(DBEdit2, QStringLiteral("Partei Name"));
   Edit29 = lineEdit("Edit29", true);
   Edit29->setFixedWidth(60);
@@ -51,6 +57,8 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   bindField(DBEdit23, QStringLiteral("Personen"));
   DBEdit22 = lineEdit("DBEdit22");
   bindField(DBEdit22, QStringLiteral("Silber"));
+  // Whole numbers only; other text could not be stored in the row.
+  for (QLineEdit* e : {DBEdit23, DBEdit22}) e->setValidator(new QIntValidator(e));
   DBEdit21 = lineEdit("DBEdit21");
   bindField(DBEdit21, QStringLiteral("Status"));
   DBEdit31 = lineEdit("DBEdit31");
@@ -67,6 +75,8 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   DBEdit5 = lineEdit("DBEdit5");
   bindField(DBEdit5, QStringLiteral("Einheit Nr"));
   DBEdit5->hide();
+  Edit21 = lineEdit("Edit21");
+  Edit21->hide();
 
   PageControl4 = named(new QTabWidget, "PageControl4");
   TabSheet23 = sheet("TabSheet23", DBMemo1);
@@ -101,17 +111,111 @@ UnitPage::UnitPage(QWidget* parent) : QWidget(parent) {
   details->addWidget(PageControl4, 5, 0, 1, 2);
   details->addWidget(DBEdit1, 6, 0);
   details->addWidget(DBEdit5, 6, 1);
+  details->addWidget(Edit21, 6, 1);
   details->setRowStretch(4, 1);
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
   layout->addLayout(details, 2);
+
+  connect(ListBox3, &QListWidget::itemClicked, this, &UnitPage::ListBox3Click);
+  connect(ListBox3, &QListWidget::itemDoubleClicked, this, &UnitPage::ListBox3DblClick);
+  ListBox3->installEventFilter(this);
+}
+
+bool UnitPage::eventFilter(QObject* watched, QEvent* event) {
+  // ListBox3KeyUp: every key release in the list does what a click does.
+  if (watched == ListBox3 && event->type() == QEvent::KeyRelease) emit ListBox3Click();
+  return QWidget::eventFilter(watched, event);
+}
+
+void UnitPage::hideEvent(QHideEvent* event) {
+  submitEdits();
+  QWidget::hideEvent(event);
+}
+
+void UnitPage::bindModel(TableRowModel* unit) {
+  unitModel_ = unit;
+  if (!unitMapper_) {
+    unitMapper_ = new QDataWidgetMapper(this);
+    unitMapper_->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    memoMapper_ = new QDataWidgetMapper(this);
+    memoMapper_->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+  }
+  unitMapper_->clearMapping();
+  unitMapper_->setModel(unit);
+  for (QLineEdit* e : {DBEdit23, DBEdit22, DBEdit21, DBEdit31, DBEdit1, DBEdit5})
+    unitMapper_->addMapping(e, unit->column(boundField(e)));
+}
+
+void UnitPage::mapDescription(TableRowModel* model, const QString& field) {
+  memoMapper_->clearMapping();
+  memoMapper_->setModel(model);
+  bindField(DBMemo1, field);
+  memoMapper_->addMapping(DBMemo1, model->column(field), "plainText");
+  if (model->hasRow()) memoMapper_->toFirst();
+}
+
+void UnitPage::submitEdits() {
+  if (unitMapper_ && unitModel_ && unitModel_->hasRow()) unitMapper_->submit();
+  if (memoMapper_ && memoMapper_->model() && static_cast<TableRowModel*>(memoMapper_->model())->hasRow())
+    memoMapper_->submit();
+}
+
+void UnitPage::showUnit(const UnitView& view) {
+  PageControl4->setTabVisible(PageControl4->indexOf(TabSheet23), false);
+  unitMapper_->toFirst();
+  mapDescription(unitModel_, QStringLiteral("Einheit Beschreibung"));
+  DBEdit2->setText(view.partyName);
+  Edit29->setText(view.partyNumberText);
+  Memo9->setPlainText(view.messages.join(QLatin1Char('\n')));
+  PageControl4->setTabVisible(PageControl4->indexOf(TabSheet24), !view.messages.isEmpty());
+  CheckBox3->setEnabled(view.disguiseEnabled);
+  if (view.disguiseChecked) CheckBox3->setChecked(*view.disguiseChecked);
+  Memo2->setPlainText(view.items.join(QLatin1Char('\n')));
+  Memo2->moveCursor(QTextCursor::Start);
+  Memo3->setPlainText(view.skills.join(QLatin1Char('\n')));
+  Memo3->moveCursor(QTextCursor::Start);
+  layoutDetails();
+}
+
+void UnitPage::showStructure(const StructureView& view, TableRowModel* row, const QString& descriptionField) {
+  mapDescription(row, descriptionField);
+  if (view.description == QLatin1String(unitview::kNoDescription)) {
+    // Nothing stored: the text is a notice, not the row's description.
+    memoMapper_->clearMapping();
+    DBMemo1->setPlainText(view.description);
+  }
+  layoutDetails();
+}
+
+void UnitPage::layoutDetails() {
+  if (!DBMemo1->toPlainText().isEmpty()) PageControl4->setTabVisible(PageControl4->indexOf(TabSheet23), true);
+  const bool messages = PageControl4->isTabVisible(PageControl4->indexOf(TabSheet24));
+  const bool description = PageControl4->isTabVisible(PageControl4->indexOf(TabSheet23));
+  const unitview::DetailsLayout l = unitview::detailsLayout(messages, description);
+  PageControl4->setFixedHeight(l.height);
+  detailsTop_ = l.top;
+}
+
+void UnitPage::setListLines(const QStringList& lines) {
+  const int row = ListBox3->currentRow();
+  ListBox3->clear();
+  ListBox3->addItems(lines);
+  if (row >= 0 && row < lines.size()) ListBox3->setCurrentRow(row);
+}
+
+QStringList UnitPage::listLines() const {
+  QStringList out;
+  for (int i = 0; i < ListBox3->count(); ++i) out << ListBox3->item(i)->text();
+  return out;
 }
 
 void UnitPage::collapseDetails() {
   PageControl4->setTabVisible(PageControl4->indexOf(TabSheet23), false);
   PageControl4->setTabVisible(PageControl4->indexOf(TabSheet24), false);
   PageControl4->setFixedHeight(69);
+  detailsTop_ = 396;
 }
 
 void UnitPage::clearTexts() {

@@ -4,6 +4,10 @@
 #include <QWidget>
 
 class QCheckBox;
+class QDataWidgetMapper;
+class TableRowModel;
+struct UnitView;
+struct StructureView;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -19,6 +23,23 @@ class UnitPage : public QWidget {
   // an entry is chosen, and the area kept low.
   void collapseDetails();
   void clearTexts();  // the item and skill texts
+
+  // The unit row model the bound fields show.
+  void bindModel(TableRowModel* unit);
+  // A unit entry: the bound fields show the unit model's row, the rest is
+  // set from the view.
+  void showUnit(const UnitView& view);
+  // A building or ship entry: only the description changes; DBMemo1 shows
+  // the description field of `row` (a building or ship row model).
+  void showStructure(const StructureView& view, TableRowModel* row, const QString& descriptionField);
+  // Stores the edits of the bound fields in their row; before the models
+  // move to another row.
+  void submitEdits();
+  // The list lines, keeping the chosen line where it is.
+  void setListLines(const QStringList& lines);
+  QStringList listLines() const;
+  // Height of the detail tabs and their place from the top of the page.
+  int detailsTop() const { return detailsTop_; }
 
   QLabel* PanelUnits;       // "Einheiten in Region :"
   QListWidget* ListBox3;
@@ -40,4 +61,22 @@ class UnitPage : public QWidget {
   QPlainTextEdit* Memo9;
   QLineEdit* DBEdit1;       // Einheit Name, invisible
   QLineEdit* DBEdit5;       // Einheit Nr, invisible
+  QLineEdit* Edit21;        // the unit in the command editor, invisible
+
+ signals:
+  void ListBox3Click();
+  void ListBox3DblClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void layoutDetails();
+  void mapDescription(TableRowModel* model, const QString& field);
+
+  QDataWidgetMapper* unitMapper_ = nullptr;
+  QDataWidgetMapper* memoMapper_ = nullptr;
+  TableRowModel* unitModel_ = nullptr;
+  int detailsTop_ = 396;
 };
