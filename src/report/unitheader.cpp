@@ -1,3 +1,4 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
@@ -89,8 +90,8 @@ void readUnitHeader(UnitRead& u) {
   while (!u.atEnd()) {
     applyHeaderLine(u, u.line());
     u.advance();
-    if (containsAny(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"), L("MESSAGETYPE "),
-                               L("REGION")}))
+    if (reportlines::endsSection(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"),
+                                            L("MESSAGETYPE "), L("REGION")}))
       break;
   }
 }

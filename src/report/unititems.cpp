@@ -1,3 +1,4 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
@@ -53,7 +54,8 @@ void readItems(UnitRead& u) {
   int partyNode = -1;
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (containsAny(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")})) break;
+    if (reportlines::endsSection(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")}))
+      break;
     const qint32 amount = u.state.number(line);
     const QString treeName = storeItem(u, line, amount);
     if (partyNode < 0) partyNode = u.state.tree.findOrAddTopLevel(u.partyLabel());

@@ -1,12 +1,9 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
 
 using L = QLatin1StringView;
-
-// A quoted line is an order text; words like EINHEIT or REGION inside an
-// order ("BENENNE EINHEIT ...") must not end the section.
-bool isQuoted(const QString& line) { return line.startsWith(QLatin1Char('"')); }
 
 // The order without the quotes around it.
 QString orderText(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
@@ -21,8 +18,10 @@ void readOrders(UnitRead& u) {
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (!isQuoted(line) && containsAny(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
-                                              L("MESSAGETYPE "), L("TALENTE")}))
+    // Words like EINHEIT or REGION inside a quoted order ("BENENNE EINHEIT ...")
+    // do not end the section.
+    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
+                                        L("MESSAGETYPE "), L("TALENTE")}))
       break;
     if (line.contains(L(";bestaetigt")) || line.contains(L("; bestaetigt"))) confirmed = true;
     const QString order = orderText(line);

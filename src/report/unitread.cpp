@@ -64,12 +64,6 @@ const UnitFields& unitFields(const Table& einheiten) {
   return cached;
 }
 
-bool containsAny(const QString& line, std::initializer_list<QLatin1StringView> keys) {
-  for (QLatin1StringView key : keys)
-    if (line.contains(key)) return true;
-  return false;
-}
-
 void UnitRead::lookupParty() {
   if (partyLooked_) return;
   partyLooked_ = true;

@@ -1,10 +1,9 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
 
 using L = QLatin1StringView;
-
-bool isQuoted(const QString& line) { return line.startsWith(QLatin1Char('"')); }
 
 // The field for a skill key: the key's own field, or for the three keys
 // spelled with "ß" the field spelled with "ss"; -1 when the table has none.
@@ -51,7 +50,8 @@ void readSkills(UnitRead& u) {
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (containsAny(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")})) break;
+    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
+      break;
     // Skills are kept for the own units only; for others the section is
     // passed over so that the items after it are still read.
     if (u.own) storeSkill(u, line);
@@ -67,8 +67,7 @@ void readSpells(UnitRead& u) {
   if (spells.isEmpty()) spells = QStringLiteral("*");
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (!isQuoted(line) && containsAny(line, {L("GEGENSTAENDE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
-      break;
+    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")})) break;
     spells += line;
     spells += QLatin1Char('*');
     u.advance();

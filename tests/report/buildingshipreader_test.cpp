@@ -65,10 +65,9 @@ TEST(BuildingReader, ReadsTheBlockListsItsOwnerAndResetsWhatIsMissing) {
     EXPECT_EQ(r.num("Info Datum"), 3806);
   }
   // Read again: the defaults replace what the block no longer gives, and a
-  // capital REGION in the description ends the block at that line.
+  // region header ends the block at that line.
   fx.state->buildingCommanders.clear();
-  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Neu\";Name", "0;Besitzer", "\"Blick auf die REGION\";Beschr",
-                "70;Groesse"});
+  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Neu\";Name", "0;Besitzer", "REGION 9 9", "70;Groesse"});
   getBurgInfo(*fx.state);
   EXPECT_EQ(fx.state->currentLine, 3);
   EXPECT_TRUE(fx.state->buildingCommanders.isEmpty());

@@ -258,7 +258,8 @@ TEST_F(RegionReaderTest, ResourceAmountsLookOneOrTwoLinesAhead) {
   EXPECT_EQ(fx.state->currentLine, fx.state->lineCount() - 1);
 }
 
-TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreNotRead) {
+// Regions without peasants have no prices; their sections are read all the same.
+TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreReadAllTheSame) {
   store("regionen", {{"Spiel", 1}, {"Breite", 1}, {"Länge", 1}, {"Ebene", 0}, {"Steine", 9}, {"Schoesslinge", 4},
                      {"Info Datum", 3805}});
   const QStringList report = {"REGION 1 1", "\"Berg\";Name", "\"Berge\";Terrain", "5;Baeume",
@@ -271,13 +272,14 @@ TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreNotRead) {
   read(report);
   const QVariantMap r = region(1, 1);
   EXPECT_EQ(r["Holzstämme"].toInt(), 5);
-  EXPECT_EQ(r["Eisen"].toInt(), 0);
+  EXPECT_EQ(r["Eisen"].toInt(), 40);
   EXPECT_EQ(r["Lean"].toInt(), -1);
-  EXPECT_EQ(r["Steine"].toInt(), 9);
+  EXPECT_EQ(r["Steine"].toInt(), 3);
   EXPECT_EQ(r["Schoesslinge"].toInt(), 4);
-  EXPECT_EQ(r["Strasse"].toInt(), 0);
-  EXPECT_TRUE(r["Umgebung"].toString().isEmpty());
-  EXPECT_TRUE(fx.pages.regionMessages.isEmpty());
+  EXPECT_EQ(r["Strasse"].toInt(), 100);
+  const QString surroundings = QStringLiteral(" Ein dichter Nebel liegt hier\x16");
+  EXPECT_EQ(fx.pages.regionMessages, QStringList({"Nebel", surroundings}));
+  EXPECT_EQ(r["Umgebung"].toString(), "Nebel\r\n" + surroundings + "\r\n");
   EXPECT_EQ(fx.state->currentLine, report.indexOf(QStringLiteral("EINHEIT 7")) - 1);
 }
 
@@ -389,8 +391,8 @@ TEST_F(RegionReaderTest, PassingThroughEffectsAndRegionTextsFillThePages) {
   read({"REGION 1 0", "\"Au\";Name", "\"Ebene\";Terrain", "PREISE", "EFFECTS", "\"Das Korn steht gut.\"",
         "DURCHREISE", "\"Wanderer (1123)\""});
   EXPECT_EQ(fx.pages.einreise, QStringList({"", "Einreisebericht für Au (1/0) :", ""}));
-  // No loop before it stops at EFFECTS: the prices loop runs over the effect lines.
-  EXPECT_TRUE(fx.pages.regionMessages.isEmpty());
+  // The prices end at the effects header.
+  EXPECT_EQ(fx.pages.regionMessages, QStringList({"Das Korn steht gut."}));
   EXPECT_EQ(fx.pages.geheimdienst.mid(5), QStringList({"Unsere Leute in Au (1/0) haben folgendes beobachtet:",
                                                       "\"Wanderer (1123)\"", ""}));
 }
