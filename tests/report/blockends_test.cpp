@@ -121,7 +121,7 @@ TEST(BlockEnds, QuotedKeywordsNeverEndALoop) {
       {"region passing through", Reader::Region, kRegion + QStringList{"DURCHREISE", q(""), "\"Wanderer\""},
        [](UnitWorld& w) { return QString::number(w.fx->pages.geheimdienst.size()); }, "4"},
       {"region effects", Reader::Region, kRegion + QStringList{"EFFECTS", q(""), "\"Nebel\""},
-       [](UnitWorld& w) { return w.fx->pages.regionMessages.last(); }, "Nebel"},
+       [](UnitWorld& w) { return w.fx->pages.regionMessages.join(QLatin1Char('|')); }, words + "|Nebel"},
       {"region events", Reader::Region, kRegion + QStringList{"REGIONSEREIGNISSE", q(""), "\"Sturm\""},
        [](UnitWorld& w) { return w.fx->pages.botschaften.at(2); }, "\"Sturm\""},
       {"region letters", Reader::Region, kRegion + QStringList{"REGIONSBOTSCHAFTEN", q(""), "\"Brief\""},
