@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVector>
 #include <memory>
+#include <vector>
 
 class Database;
 class SqliteStatement;
@@ -68,7 +69,13 @@ class Table {
   void remove();  // deletes the current row; positions on the following one
   State state() const { return state_; }
 
-  QVariant value(int index) const { return record_.value(index); }
+  // A row found by a walk or a key is read from the engine field by field,
+  // when a field is first asked for.
+  QVariant value(int index) const {
+    if (index < 0 || index >= record_.size()) return QVariant();
+    if (rowSource_ && !loaded_[size_t(index)]) loadField(index);
+    return record_.at(index);
+  }
   QVariant value(const QString& field) const;
   // Value as integer; an empty field reads as 0.
   qint64 intValue(const QString& field) const { return value(field).toLongLong(); }
@@ -86,6 +93,11 @@ class Table {
   QString filterSql() const;
   void bindFilter(SqliteStatement& q, int& position) const;
   bool loadCurrent();
+  void loadField(int index) const;
+  // Copies every field not read yet, before the engine's row goes away.
+  void loadAllFields() const;
+  void clearRecord();
+  void forgetRow();
   void requireState(State s, const char* op) const;
   QString orderSql() const;
 
@@ -105,13 +117,22 @@ class Table {
   int filterLevelValue_ = 0;
 
   QHash<quint64, std::shared_ptr<SqliteStatement>> statements_;
+  // Updates by the fields they write.
+  QHash<QByteArray, std::shared_ptr<SqliteStatement>> updates_;
   QString columnsSql_;  // every field, quoted, in physical order
   quint64 indexVersion_ = 0;
   SqliteStatement* cursor_ = nullptr;
   bool eof_ = true;
 
   State state_ = State::Browse;
-  QVector<QVariant> record_;
+  QString indexList_;  // the field list last given to setIndexFields
+  // The current row: fields read so far, and the statement that still holds
+  // the others (null once all are read or the row was made here).
+  mutable QVector<QVariant> record_;
+  mutable std::vector<char> loaded_;
+  mutable SqliteStatement* rowSource_ = nullptr;
+  // Fields set since the row was found, written by an update.
+  std::vector<char> changed_;
   qint64 rowid_ = -1;
   bool hasRow_ = false;
 };
