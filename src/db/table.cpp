@@ -68,7 +68,7 @@ void Table::refreshFields() {
   for (const QString& f : fields_) columns << schema::quoted(f);
   columnsSql_ = columns.join(QStringLiteral(", "));
   record_ = QVector<QVariant>(fields_.size());
-  loaded_.assign(size_t(fields_.size()), 1);
+  loaded_.assign(size_t(fields_.size()), 0);
   changed_.assign(size_t(fields_.size()), 0);
 }
 
@@ -201,9 +201,7 @@ void Table::forgetRow() {
 
 void Table::clearRecord() {
   rowSource_ = nullptr;
-  for (QVariant& v : record_)
-    if (!v.isNull()) v = QVariant();
-  std::fill(loaded_.begin(), loaded_.end(), 1);
+  std::fill(loaded_.begin(), loaded_.end(), 0);
 }
 
 bool Table::findKey(const QVariantList& key) {
@@ -302,11 +300,8 @@ void Table::post() {
           .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
     });
     // The statement was reset: every field left unbound is stored as NULL.
-    int position = 1;
-    for (const QVariant& v : record_) {
-      if (!SqliteStatement::bindsNull(v)) q.bind(position, v);
-      ++position;
-    }
+    for (int i = 0; i < fields_.size(); ++i)
+      if (loaded_[size_t(i)] && !SqliteStatement::bindsNull(record_.at(i))) q.bind(i + 1, record_.at(i));
     try {
       q.execute();
     } catch (const DbError& e) {

@@ -68,12 +68,17 @@ class Table {
   void cancel();
   void remove();  // deletes the current row; positions on the following one
   State state() const { return state_; }
+  // Whether the table stands on a row (found, walked to or just posted).
+  bool hasRow() const { return hasRow_; }
 
   // A row found by a walk or a key is read from the engine field by field,
   // when a field is first asked for.
   QVariant value(int index) const {
     if (index < 0 || index >= record_.size()) return QVariant();
-    if (rowSource_ && !loaded_[size_t(index)]) loadField(index);
+    if (!loaded_[size_t(index)]) {
+      if (!rowSource_) return QVariant();  // a new or cleared row: not set yet
+      loadField(index);
+    }
     return record_.at(index);
   }
   QVariant value(const QString& field) const;
@@ -126,8 +131,9 @@ class Table {
 
   State state_ = State::Browse;
   QString indexList_;  // the field list last given to setIndexFields
-  // The current row: fields read so far, and the statement that still holds
-  // the others (null once all are read or the row was made here).
+  // The current row: fields read or set so far, and the statement that still
+  // holds the others. Without such a statement a field not read or set is
+  // empty (a new row, or none).
   mutable QVector<QVariant> record_;
   mutable std::vector<char> loaded_;
   mutable SqliteStatement* rowSource_ = nullptr;

@@ -11,6 +11,7 @@
 #include "db/table.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
+#include "report/starlist.h"
 #include "views/possessionstree.h"
 
 class Database;
@@ -70,6 +71,8 @@ struct ImportState {
   QString regionPosition;      // "x/y" or "x/y/z" of the region read last
   QString itemFieldNames;      // "*Silber*Holz*...*"
   QString skillFieldNames;     // "*Ausdauer*...*"
+  StarListIndex itemFieldIndex;   // answers for itemFieldNames
+  StarListIndex skillFieldIndex;  // answers for skillFieldNames
 
   // Faction names by number, looked up once per import: the faction rows are
   // all written before the first unit block. Empty optional: no such row.

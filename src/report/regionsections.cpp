@@ -233,13 +233,17 @@ void readAttributes(ImportState& state, Table& row) {
   while (!state.atEnd()) {
     const QString& line = state.line();
     if (!nested && !line.isEmpty() && line.at(0) >= QLatin1Char('A') && line.at(0) <= QLatin1Char('Z')) nested = true;
-    if (!nested) {
+    // Every key begins with ";" or with the quote before it, so none starts
+    // before the first ";" less one.
+    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+    if (!nested && semicolon >= 0) {
+      const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
       for (const KeyField& attribute : kTextAttributes)
-        if (line.contains(attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
+        if (keys.contains(attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
       // A quoted text is never a number, whatever it contains.
       if (!reportlines::isValue(line))
         for (const KeyField& attribute : kNumberAttributes)
-          if (line.contains(attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
+          if (keys.contains(attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
     }
     ++state.currentLine;
     if (state.atEnd()) break;

@@ -7,7 +7,7 @@ using L = QLatin1StringView;
 
 // The item field named by the key, or -1 when the table has none.
 int itemField(UnitRead& u, const QString& key) {
-  if (!u.state.itemFieldNames.contains(QLatin1Char('*') + key + QLatin1Char('*'))) return -1;
+  if (!u.state.itemFieldIndex.contains(u.state.itemFieldNames, key)) return -1;
   const int i = u.table.fieldIndex(key);
   return (i >= u.f.itemBegin && i < u.f.itemEnd) ? i : -1;
 }

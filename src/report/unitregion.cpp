@@ -11,6 +11,14 @@ QString regionName(ImportState& state) { return state.tables.regionen.text(QStri
 
 bool isUndead(UnitRead& u) { return u.text(u.f.rasse) == QStringLiteral("Untote"); }
 
+// Whether the table already stands on the row of `key` (its active index).
+bool onRow(const Table& t, const QStringList& fields, const QVariantList& key) {
+  if (!t.hasRow() || t.state() != Table::State::Browse) return false;
+  for (qsizetype i = 0; i < key.size(); ++i)
+    if (t.value(fields.at(i)).toLongLong() != key.at(i).toLongLong()) return false;
+  return true;
+}
+
 }  // namespace
 
 void addOwnCounters(UnitRead& u) {
@@ -54,7 +62,10 @@ void addRegionSilver(UnitRead& u) {
   Table& statistik = u.state.tables.statistik;
   if (!statistik.isOpen()) statistik.open();
   statistik.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene;Datum"));
-  if (!statistik.findKey({u.state.game.slot, *x, *y, *z, u.state.game.roundCode})) return;
+  const QVariantList key{u.state.game.slot, *x, *y, *z, u.state.game.roundCode};
+  // The region reader has just written the region's row of the round, and
+  // the region's units follow it: mostly the table stands on it already.
+  if (!onRow(statistik, statistik.indexFields(), key) && !statistik.findKey(key)) return;
   statistik.edit();
   statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + silver);
   statistik.post();

@@ -8,7 +8,7 @@ using L = QLatin1StringView;
 // The field for a skill key: the key's own field, or for the three keys
 // spelled with "ß" the field spelled with "ss"; -1 when the table has none.
 int skillField(UnitRead& u, const QString& key) {
-  if (u.state.skillFieldNames.contains(QLatin1Char('*') + key + QLatin1Char('*'))) {
+  if (u.state.skillFieldIndex.contains(u.state.skillFieldNames, key)) {
     const int i = u.table.fieldIndex(key);
     if (i >= u.f.skillBegin && i < u.f.skillEnd) return i;
     return -1;
