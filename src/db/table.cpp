@@ -384,4 +384,12 @@ void Table::setValue(int index, const QVariant& v) {
   changed_[size_t(index)] = 1;
 }
 
+void Table::setValue(int index, QVariant&& v) {
+  if (state_ == State::Browse) throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
+  record_[index] = std::move(v);
+  loaded_[size_t(index)] = 1;
+  changed_[size_t(index)] = 1;
+}
+
 void Table::setValue(const QString& field, const QVariant& v) { setValue(requireField(field), v); }
+void Table::setValue(const QString& field, QVariant&& v) { setValue(requireField(field), std::move(v)); }

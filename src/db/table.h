@@ -87,7 +87,9 @@ class Table {
   QString text(const QString& field) const { return value(field).toString(); }
   bool isNull(const QString& field) const { return value(field).isNull(); }
   void setValue(int index, const QVariant& v);
+  void setValue(int index, QVariant&& v);
   void setValue(const QString& field, const QVariant& v);
+  void setValue(const QString& field, QVariant&& v);
 
  private:
   int requireField(const QString& name) const;

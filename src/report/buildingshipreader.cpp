@@ -77,15 +77,15 @@ QString coastText(qint32 code) {
 
 void readBuildingLine(ImportState& state, Table& table) {
   const QString& line = state.line();
-  if (line.contains(QLatin1StringView("\";Beschr")))
+  if (reportlines::contains(line, QLatin1StringView("\";Beschr")))
     table.setValue(QStringLiteral("Burg Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (line.contains(QLatin1StringView(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
-  if (line.contains(QLatin1StringView(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
-  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
-  if (line.contains(QLatin1StringView(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
-  if (line.contains(QLatin1StringView(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
 }
 
 // Load and capacity under the keys of today's reports, used when the block
@@ -97,37 +97,37 @@ struct ShipCargo {
 
 void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
   const QString& line = state.line();
-  if (line.contains(QLatin1StringView("\";Typ")))
+  if (reportlines::contains(line, QLatin1StringView("\";Typ")))
     table.setValue(QStringLiteral("Schiffstyp"), ImportState::textValue(line));
-  if (line.contains(QLatin1StringView("\";Beschr")))
+  if (reportlines::contains(line, QLatin1StringView("\";Beschr")))
     table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (line.contains(QLatin1StringView(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
-  if (line.contains(QLatin1StringView(";Groesse"))) {
+  if (reportlines::contains(line, QLatin1StringView(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
+  if (reportlines::contains(line, QLatin1StringView(";Groesse"))) {
     // The size counts against the full size of the type read so far.
     const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
     if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
   }
   // A damaged ship carries its damage as a negative percentage.
-  if (line.contains(QLatin1StringView(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
-  if (line.contains(QLatin1StringView(";Kueste"))) {
+  if (reportlines::contains(line, QLatin1StringView(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (reportlines::contains(line, QLatin1StringView(";Kueste"))) {
     const QString coast = coastText(state.number());
     if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
   }
-  if (line.contains(QLatin1StringView(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
-  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
+  if (reportlines::contains(line, QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
   // ";MaxLadung" does not contain ";Ladung", so each key fills its own field.
-  if (line.contains(QLatin1StringView(";Ladung"))) {
+  if (reportlines::contains(line, QLatin1StringView(";Ladung"))) {
     table.setValue(QStringLiteral("Ladung"), state.number());
     cargo.oldLoad = true;
   }
-  if (line.contains(QLatin1StringView(";MaxLadung"))) {
+  if (reportlines::contains(line, QLatin1StringView(";MaxLadung"))) {
     table.setValue(QStringLiteral("MaxLadung"), state.number());
     cargo.oldCapacity = true;
   }
-  if (line.contains(QLatin1StringView(";cargo"))) cargo.cargo = state.number();
-  if (line.contains(QLatin1StringView(";capacity"))) cargo.capacity = state.number();
+  if (reportlines::contains(line, QLatin1StringView(";cargo"))) cargo.cargo = state.number();
+  if (reportlines::contains(line, QLatin1StringView(";capacity"))) cargo.capacity = state.number();
 }
 
 }  // namespace

@@ -77,6 +77,8 @@ struct ImportState {
   // Faction names by number, looked up once per import: the faction rows are
   // all written before the first unit block. Empty optional: no such row.
   QHash<qint32, std::optional<QString>> factionNames;
+  // The possessions tree's label of each faction, made once per import for the same reason.
+  QHash<qint32, QString> factionLabels;
 
   // Values of the message block read last (kept between blocks).
   qint64 messageType = 0;

@@ -39,7 +39,7 @@ bool endsSection(QStringView line, std::initializer_list<QLatin1StringView> stop
   if (isValue(line) || !mayHoldKeyword(line)) return false;
   if (isTopLevelBlock(line)) return true;
   for (const QLatin1StringView key : stops)
-    if (line.contains(key)) return true;
+    if (contains(line, key)) return true;
   return false;
 }
 

@@ -10,11 +10,43 @@
 
 namespace reportlines {
 
+// Whether `key` occurs in `text`. A plain search: report lines and keys are
+// short, and the general search costs more in setting up than in searching.
+inline bool contains(QStringView text, QStringView key) {
+  const qsizetype n = text.size();
+  const qsizetype m = key.size();
+  if (m == 0) return true;
+  const char16_t* t = text.utf16();
+  const char16_t* k = key.utf16();
+  for (qsizetype i = 0; i + m <= n; ++i) {
+    if (t[i] != k[0]) continue;
+    qsizetype j = 1;
+    while (j < m && t[i + j] == k[j]) ++j;
+    if (j == m) return true;
+  }
+  return false;
+}
+
+inline bool contains(QStringView text, QLatin1StringView key) {
+  const qsizetype n = text.size();
+  const qsizetype m = key.size();
+  if (m == 0) return true;
+  const char16_t* t = text.utf16();
+  const char* k = key.data();
+  for (qsizetype i = 0; i + m <= n; ++i) {
+    if (t[i] != char16_t(uchar(k[0]))) continue;
+    qsizetype j = 1;
+    while (j < m && t[i + j] == char16_t(uchar(k[j]))) ++j;
+    if (j == m) return true;
+  }
+  return false;
+}
+
 // A line that begins with a double quote holds a value.
 inline bool isValue(QStringView line) { return !line.isEmpty() && line.front() == u'"'; }
 
 // `key` occurs in a line that is not a value.
-inline bool hasKey(QStringView line, QLatin1StringView key) { return !isValue(line) && line.contains(key); }
+inline bool hasKey(QStringView line, QLatin1StringView key) { return !isValue(line) && contains(line, key); }
 
 // True for the header of a top-level block of the format that no block or
 // section reader reads (TRANSLATION, ZAUBER 7, TRANK 3, MESSAGETYPE 5,

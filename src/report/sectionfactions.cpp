@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 
 #include "report/importstate.h"
+#include "report/reportlines.h"
 #include "report/sectionlines.h"
 
 namespace {
@@ -60,7 +61,7 @@ void readFactionEntry(ImportState& state, qint32 number) {
       // The banner line is optional; without it the stored banner stays.
       const QString& banner = state.lineAt(next);
       if (canTakeSectionLine(state, next) &&
-          (banner.contains(QLatin1StringView(";banner")) || banner.contains(QLatin1StringView(";Banner")))) {
+          (reportlines::contains(banner, QLatin1StringView(";banner")) || reportlines::contains(banner, QLatin1StringView(";Banner")))) {
         table.setValue(QStringLiteral("Banner"), ImportState::textValue(banner));
         ++next;
       }

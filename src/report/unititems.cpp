@@ -13,15 +13,15 @@ int itemField(UnitRead& u, const QString& key) {
 }
 
 bool isCoinSilver(const QString& line) {
-  return line.contains(L(";Silber")) && !line.contains(L(";Silberbeutel")) && !line.contains(L(";Silbertruhe")) &&
-         !line.contains(L(";Silberkassette"));
+  return reportlines::contains(line, L(";Silber")) && !reportlines::contains(line, L(";Silberbeutel")) && !reportlines::contains(line, L(";Silbertruhe")) &&
+         !reportlines::contains(line, L(";Silberkassette"));
 }
 
 // Stores one item line; returns the name it is listed under in the tree.
 QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
   const UnitFields& f = u.f;
   const QString key = line.mid(line.indexOf(QLatin1Char(';')) + 1);
-  if (line.contains(L("Mantel der Unv"))) {
+  if (reportlines::contains(line, L("Mantel der Unv"))) {
     u.set(f.maentel, amount);
     return QStringLiteral("Mantel der Unverletzbarkeit");
   }
@@ -49,7 +49,7 @@ QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
 }  // namespace
 
 void readItems(UnitRead& u) {
-  if (!u.line().contains(L("GEGENSTAENDE"))) return;
+  if (!reportlines::contains(u.line(), L("GEGENSTAENDE"))) return;
   u.advance();
   int partyNode = -1;
   while (!u.atEnd()) {

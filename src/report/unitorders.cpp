@@ -11,7 +11,7 @@ QString orderText(const QString& line) { return line.size() < 2 ? QString() : li
 }  // namespace
 
 void readOrders(UnitRead& u) {
-  if (!u.line().contains(L("COMMANDS"))) return;
+  if (!reportlines::contains(u.line(), L("COMMANDS"))) return;
   const UnitFields& f = u.f;
   QString orders = u.text(f.defaultBefehl);
   bool confirmed = false;
@@ -23,7 +23,7 @@ void readOrders(UnitRead& u) {
     if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
                                         L("MESSAGETYPE "), L("TALENTE")}))
       break;
-    if (line.contains(L(";bestaetigt")) || line.contains(L("; bestaetigt"))) confirmed = true;
+    if (reportlines::contains(line, L(";bestaetigt")) || reportlines::contains(line, L("; bestaetigt"))) confirmed = true;
     const QString order = orderText(line);
     orders += order;
     orders += QLatin1Char('*');

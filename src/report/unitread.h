@@ -42,7 +42,7 @@ struct UnitRead {
 
   QString text(int field) const { return table.value(field).toString(); }
   qint64 integer(int field) const { return table.value(field).toLongLong(); }
-  void set(int field, const QVariant& value) { table.setValue(field, value); }
+  void set(int field, QVariant value) { table.setValue(field, std::move(value)); }
   void append(int field, const QString& more) { set(field, text(field) + more); }
 
   const QString& line() const { return state.line(); }

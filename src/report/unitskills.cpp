@@ -46,7 +46,7 @@ void readSkills(UnitRead& u) {
     for (int i = f.skillBegin; i < f.skillEnd; ++i) u.set(i, QString());
     u.set(f.unbekannteTalente, QString());
   }
-  if (!u.line().contains(L("TALENTE"))) return;
+  if (!reportlines::contains(u.line(), L("TALENTE"))) return;
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
@@ -60,7 +60,7 @@ void readSkills(UnitRead& u) {
 }
 
 void readSpells(UnitRead& u) {
-  if (!u.line().contains(L("SPRUECHE"))) return;
+  if (!reportlines::contains(u.line(), L("SPRUECHE"))) return;
   const UnitFields& f = u.f;
   u.advance();
   QString spells = u.text(f.zauber);
