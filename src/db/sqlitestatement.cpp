@@ -23,18 +23,14 @@ void SqliteStatement::reset() {
   texts_.clear();
 }
 
-bool SqliteStatement::bindsNull(const QVariant& value) {
-  const int type = value.metaType().id();
-  if (type == QMetaType::UnknownType) return true;
-  // A null text is stored as an empty field, as Qt's own driver does.
-  return type == QMetaType::QString && static_cast<const QString*>(value.constData())->isNull();
-}
-
-void SqliteStatement::bind(int position, const QVariant& value) {
+void SqliteStatement::bindValue(int position, const QVariant& value, bool skipNull) {
   int rc = SQLITE_OK;
   const void* data = value.constData();
-  switch (value.metaType().id()) {
-    case QMetaType::UnknownType: rc = sqlite3_bind_null(stmt_, position); break;
+  const int type = value.metaType().id();
+  switch (type) {
+    case QMetaType::UnknownType:
+      if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
+      break;
     case QMetaType::Int: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const int*>(data)); break;
     case QMetaType::LongLong: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const qlonglong*>(data)); break;
     case QMetaType::UInt: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const uint*>(data)); break;
@@ -43,11 +39,12 @@ void SqliteStatement::bind(int position, const QVariant& value) {
     case QMetaType::Double: rc = sqlite3_bind_double(stmt_, position, *static_cast<const double*>(data)); break;
     case QMetaType::Float: rc = sqlite3_bind_double(stmt_, position, *static_cast<const float*>(data)); break;
     default: {
-      const QString* text = value.metaType().id() == QMetaType::QString ? static_cast<const QString*>(data) : nullptr;
+      const QString* text = type == QMetaType::QString ? static_cast<const QString*>(data) : nullptr;
       const QString converted = text ? QString() : value.toString();
       if (!text) text = &converted;
       if (text->isNull()) {
-        rc = sqlite3_bind_null(stmt_, position);  // stored as an empty field, as Qt's own driver does
+        // stored as an empty field, as Qt's own driver does
+        if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
         break;
       }
       texts_.push_back(text->toUtf8());

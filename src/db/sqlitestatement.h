@@ -20,10 +20,10 @@ class SqliteStatement {
   // Resets the statement and clears its values for a new execution: every
   // position not bound after it is NULL.
   void reset();
-  void bind(int position, const QVariant& value);  // positions from 1
-  // Whether binding `value` stores NULL (an empty variant or a null text),
-  // so that a freshly reset statement need not be told.
-  static bool bindsNull(const QVariant& value);
+  void bind(int position, const QVariant& value) { bindValue(position, value, false); }  // positions from 1
+  // Binds `value` unless it stores NULL, which a freshly reset statement
+  // holds at every position already.
+  void bindUnlessNull(int position, const QVariant& value) { bindValue(position, value, true); }
   // Steps once: true while a row is there; throws DbError on failure.
   bool step();
   // Runs a statement that returns no rows.
@@ -35,6 +35,8 @@ class SqliteStatement {
   QString errorText() const;
 
  private:
+  void bindValue(int position, const QVariant& value, bool skipNull);
+
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
   QString sql_;

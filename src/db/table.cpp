@@ -30,6 +30,15 @@ Table::Table(Database& db, QString tableName) : db_(db), name_(std::move(tableNa
     if (def->name == name_) primaryKey_ = def->primaryKey;
   refreshFields();
   index_ = primaryKey_;
+  updateKeyColumns();
+}
+
+void Table::updateKeyColumns() {
+  keyColumn_.assign(size_t(fields_.size()), -1);
+  for (qsizetype i = 0; i < index_.size(); ++i) {
+    const int field = fieldIndex(index_.at(i));
+    if (field >= 0) keyColumn_[size_t(field)] = int(i) + 1;
+  }
 }
 
 Table::~Table() = default;
@@ -69,6 +78,7 @@ void Table::refreshFields() {
   columnsSql_ = columns.join(QStringLiteral(", "));
   record_ = QVector<QVariant>(fields_.size());
   loaded_.assign(size_t(fields_.size()), 0);
+  updateKeyColumns();
   changed_.assign(size_t(fields_.size()), 0);
 }
 
@@ -91,6 +101,7 @@ void Table::setIndexFields(const QString& fieldList) {
   for (const QString& f : wanted) requireField(f);
   if (wanted != index_) {
     index_ = wanted;
+    updateKeyColumns();
     ++indexVersion_;
     cursor_ = nullptr;
     eof_ = true;
@@ -167,6 +178,7 @@ bool Table::loadCurrent() {
     rowid_ = cursor_->columnInt(0);
     std::fill(loaded_.begin(), loaded_.end(), 0);
     rowSource_ = cursor_;
+    sourceHasAll_ = cursorHasAll_;
     hasRow_ = true;
     eof_ = false;
     return true;
@@ -180,8 +192,28 @@ bool Table::loadCurrent() {
 }
 
 void Table::loadField(int index) const {
-  record_[index] = rowSource_->column(index + 1);
+  const int column = sourceHasAll_ ? index + 1 : keyColumn_[size_t(index)];
+  if (column < 0) {
+    fetchRow();
+    return;
+  }
+  record_[index] = rowSource_->column(column);
   loaded_[size_t(index)] = 1;
+}
+
+void Table::fetchRow() const {
+  SqliteStatement& q = const_cast<Table*>(this)->prepared(kReload, [&] {
+    return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, schema::quoted(name_));
+  });
+  q.bind(1, rowid_);
+  const bool found = q.step();
+  for (int i = 0; i < record_.size(); ++i) {
+    if (loaded_[size_t(i)]) continue;
+    record_[i] = found ? q.column(i) : QVariant();
+    loaded_[size_t(i)] = 1;
+  }
+  q.reset();
+  rowSource_ = nullptr;
 }
 
 void Table::loadAllFields() const {
@@ -217,11 +249,17 @@ bool Table::findKey(const QVariantList& key) {
       lhs << schema::quoted(fields_.at(fieldIndex(index_.at(i))));
       marks << QStringLiteral("?");
     }
+    // Only the index fields: the rest of the row is read by its rowid when
+    // a field beyond them is asked for (most searches end in an append).
+    QStringList indexColumns;
+    for (const QString& f : index_) indexColumns << schema::quoted(fields_.at(fieldIndex(f)));
     const QString where = filterSql();
     return QStringLiteral("SELECT rowid, %1 FROM %2 WHERE (%3) >= (%4)%5 ORDER BY %6")
-        .arg(columnsSql_, schema::quoted(name_), lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
-             where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
+        .arg(indexColumns.join(QStringLiteral(", ")), schema::quoted(name_), lhs.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")), where.isEmpty() ? QString() : QStringLiteral(" AND ") + where,
+             orderSql());
   });
+  cursorHasAll_ = false;
   int position = 1;
   for (const QVariant& v : key) q.bind(position++, v);
   bindFilter(q, position);
@@ -248,6 +286,7 @@ bool Table::first() {
         .arg(columnsSql_, schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
              orderSql());
   });
+  cursorHasAll_ = true;
   int position = 1;
   bindFilter(q, position);
   cursor_ = &q;
@@ -301,7 +340,7 @@ void Table::post() {
     });
     // The statement was reset: every field left unbound is stored as NULL.
     for (int i = 0; i < fields_.size(); ++i)
-      if (loaded_[size_t(i)] && !SqliteStatement::bindsNull(record_.at(i))) q.bind(i + 1, record_.at(i));
+      if (loaded_[size_t(i)]) q.bindUnlessNull(i + 1, record_.at(i));
     try {
       q.execute();
     } catch (const DbError& e) {

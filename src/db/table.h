@@ -101,6 +101,8 @@ class Table {
   void bindFilter(SqliteStatement& q, int& position) const;
   bool loadCurrent();
   void loadField(int index) const;
+  void fetchRow() const;  // the fields a key search does not carry, by rowid
+  void updateKeyColumns();
   // Copies every field not read yet, before the engine's row goes away.
   void loadAllFields() const;
   void clearRecord();
@@ -139,6 +141,11 @@ class Table {
   mutable QVector<QVariant> record_;
   mutable std::vector<char> loaded_;
   mutable SqliteStatement* rowSource_ = nullptr;
+  // A walk's statement carries every field; a key search only the rowid and
+  // the index fields, at the columns named here (-1: not carried).
+  bool cursorHasAll_ = true;
+  mutable bool sourceHasAll_ = true;
+  std::vector<int> keyColumn_;
   // Fields set since the row was found, written by an update.
   std::vector<char> changed_;
   qint64 rowid_ = -1;
