@@ -90,6 +90,9 @@ struct ImportState {
   qint64 ownUnits = 0;     // "Einheiten"
   qint64 ownPersons = 0;   // "Personen"
   qint64 ownSilver = 0;    // "Silber"
+  // Silver of own units of the current region not yet added to its
+  // statistics row (the units of a region follow each other).
+  qint64 pendingRegionSilver = 0;
 
   int lineCount() const { return int(lines.size()); }
   bool atEnd() const { return currentLine >= lines.size(); }

@@ -50,8 +50,14 @@ void reportImmigration(UnitRead& u) {
 }
 
 void addRegionSilver(UnitRead& u) {
+  ImportState& state = u.state;
   const qint64 silver = u.integer(u.f.silber);
-  if (!u.own || silver <= 0) return;
+  if (u.own && silver > 0) state.pendingRegionSilver += silver;
+  // The next unit stands in the same region and adds to the same row: the
+  // sum is written once, after the last unit of the run.
+  if (state.pendingRegionSilver == 0 || state.line().startsWith(QLatin1String("EINHEIT "))) return;
+  const qint64 sum = state.pendingRegionSilver;
+  state.pendingRegionSilver = 0;
   // x/y or x/y/z; a unit outside any region has no statistics row.
   const QStringList parts = u.state.regionPosition.split(QLatin1Char('/'));
   if (parts.size() < 2 || parts.size() > 3) return;
@@ -67,6 +73,6 @@ void addRegionSilver(UnitRead& u) {
   // the region's units follow it: mostly the table stands on it already.
   if (!onRow(statistik, statistik.indexFields(), key) && !statistik.findKey(key)) return;
   statistik.edit();
-  statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + silver);
+  statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + sum);
   statistik.post();
 }
