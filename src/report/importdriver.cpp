@@ -146,7 +146,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
                          &staged.status.einheiten, &staged.status.personen, &staged.status.silber})
     *field = QStringLiteral("0");
 
-  s.lines = reportfile::splitLines(reportfile::decode(bytes));
+  s.lines = textutil::splitLines(reportfile::decode(bytes));
   staged.pages.cleanup();
   progress.repaint();
 

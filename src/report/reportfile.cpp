@@ -30,34 +30,13 @@ QString decode(const QByteArray& bytes) {
   return textutil::decodeAuto(QByteArray(view.data(), view.size()));
 }
 
-QStringList splitLines(const QString& text) {
-  // Most reports break lines with "\n" alone, or with "\r\n": then the lines
-  // are found by the fast search for "\n". A lone "\r" needs the full test.
-  const QStringView all(text);
-  qsizetype carriage = all.indexOf(QLatin1Char('\r'));
-  while (carriage >= 0 && carriage + 1 < all.size() && all.at(carriage + 1) == QLatin1Char('\n'))
-    carriage = all.indexOf(QLatin1Char('\r'), carriage + 2);
-  if (carriage >= 0) return textutil::splitLines(text);
-  QStringList lines;
-  qsizetype start = 0;
-  const qsizetype n = all.size();
-  while (start < n) {
-    qsizetype end = all.indexOf(QLatin1Char('\n'), start);
-    if (end < 0) end = n;
-    const qsizetype length = (end > start && all.at(end - 1) == QLatin1Char('\r')) ? end - start - 1 : end - start;
-    lines << QString(all.data() + start, length);
-    start = end + 1;
-  }
-  return lines;
-}
-
 std::optional<QStringList> load(const QString& path, QString* error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error) *error = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden: %2").arg(path, file.errorString());
     return std::nullopt;
   }
-  return splitLines(decode(file.readAll()));
+  return textutil::splitLines(decode(file.readAll()));
 }
 
 }  // namespace reportfile

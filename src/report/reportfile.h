@@ -14,10 +14,6 @@ QString declaredCharset(const QByteArray& bytes);
 // valid UTF-8, else Windows-1252. A byte-order mark is dropped.
 QString decode(const QByteArray& bytes);
 
-// The lines of a decoded report: breaks are "\r\n", "\n" or "\r"; a break at
-// the very end opens no further line.
-QStringList splitLines(const QString& text);
-
 // The report's lines; std::nullopt when the file cannot be read.
 std::optional<QStringList> load(const QString& path, QString* error);
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/textutil.h"
 #include "report/importerror.h"
 #include "report/reportfile.h"
 #include "report/reportheader.h"
@@ -91,29 +90,4 @@ TEST(ReportFile, DecodesByCharsetLineOrByContent) {
   ASSERT_TRUE(lines.has_value());
   EXPECT_TRUE(lines->join(QLatin1Char('\n')).contains(QStringLiteral("ü")));
   EXPECT_FALSE(lines->join(QLatin1Char('\n')).contains(QChar(0xFFFD)));
-}
-
-// Every kind of line break, alone and mixed, splits as the general splitter does.
-TEST(ReportFile, SplitsLinesAtEveryKindOfBreak) {
-  const struct {
-    const char* text;
-    QStringList lines;
-  } cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\n", {"a"}},
-      {"a\nb", {"a", "b"}},
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"a\n\nb", {"a", "", "b"}},
-      {"\n", {""}},
-      {"a\rb", {"a", "b"}},
-      {"a\r\r\nb", {"a", "", "b"}},
-      {"a\r\nb\rc\n", {"a", "b", "c"}},
-      {"a\r", {"a"}},
-  };
-  for (const auto& c : cases) {
-    const QString text = QString::fromLatin1(c.text);
-    EXPECT_EQ(reportfile::splitLines(text), c.lines) << c.text;
-    EXPECT_EQ(reportfile::splitLines(text), textutil::splitLines(text)) << c.text;
-  }
 }
