@@ -416,18 +416,8 @@ void Table::remove() {
 
 QVariant Table::value(const QString& field) const { return value(requireField(field)); }
 
-void Table::setValue(int index, const QVariant& v) {
-  if (state_ == State::Browse) throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
-  record_[index] = v;
-  loaded_[size_t(index)] = 1;
-  changed_[size_t(index)] = 1;
-}
-
-void Table::setValue(int index, QVariant&& v) {
-  if (state_ == State::Browse) throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
-  record_[index] = std::move(v);
-  loaded_[size_t(index)] = 1;
-  changed_[size_t(index)] = 1;
+void Table::notEditing() const {
+  throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
 }
 
 void Table::setValue(const QString& field, const QVariant& v) { setValue(requireField(field), v); }

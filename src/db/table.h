@@ -86,13 +86,19 @@ class Table {
   qint64 intValue(const QString& field) const { return value(field).toLongLong(); }
   QString text(const QString& field) const { return value(field).toString(); }
   bool isNull(const QString& field) const { return value(field).isNull(); }
-  void setValue(int index, const QVariant& v);
-  void setValue(int index, QVariant&& v);
+  void setValue(int index, const QVariant& v) { setValue(index, QVariant(v)); }
+  void setValue(int index, QVariant&& v) {
+    if (state_ == State::Browse) notEditing();
+    record_[index] = std::move(v);
+    loaded_[size_t(index)] = 1;
+    changed_[size_t(index)] = 1;
+  }
   void setValue(const QString& field, const QVariant& v);
   void setValue(const QString& field, QVariant&& v);
 
  private:
   int requireField(const QString& name) const;
+  [[noreturn]] void notEditing() const;
   // Statements by a small numeric key; `makeSql` runs only on the first use.
   template <typename MakeSql>
   SqliteStatement& prepared(quint64 key, MakeSql makeSql);
