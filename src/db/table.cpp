@@ -362,9 +362,9 @@ void Table::post() {
         QStringList sets;
         for (int i = 0; i < fields_.size(); ++i)
           if (changed_[size_t(i)]) sets << schema::quoted(fields_.at(i)) + QStringLiteral(" = ?");
-        it = updates_.insert(shape, std::make_shared<SqliteStatement>(
-                                        db_.handle(), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                                          .arg(schema::quoted(name_), sets.join(QStringLiteral(", ")))));
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                .arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
+        it = updates_.insert(shape, std::make_shared<SqliteStatement>(db_.handle(), sql));
       } else {
         (*it)->reset();
       }

@@ -11,6 +11,8 @@ namespace {
 
 using L = QLatin1StringView;
 
+bool has(const QString& line, QLatin1StringView key) { return reportlines::contains(line, key); }
+
 // A building or ship block ends on the next header word, wherever it stands
 // in a line that is not a value. The type and name lines are values, so a
 // building called "REGIONALBURG" keeps its block; a header standing where
@@ -77,15 +79,15 @@ QString coastText(qint32 code) {
 
 void readBuildingLine(ImportState& state, Table& table) {
   const QString& line = state.line();
-  if (reportlines::contains(line, QLatin1StringView("\";Beschr")))
+  if (has(line, L("\";Beschr")))
     table.setValue(QStringLiteral("Burg Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (reportlines::contains(line, QLatin1StringView(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
-  if (reportlines::contains(line, QLatin1StringView(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
-  if (reportlines::contains(line, QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
-  if (reportlines::contains(line, QLatin1StringView(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
-  if (reportlines::contains(line, QLatin1StringView(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
+  if (has(line, L(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
+  if (has(line, L(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
+  if (has(line, L(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (has(line, L(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
+  if (has(line, L(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
 }
 
 // Load and capacity under the keys of today's reports, used when the block
@@ -97,37 +99,37 @@ struct ShipCargo {
 
 void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
   const QString& line = state.line();
-  if (reportlines::contains(line, QLatin1StringView("\";Typ")))
+  if (has(line, L("\";Typ")))
     table.setValue(QStringLiteral("Schiffstyp"), ImportState::textValue(line));
-  if (reportlines::contains(line, QLatin1StringView("\";Beschr")))
+  if (has(line, L("\";Beschr")))
     table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (reportlines::contains(line, QLatin1StringView(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
-  if (reportlines::contains(line, QLatin1StringView(";Groesse"))) {
+  if (has(line, L(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
+  if (has(line, L(";Groesse"))) {
     // The size counts against the full size of the type read so far.
     const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
     if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
   }
   // A damaged ship carries its damage as a negative percentage.
-  if (reportlines::contains(line, QLatin1StringView(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
-  if (reportlines::contains(line, QLatin1StringView(";Kueste"))) {
+  if (has(line, L(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (has(line, L(";Kueste"))) {
     const QString coast = coastText(state.number());
     if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
   }
-  if (reportlines::contains(line, QLatin1StringView(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
-  if (reportlines::contains(line, QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (has(line, L(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
+  if (has(line, L(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
   // ";MaxLadung" does not contain ";Ladung", so each key fills its own field.
-  if (reportlines::contains(line, QLatin1StringView(";Ladung"))) {
+  if (has(line, L(";Ladung"))) {
     table.setValue(QStringLiteral("Ladung"), state.number());
     cargo.oldLoad = true;
   }
-  if (reportlines::contains(line, QLatin1StringView(";MaxLadung"))) {
+  if (has(line, L(";MaxLadung"))) {
     table.setValue(QStringLiteral("MaxLadung"), state.number());
     cargo.oldCapacity = true;
   }
-  if (reportlines::contains(line, QLatin1StringView(";cargo"))) cargo.cargo = state.number();
-  if (reportlines::contains(line, QLatin1StringView(";capacity"))) cargo.capacity = state.number();
+  if (has(line, L(";cargo"))) cargo.cargo = state.number();
+  if (has(line, L(";capacity"))) cargo.capacity = state.number();
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace regionsections {
 
 namespace {
 
+using reportlines::contains;
+
 // The sections of a region block, each opened by its header line.
 enum class Section { None, Prices, Resources, Borders, Surroundings, Passing, Effects, Messages, Events, Comments, News,
                      Letters };
@@ -18,19 +20,20 @@ enum class Section { None, Prices, Resources, Borders, Surroundings, Passing, Ef
 // open nothing, whatever they hold.
 Section sectionAt(const QString& line) {
   if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return Section::None;
-  if (reportlines::contains(line, u"PREISE")) return Section::Prices;
-  if (reportlines::contains(line, u"RESOURCE ")) return Section::Resources;
-  if (reportlines::contains(line, u"GRENZE ")) return Section::Borders;
-  if (reportlines::contains(line, u"UMGEBUNG")) return Section::Surroundings;
+  if (contains(line, u"PREISE")) return Section::Prices;
+  if (contains(line, u"RESOURCE ")) return Section::Resources;
+  if (contains(line, u"GRENZE ")) return Section::Borders;
+  if (contains(line, u"UMGEBUNG")) return Section::Surroundings;
   // A DURCHREISEREGION header begins a block of its own, not a list of travellers.
-  if ((reportlines::contains(line, u"DURCHREISE") && !line.startsWith(u"DURCHREISEREGION")) || reportlines::contains(line, u"DURCHSCHIFFUNG"))
+  if ((contains(line, u"DURCHREISE") && !line.startsWith(u"DURCHREISEREGION")) ||
+      contains(line, u"DURCHSCHIFFUNG"))
     return Section::Passing;
   if (line.startsWith(u"EFFECTS")) return Section::Effects;
   if (line.startsWith(u"MESSAGE ")) return Section::Messages;
-  if (reportlines::contains(line, u"REGIONSEREIGNISSE")) return Section::Events;
-  if (reportlines::contains(line, u"REGIONSKOMMENTAR")) return Section::Comments;
-  if (reportlines::contains(line, u"REGIONSNACHRICHTEN")) return Section::News;
-  if (reportlines::contains(line, u"REGIONSBOTSCHAFTEN")) return Section::Letters;
+  if (contains(line, u"REGIONSEREIGNISSE")) return Section::Events;
+  if (contains(line, u"REGIONSKOMMENTAR")) return Section::Comments;
+  if (contains(line, u"REGIONSNACHRICHTEN")) return Section::News;
+  if (contains(line, u"REGIONSBOTSCHAFTEN")) return Section::Letters;
   return Section::None;
 }
 
@@ -40,8 +43,8 @@ Section sectionAt(const QString& line) {
 bool endsRegionBlock(const QString& line) {
   if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return false;
   if (sectionAt(line) != Section::None) return false;
-  return line.startsWith(u"EINHEIT") || reportlines::contains(line, u"BURG") || reportlines::contains(line, u"REGION") ||
-         reportlines::contains(line, u"SCHIFF") || reportlines::contains(line, u"MESSAGETYPE ") || reportlines::isTopLevelBlock(line);
+  return line.startsWith(u"EINHEIT") || contains(line, u"BURG") || contains(line, u"REGION") ||
+         contains(line, u"SCHIFF") || contains(line, u"MESSAGETYPE ") || reportlines::isTopLevelBlock(line);
 }
 
 struct KeyField {
@@ -112,7 +115,7 @@ void sectionLoop(ImportState& state, Section own, PerLine&& perLine) {
 void readPrices(ImportState& state, Table& row) {
   sectionLoop(state, Section::Prices, [&](const QString& line) {
     for (const KeyField& price : kPrices)
-      if (reportlines::contains(line, price.key)) row.setValue(field(price.field), currentNumber(state));
+      if (contains(line, price.key)) row.setValue(field(price.field), currentNumber(state));
   });
 }
 
@@ -151,9 +154,9 @@ void readBorders(ImportState& state, Table& row) {
   int direction = -1;
   bool road = false;
   sectionLoop(state, Section::Borders, [&](const QString& line) {
-    if (reportlines::contains(line, u"\"Straße\";typ")) road = true;
-    if (reportlines::contains(line, u";richtung")) direction = currentNumber(state);
-    if (road && reportlines::contains(line, u";prozent")) {
+    if (contains(line, u"\"Straße\";typ")) road = true;
+    if (contains(line, u";richtung")) direction = currentNumber(state);
+    if (road && contains(line, u";prozent")) {
       const qint32 percent = currentNumber(state);
       if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), percent);
       direction = -1;
@@ -239,11 +242,11 @@ void readAttributes(ImportState& state, Table& row) {
     if (!nested && semicolon >= 0) {
       const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
       for (const KeyField& attribute : kTextAttributes)
-        if (reportlines::contains(keys, attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
+        if (contains(keys, attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
       // A quoted text is never a number, whatever it contains.
       if (!reportlines::isValue(line))
         for (const KeyField& attribute : kNumberAttributes)
-          if (reportlines::contains(keys, attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
+          if (contains(keys, attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
     }
     ++state.currentLine;
     if (state.atEnd()) break;

@@ -101,24 +101,25 @@ void getPunkte(ImportState& state) {
 HeaderResult readHeader(ImportState& state) {
   while (!state.atEnd()) {
     const QString& l = state.line();
-    if (reportlines::contains(l, QLatin1String(";Spiel"))) {
+    if (l.contains(QLatin1String(";Spiel"))) {
       const QString type = ImportState::textValue(l);
       if ((type == QLatin1String("Molvanth") && !state.game.isMolvanth()) ||
           (type == QLatin1String("Quarnel") && state.game.isMolvanth()))
         return HeaderResult::WrongGameType;
     }
-    if (reportlines::contains(l, QLatin1String(";Runde"))) getDatum(state);
+    if (l.contains(QLatin1String(";Runde"))) getDatum(state);
     // A faction name or banner may hold the word ("Die PARTEI Nord"): only
     // the block header gives the number.
-    if (reportlines::hasKey(l, QLatin1String("PARTEI "))) state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
-    if (reportlines::contains(l, QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
-    if (reportlines::contains(l, QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
-    if (reportlines::contains(l, QLatin1String(";Punkte")) && !reportlines::contains(l, QLatin1String(";Punktedurch"))) getPunkte(state);
-    if (reportlines::contains(l, QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
-    if (reportlines::contains(l, QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
-    if (reportlines::contains(l, QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
-    if (reportlines::contains(l, QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
-    if (reportlines::contains(l, QLatin1String(";Basis"))) {
+    if (reportlines::hasKey(l, QLatin1String("PARTEI ")))
+      state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
+    if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
+    if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
+    if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
+    if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
+    if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
+    if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
+    if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
+    if (l.contains(QLatin1String(";Basis"))) {
       const qint32 base = state.number();
       // Identifiers cannot be written in a base outside 2..36.
       if (base < 2 || base > 36)

@@ -61,7 +61,7 @@ void readFactionEntry(ImportState& state, qint32 number) {
       // The banner line is optional; without it the stored banner stays.
       const QString& banner = state.lineAt(next);
       if (canTakeSectionLine(state, next) &&
-          (reportlines::contains(banner, QLatin1StringView(";banner")) || reportlines::contains(banner, QLatin1StringView(";Banner")))) {
+          (banner.contains(QLatin1StringView(";banner")) || banner.contains(QLatin1StringView(";Banner")))) {
         table.setValue(QStringLiteral("Banner"), ImportState::textValue(banner));
         ++next;
       }

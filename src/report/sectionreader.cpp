@@ -77,11 +77,11 @@ struct MessageBlock {
 
 void readMessageLine(ImportState& state, MessageBlock& block) {
   const QString& line = state.line();
-  if (reportlines::contains(line, QLatin1StringView("\";rendered"))) {
+  if (line.contains(QLatin1StringView("\";rendered"))) {
     state.messageRendered = ImportState::textValue(line);
     block.hasRendered = true;
   }
-  if (reportlines::contains(line, QLatin1StringView(";amount"))) {
+  if (line.contains(QLatin1StringView(";amount"))) {
     const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
     if (const auto amount = textutil::strictInt(QStringView(line).left(semicolon))) {
       state.messageAmount = *amount;
@@ -92,7 +92,7 @@ void readMessageLine(ImportState& state, MessageBlock& block) {
       block.badAmountLine = state.currentLine;
     }
   }
-  if (reportlines::contains(line, QLatin1StringView(";type"))) {
+  if (line.contains(QLatin1StringView(";type"))) {
     // Type numbers are hashes; one that is no number matches no page.
     bool ok = false;
     const qint64 type = QStringView(line).left(line.indexOf(QLatin1Char(';'))).toLongLong(&ok);
@@ -124,7 +124,7 @@ void placeMessage(ImportState& state, const MessageBlock& block) {
     case MessagePage::Kaempfe: pages.kaempfe << text; break;
     case MessagePage::Bewegungen: pages.bewegungen << text; break;
     case MessagePage::RidingOrBattle:
-      if (reportlines::contains(text, QLatin1StringView("reitet")))
+      if (text.contains(QLatin1StringView("reitet")))
         pages.bewegungen << text;
       else if (state.battleFlag)
         pages.kaempfe << text;
@@ -177,7 +177,7 @@ bool readSectionAt(ImportState& state) {
     readIntoList(state, pages.produktion);
   } else if (line == QLatin1StringView("BEWEGUNGEN")) {
     readIntoList(state, pages.bewegungen);
-  } else if (reportlines::contains(line, QLatin1StringView("BATTLE "))) {
+  } else if (line.contains(QLatin1StringView("BATTLE "))) {
     readBattle(state);
   } else if (line.startsWith(QLatin1StringView("MESSAGE "))) {
     readMessage(state);
@@ -185,9 +185,9 @@ bool readSectionAt(ImportState& state) {
     readAlliierteList(state);
   } else if (line == QLatin1StringView("ADRESSEN")) {
     readAdressenList(state);
-  } else if (reportlines::contains(line, QLatin1StringView("ALLIANZ "))) {
+  } else if (line.contains(QLatin1StringView("ALLIANZ "))) {
     readAllianzBlocks(state);
-  } else if (reportlines::contains(line, QLatin1StringView("PARTEI "))) {
+  } else if (line.contains(QLatin1StringView("PARTEI "))) {
     readParteiBlocks(state);
   } else {
     return false;

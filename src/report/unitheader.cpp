@@ -3,6 +3,8 @@
 
 namespace {
 
+using reportlines::contains;
+
 using L = QLatin1StringView;
 
 // Text from the second character up to two characters before the first ";"
@@ -28,40 +30,40 @@ void applyHeaderLine(UnitRead& u, const QString& line) {
   const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
   if (semicolon < 0) return;
   const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
-  if (reportlines::contains(keys, u"\";Typ")) {
+  if (contains(keys, u"\";Typ")) {
     u.set(f.rasse, ImportState::textValue(line));
-  } else if (reportlines::contains(keys, u"\";Beschr")) {
+  } else if (contains(keys, u"\";Beschr")) {
     u.set(f.beschreibung, ImportState::textValue(line));
-  } else if (reportlines::contains(keys, u";Partei") && !reportlines::contains(keys, u";Parteitarnung")) {
+  } else if (contains(keys, u";Partei") && !contains(keys, u";Parteitarnung")) {
     const qint32 party = u.state.number(line);
     u.set(f.parteiNr, party);
     const bool own = party == u.state.game.ownPartyNumber;
     u.set(f.status, own ? QStringLiteral("kämpft vorne") : QStringLiteral("unbekannt"));
     u.set(f.hitpoints, own ? QStringLiteral("normal") : QStringLiteral("unbekannt"));
-  } else if (reportlines::contains(keys, u";Anzahl")) {
+  } else if (contains(keys, u";Anzahl")) {
     u.set(f.personen, u.state.number(line));
-  } else if (reportlines::contains(keys, u";hp")) {
+  } else if (contains(keys, u";hp")) {
     u.set(f.hitpoints, hitpointsText(line));
-  } else if (reportlines::contains(keys, u";Silber")) {
+  } else if (contains(keys, u";Silber")) {
     u.set(f.silber, u.state.number(line));
-  } else if (reportlines::contains(keys, u";Burg")) {
+  } else if (contains(keys, u";Burg")) {
     u.set(f.stationiert, QStringLiteral("B ") + placeNumber(u, line));
-  } else if (reportlines::contains(keys, u";Schiff")) {
+  } else if (contains(keys, u";Schiff")) {
     u.set(f.stationiert, QStringLiteral("S ") + placeNumber(u, line));
-  } else if (reportlines::contains(keys, u";Kampfstatus")) {
+  } else if (contains(keys, u";Kampfstatus")) {
     const bool newScale = u.state.game.isMolvanth() && u.state.version >= 57;
     u.set(f.status, combatStatusText(u.state.number(line), newScale, u.text(f.status)));
-  } else if (reportlines::contains(keys, u";bewacht")) {
+  } else if (contains(keys, u";bewacht")) {
     u.append(f.flags, QStringLiteral("B"));
-  } else if (reportlines::contains(keys, u";Parteitarnung")) {
+  } else if (contains(keys, u";Parteitarnung")) {
     u.append(f.flags, QStringLiteral("T"));
-  } else if (reportlines::contains(keys, u";Ladung")) {
+  } else if (contains(keys, u";Ladung")) {
     u.capacityText = ImportState::numberText(line);
-  } else if (reportlines::contains(keys, u";Kapazitaet")) {
+  } else if (contains(keys, u";Kapazitaet")) {
     u.capacityText = QStringLiteral("Kapazitaet: ") + u.capacityText + QLatin1Char('/') + ImportState::numberText(line);
-  } else if (reportlines::contains(keys, u";Auramax")) {
+  } else if (contains(keys, u";Auramax")) {
     u.auraText = QStringLiteral("Aura: ") + u.auraText + QLatin1Char('/') + ImportState::numberText(line);
-  } else if (reportlines::contains(keys, u";Aura")) {
+  } else if (contains(keys, u";Aura")) {
     u.auraText = ImportState::numberText(line);
   }
 }

@@ -3,6 +3,8 @@
 
 namespace {
 
+using reportlines::contains;
+
 using L = QLatin1StringView;
 
 // The item field named by the key, or -1 when the table has none.
@@ -13,15 +15,15 @@ int itemField(UnitRead& u, const QString& key) {
 }
 
 bool isCoinSilver(const QString& line) {
-  return reportlines::contains(line, L(";Silber")) && !reportlines::contains(line, L(";Silberbeutel")) && !reportlines::contains(line, L(";Silbertruhe")) &&
-         !reportlines::contains(line, L(";Silberkassette"));
+  return contains(line, L(";Silber")) && !contains(line, L(";Silberbeutel")) && !contains(line, L(";Silbertruhe")) &&
+         !contains(line, L(";Silberkassette"));
 }
 
 // Stores one item line; returns the name it is listed under in the tree.
 QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
   const UnitFields& f = u.f;
   const QString key = line.mid(line.indexOf(QLatin1Char(';')) + 1);
-  if (reportlines::contains(line, L("Mantel der Unv"))) {
+  if (contains(line, L("Mantel der Unv"))) {
     u.set(f.maentel, amount);
     return QStringLiteral("Mantel der Unverletzbarkeit");
   }
@@ -49,7 +51,7 @@ QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
 }  // namespace
 
 void readItems(UnitRead& u) {
-  if (!reportlines::contains(u.line(), L("GEGENSTAENDE"))) return;
+  if (!contains(u.line(), L("GEGENSTAENDE"))) return;
   u.advance();
   int partyNode = -1;
   while (!u.atEnd()) {

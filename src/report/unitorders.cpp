@@ -3,6 +3,8 @@
 
 namespace {
 
+using reportlines::contains;
+
 using L = QLatin1StringView;
 
 // The order without the quotes around it.
@@ -11,7 +13,7 @@ QString orderText(const QString& line) { return line.size() < 2 ? QString() : li
 }  // namespace
 
 void readOrders(UnitRead& u) {
-  if (!reportlines::contains(u.line(), L("COMMANDS"))) return;
+  if (!contains(u.line(), L("COMMANDS"))) return;
   const UnitFields& f = u.f;
   QString orders = u.text(f.defaultBefehl);
   bool confirmed = false;
@@ -23,7 +25,7 @@ void readOrders(UnitRead& u) {
     if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
                                         L("MESSAGETYPE "), L("TALENTE")}))
       break;
-    if (reportlines::contains(line, L(";bestaetigt")) || reportlines::contains(line, L("; bestaetigt"))) confirmed = true;
+    if (contains(line, L(";bestaetigt")) || contains(line, L("; bestaetigt"))) confirmed = true;
     const QString order = orderText(line);
     orders += order;
     orders += QLatin1Char('*');

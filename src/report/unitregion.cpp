@@ -73,6 +73,7 @@ void addRegionSilver(UnitRead& u) {
   // the region's units follow it: mostly the table stands on it already.
   if (!onRow(statistik, statistik.indexFields(), key) && !statistik.findKey(key)) return;
   statistik.edit();
-  statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + sum);
+  const QString field = QStringLiteral("Partei Silber Region");
+  statistik.setValue(field, statistik.intValue(field) + sum);
   statistik.post();
 }

@@ -3,6 +3,8 @@
 
 namespace {
 
+using reportlines::contains;
+
 using L = QLatin1StringView;
 
 // The field for a skill key: the key's own field, or for the three keys
@@ -46,11 +48,12 @@ void readSkills(UnitRead& u) {
     for (int i = f.skillBegin; i < f.skillEnd; ++i) u.set(i, QString());
     u.set(f.unbekannteTalente, QString());
   }
-  if (!reportlines::contains(u.line(), L("TALENTE"))) return;
+  if (!contains(u.line(), L("TALENTE"))) return;
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
+    if (reportlines::endsSection(line,
+                                 {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
       break;
     // Skills are kept for the own units only; for others the section is
     // passed over so that the items after it are still read.
@@ -60,7 +63,7 @@ void readSkills(UnitRead& u) {
 }
 
 void readSpells(UnitRead& u) {
-  if (!reportlines::contains(u.line(), L("SPRUECHE"))) return;
+  if (!contains(u.line(), L("SPRUECHE"))) return;
   const UnitFields& f = u.f;
   u.advance();
   QString spells = u.text(f.zauber);
