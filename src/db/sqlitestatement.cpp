@@ -20,33 +20,37 @@ SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
 void SqliteStatement::reset() {
   sqlite3_reset(stmt_);
   sqlite3_clear_bindings(stmt_);
+  texts_.clear();
 }
 
-void SqliteStatement::bind(int position, const QVariant& value) {
+void SqliteStatement::bindValue(int position, const QVariant& value, bool skipNull) {
   int rc = SQLITE_OK;
-  // A null text is stored as an empty field, as Qt's own driver does.
-  const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
-  if (value.isNull() || nullText) {
-    rc = sqlite3_bind_null(stmt_, position);
-  } else {
-    switch (value.typeId()) {
-      case QMetaType::Int:
-      case QMetaType::LongLong:
-      case QMetaType::UInt:
-      case QMetaType::Bool:
-      case QMetaType::Short:
-        rc = sqlite3_bind_int64(stmt_, position, value.toLongLong());
-        break;
-      case QMetaType::Double:
-      case QMetaType::Float:
-        rc = sqlite3_bind_double(stmt_, position, value.toDouble());
-        break;
-      default: {
-        const QString text = value.toString();
-        rc = sqlite3_bind_text16(stmt_, position, text.utf16(), int(text.size() * sizeof(char16_t)),
-                                 SQLITE_TRANSIENT);
+  const void* data = value.constData();
+  const int type = value.metaType().id();
+  switch (type) {
+    case QMetaType::UnknownType:
+      if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
+      break;
+    case QMetaType::Int: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const int*>(data)); break;
+    case QMetaType::LongLong: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const qlonglong*>(data)); break;
+    case QMetaType::UInt: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const uint*>(data)); break;
+    case QMetaType::Short: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const short*>(data)); break;
+    case QMetaType::Bool: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const bool*>(data) ? 1 : 0); break;
+    case QMetaType::Double: rc = sqlite3_bind_double(stmt_, position, *static_cast<const double*>(data)); break;
+    case QMetaType::Float: rc = sqlite3_bind_double(stmt_, position, *static_cast<const float*>(data)); break;
+    default: {
+      const QString* text = type == QMetaType::QString ? static_cast<const QString*>(data) : nullptr;
+      const QString converted = text ? QString() : value.toString();
+      if (!text) text = &converted;
+      if (text->isNull()) {
+        // stored as an empty field, as Qt's own driver does
+        if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
         break;
       }
+      texts_.push_back(text->toUtf8());
+      const QByteArray& utf8 = texts_.back();
+      rc = sqlite3_bind_text(stmt_, position, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+      break;
     }
   }
   if (rc != SQLITE_OK) throw DbError(QStringLiteral("Datenbankfehler beim Binden: %1").arg(errorText()));
@@ -74,9 +78,9 @@ QVariant SqliteStatement::column(int index) const {
     case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt_, index));
     case SQLITE_NULL: return QVariant();
     default: {
-      const void* text = sqlite3_column_text16(stmt_, index);
-      const int bytes = sqlite3_column_bytes16(stmt_, index);
-      return QVariant(QString(reinterpret_cast<const QChar*>(text), bytes / int(sizeof(QChar))));
+      const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+      const int bytes = sqlite3_column_bytes(stmt_, index);
+      return QVariant(QString::fromUtf8(text, bytes));
     }
   }
 }

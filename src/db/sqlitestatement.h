@@ -2,8 +2,10 @@
 // A prepared SQLite statement on the connection of a Database, used by the
 // table layer's row-at-a-time work, where Qt's per-execution column setup
 // would cost more than the query itself.
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -15,9 +17,13 @@ class SqliteStatement {
   SqliteStatement(const SqliteStatement&) = delete;
   SqliteStatement& operator=(const SqliteStatement&) = delete;
 
-  // Resets the statement and clears its values for a new execution.
+  // Resets the statement and clears its values for a new execution: every
+  // position not bound after it is NULL.
   void reset();
-  void bind(int position, const QVariant& value);  // positions from 1
+  void bind(int position, const QVariant& value) { bindValue(position, value, false); }  // positions from 1
+  // Binds `value` unless it stores NULL, which a freshly reset statement
+  // holds at every position already.
+  void bindUnlessNull(int position, const QVariant& value) { bindValue(position, value, true); }
   // Steps once: true while a row is there; throws DbError on failure.
   bool step();
   // Runs a statement that returns no rows.
@@ -32,7 +38,12 @@ class SqliteStatement {
   QString errorText() const;
 
  private:
+  void bindValue(int position, const QVariant& value, bool skipNull);
+
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
   QString sql_;
+  // UTF-8 copies of the bound texts, kept until the next reset so that the
+  // engine need not copy them again.
+  std::vector<QByteArray> texts_;
 };

@@ -30,6 +30,15 @@ Table::Table(Database& db, QString tableName) : db_(db), name_(std::move(tableNa
     if (def->name == name_) primaryKey_ = def->primaryKey;
   refreshFields();
   index_ = primaryKey_;
+  updateKeyColumns();
+}
+
+void Table::updateKeyColumns() {
+  keyColumn_.assign(size_t(fields_.size()), -1);
+  for (qsizetype i = 0; i < index_.size(); ++i) {
+    const int field = fieldIndex(index_.at(i));
+    if (field >= 0) keyColumn_[size_t(field)] = int(i) + 1;
+  }
 }
 
 Table::~Table() = default;
@@ -37,6 +46,7 @@ Table::~Table() = default;
 void Table::open() { open_ = true; }
 void Table::openExclusive() { open_ = true; exclusive_ = true; }
 void Table::close() {
+  if (rowSource_) loadAllFields();
   if (cursor_) cursor_->reset();
   open_ = false;
   exclusive_ = false;
@@ -49,8 +59,11 @@ void Table::refreshFields() {
   fields_.clear();
   exact_.clear();
   folded_.clear();
+  rowSource_ = nullptr;
   statements_.clear();
+  updates_.clear();
   cursor_ = nullptr;
+  indexList_.clear();
   QSqlQuery q(db_.sql());
   if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(schema::quoted(name_)))) fail(q, QStringLiteral("Felder"), name_);
   while (q.next()) {
@@ -64,6 +77,9 @@ void Table::refreshFields() {
   for (const QString& f : fields_) columns << schema::quoted(f);
   columnsSql_ = columns.join(QStringLiteral(", "));
   record_ = QVector<QVariant>(fields_.size());
+  loaded_.assign(size_t(fields_.size()), 0);
+  updateKeyColumns();
+  changed_.assign(size_t(fields_.size()), 0);
 }
 
 int Table::fieldIndex(const QString& name) const {
@@ -79,14 +95,18 @@ int Table::requireField(const QString& name) const {
 }
 
 void Table::setIndexFields(const QString& fieldList) {
+  // The readers name the same index for every block they read.
+  if (fieldList == indexList_ && !indexList_.isEmpty()) return;
   QStringList wanted = splitFieldList(fieldList);
   for (const QString& f : wanted) requireField(f);
   if (wanted != index_) {
     index_ = wanted;
+    updateKeyColumns();
     ++indexVersion_;
     cursor_ = nullptr;
     eof_ = true;
   }
+  indexList_ = fieldList;
 }
 
 void Table::setSlotFilter(int slot) {
@@ -134,6 +154,8 @@ SqliteStatement& Table::prepared(quint64 key, MakeSql makeSql) {
   if (it == statements_.end()) {
     it = statements_.insert(key, std::make_shared<SqliteStatement>(db_.handle(), makeSql()));
   } else {
+    // The current row may still be held by this statement.
+    if (rowSource_ == it->get()) loadAllFields();
     (*it)->reset();
   }
   return **it;
@@ -150,9 +172,13 @@ quint64 Table::shapeKey(quint64 kind, int keySize) const {
 }
 
 bool Table::loadCurrent() {
+  // The row before is left behind; its fields are not wanted any more.
+  rowSource_ = nullptr;
   if (cursor_ && cursor_->step()) {
     rowid_ = cursor_->columnInt(0);
-    for (int i = 0; i < fields_.size(); ++i) record_[i] = cursor_->column(i + 1);
+    std::fill(loaded_.begin(), loaded_.end(), 0);
+    rowSource_ = cursor_;
+    sourceHasAll_ = cursorHasAll_;
     hasRow_ = true;
     eof_ = false;
     return true;
@@ -161,14 +187,60 @@ bool Table::loadCurrent() {
   eof_ = true;
   hasRow_ = false;
   rowid_ = -1;
-  for (QVariant& v : record_) v = QVariant();
+  clearRecord();
   return false;
+}
+
+void Table::loadField(int index) const {
+  const int column = sourceHasAll_ ? index + 1 : keyColumn_[size_t(index)];
+  if (column < 0) {
+    fetchRow();
+    return;
+  }
+  record_[index] = rowSource_->column(column);
+  loaded_[size_t(index)] = 1;
+}
+
+void Table::fetchRow() const {
+  SqliteStatement& q = const_cast<Table*>(this)->prepared(kReload, [&] {
+    return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, schema::quoted(name_));
+  });
+  q.bind(1, rowid_);
+  const bool found = q.step();
+  for (int i = 0; i < record_.size(); ++i) {
+    if (loaded_[size_t(i)]) continue;
+    record_[i] = found ? q.column(i) : QVariant();
+    loaded_[size_t(i)] = 1;
+  }
+  q.reset();
+  rowSource_ = nullptr;
+}
+
+void Table::loadAllFields() const {
+  if (!rowSource_) return;
+  for (int i = 0; i < record_.size(); ++i)
+    if (!loaded_[size_t(i)]) loadField(i);
+  rowSource_ = nullptr;
+}
+
+void Table::forgetRow() {
+  // A new row replaces this one: its fields need not be read any more.
+  if (rowSource_) {
+    rowSource_ = nullptr;
+    hasRow_ = false;
+  }
+}
+
+void Table::clearRecord() {
+  rowSource_ = nullptr;
+  std::fill(loaded_.begin(), loaded_.end(), 0);
 }
 
 bool Table::findKey(const QVariantList& key) {
   if (key.isEmpty() || key.size() > index_.size())
     throw DbError(QStringLiteral("Ungültiger Schlüssel für Tabelle %1").arg(name_));
   state_ = State::Browse;
+  forgetRow();
   // Rows at or after the key in index order; the first one decides.
   SqliteStatement& q = prepared(shapeKey(kFind, int(key.size())), [&] {
     QStringList lhs;
@@ -177,18 +249,24 @@ bool Table::findKey(const QVariantList& key) {
       lhs << schema::quoted(fields_.at(fieldIndex(index_.at(i))));
       marks << QStringLiteral("?");
     }
+    // Only the index fields: the rest of the row is read by its rowid when
+    // a field beyond them is asked for (most searches end in an append).
+    QStringList indexColumns;
+    for (const QString& f : index_) indexColumns << schema::quoted(fields_.at(fieldIndex(f)));
     const QString where = filterSql();
     return QStringLiteral("SELECT rowid, %1 FROM %2 WHERE (%3) >= (%4)%5 ORDER BY %6")
-        .arg(columnsSql_, schema::quoted(name_), lhs.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
-             where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderSql());
+        .arg(indexColumns.join(QStringLiteral(", ")), schema::quoted(name_), lhs.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")), where.isEmpty() ? QString() : QStringLiteral(" AND ") + where,
+             orderSql());
   });
+  cursorHasAll_ = false;
   int position = 1;
   for (const QVariant& v : key) q.bind(position++, v);
   bindFilter(q, position);
   cursor_ = &q;
   if (!loadCurrent()) return false;
   for (int i = 0; i < key.size(); ++i) {
-    const QVariant& stored = record_.at(fieldIndex(index_.at(i)));
+    const QVariant stored = value(fieldIndex(index_.at(i)));
     const QVariant& wanted = key.at(i);
     const bool equal = (stored.typeId() == QMetaType::QString || wanted.typeId() == QMetaType::QString)
                            ? stored.toString() == wanted.toString()
@@ -201,12 +279,14 @@ bool Table::findKey(const QVariantList& key) {
 
 bool Table::first() {
   state_ = State::Browse;
+  forgetRow();
   SqliteStatement& q = prepared(shapeKey(kFirst, 0), [&] {
     const QString where = filterSql();
     return QStringLiteral("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
         .arg(columnsSql_, schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
              orderSql());
   });
+  cursorHasAll_ = true;
   int position = 1;
   bindFilter(q, position);
   cursor_ = &q;
@@ -239,11 +319,12 @@ void Table::requireState(State s, const char* op) const {
 
 void Table::edit() {
   if (!hasRow_) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Bearbeiten").arg(name_));
+  std::fill(changed_.begin(), changed_.end(), 0);
   state_ = State::Edit;
 }
 
 void Table::append() {
-  for (QVariant& v : record_) v = QVariant();
+  clearRecord();
   rowid_ = -1;
   state_ = State::Insert;
 }
@@ -257,8 +338,9 @@ void Table::post() {
       return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
           .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
     });
-    int position = 1;
-    for (const QVariant& v : record_) q.bind(position++, v);
+    // The statement was reset: every field left unbound is stored as NULL.
+    for (int i = 0; i < fields_.size(); ++i)
+      if (loaded_[size_t(i)]) q.bindUnlessNull(i + 1, record_.at(i));
     try {
       q.execute();
     } catch (const DbError& e) {
@@ -266,18 +348,37 @@ void Table::post() {
     }
     rowid_ = q.lastInsertRowid();
   } else {
-    SqliteStatement& q = prepared(kUpdate, [&] {
-      QStringList sets;
-      for (const QString& f : fields_) sets << schema::quoted(f) + QStringLiteral(" = ?");
-      return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
-    });
-    int position = 1;
-    for (const QVariant& v : record_) q.bind(position++, v);
-    q.bind(position, rowid_);
-    try {
-      q.execute();
-    } catch (const DbError& e) {
-      throw DbError(QStringLiteral("Datensatz in Tabelle %1 nicht gespeichert: %2").arg(name_, e.message()));
+    // Only the fields set since edit() are written; the others keep what is stored.
+    QByteArray shape(qsizetype(changed_.size()), '\0');
+    int count = 0;
+    for (size_t i = 0; i < changed_.size(); ++i)
+      if (changed_[i]) {
+        shape[qsizetype(i)] = 1;
+        ++count;
+      }
+    if (count > 0) {
+      auto it = updates_.find(shape);
+      if (it == updates_.end()) {
+        QStringList sets;
+        for (int i = 0; i < fields_.size(); ++i)
+          if (changed_[size_t(i)]) sets << schema::quoted(fields_.at(i)) + QStringLiteral(" = ?");
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                .arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
+        it = updates_.insert(shape, std::make_shared<SqliteStatement>(db_.handle(), sql));
+      } else {
+        (*it)->reset();
+      }
+      SqliteStatement& q = **it;
+      int position = 1;
+      for (int i = 0; i < fields_.size(); ++i)
+        if (changed_[size_t(i)]) q.bind(position++, record_.at(i));
+      q.bind(position, rowid_);
+      try {
+        q.execute();
+      } catch (const DbError& e) {
+        throw DbError(QStringLiteral("Datensatz in Tabelle %1 nicht gespeichert: %2").arg(name_, e.message()));
+      }
+      std::fill(changed_.begin(), changed_.end(), 0);
     }
   }
   hasRow_ = true;
@@ -289,7 +390,7 @@ void Table::cancel() {
   state_ = State::Browse;
   if (rowid_ < 0) {
     hasRow_ = false;
-    for (QVariant& v : record_) v = QVariant();
+    clearRecord();
     return;
   }
   // Reload the stored values of the row that was being edited.
@@ -297,8 +398,10 @@ void Table::cancel() {
     return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columnsSql_, schema::quoted(name_));
   });
   q.bind(1, rowid_);
+  rowSource_ = nullptr;
   if (q.step())
     for (int i = 0; i < fields_.size(); ++i) record_[i] = q.column(i);
+  std::fill(loaded_.begin(), loaded_.end(), 1);
   q.reset();
 }
 
@@ -311,11 +414,11 @@ void Table::remove() {
   loadCurrent();  // the walk's cursor already stands before the following row
 }
 
-QVariant Table::value(const QString& field) const { return record_.value(requireField(field)); }
+QVariant Table::value(const QString& field) const { return value(requireField(field)); }
 
-void Table::setValue(int index, const QVariant& v) {
-  if (state_ == State::Browse) throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
-  record_[index] = v;
+void Table::notEditing() const {
+  throw DbError(QStringLiteral("Tabelle %1 ist nicht im Bearbeitungsmodus").arg(name_));
 }
 
 void Table::setValue(const QString& field, const QVariant& v) { setValue(requireField(field), v); }
+void Table::setValue(const QString& field, QVariant&& v) { setValue(requireField(field), std::move(v)); }

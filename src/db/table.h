@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVector>
 #include <memory>
+#include <vector>
 
 class Database;
 class SqliteStatement;
@@ -67,18 +68,37 @@ class Table {
   void cancel();
   void remove();  // deletes the current row; positions on the following one
   State state() const { return state_; }
+  // Whether the table stands on a row (found, walked to or just posted).
+  bool hasRow() const { return hasRow_; }
 
-  QVariant value(int index) const { return record_.value(index); }
+  // A row found by a walk or a key is read from the engine field by field,
+  // when a field is first asked for.
+  QVariant value(int index) const {
+    if (index < 0 || index >= record_.size()) return QVariant();
+    if (!loaded_[size_t(index)]) {
+      if (!rowSource_) return QVariant();  // a new or cleared row: not set yet
+      loadField(index);
+    }
+    return record_.at(index);
+  }
   QVariant value(const QString& field) const;
   // Value as integer; an empty field reads as 0.
   qint64 intValue(const QString& field) const { return value(field).toLongLong(); }
   QString text(const QString& field) const { return value(field).toString(); }
   bool isNull(const QString& field) const { return value(field).isNull(); }
-  void setValue(int index, const QVariant& v);
+  void setValue(int index, const QVariant& v) { setValue(index, QVariant(v)); }
+  void setValue(int index, QVariant&& v) {
+    if (state_ == State::Browse) notEditing();
+    record_[index] = std::move(v);
+    loaded_[size_t(index)] = 1;
+    changed_[size_t(index)] = 1;
+  }
   void setValue(const QString& field, const QVariant& v);
+  void setValue(const QString& field, QVariant&& v);
 
  private:
   int requireField(const QString& name) const;
+  [[noreturn]] void notEditing() const;
   // Statements by a small numeric key; `makeSql` runs only on the first use.
   template <typename MakeSql>
   SqliteStatement& prepared(quint64 key, MakeSql makeSql);
@@ -86,6 +106,13 @@ class Table {
   QString filterSql() const;
   void bindFilter(SqliteStatement& q, int& position) const;
   bool loadCurrent();
+  void loadField(int index) const;
+  void fetchRow() const;  // the fields a key search does not carry, by rowid
+  void updateKeyColumns();
+  // Copies every field not read yet, before the engine's row goes away.
+  void loadAllFields() const;
+  void clearRecord();
+  void forgetRow();
   void requireState(State s, const char* op) const;
   QString orderSql() const;
 
@@ -105,13 +132,28 @@ class Table {
   int filterLevelValue_ = 0;
 
   QHash<quint64, std::shared_ptr<SqliteStatement>> statements_;
+  // Updates by the fields they write.
+  QHash<QByteArray, std::shared_ptr<SqliteStatement>> updates_;
   QString columnsSql_;  // every field, quoted, in physical order
   quint64 indexVersion_ = 0;
   SqliteStatement* cursor_ = nullptr;
   bool eof_ = true;
 
   State state_ = State::Browse;
-  QVector<QVariant> record_;
+  QString indexList_;  // the field list last given to setIndexFields
+  // The current row: fields read or set so far, and the statement that still
+  // holds the others. Without such a statement a field not read or set is
+  // empty (a new row, or none).
+  mutable QVector<QVariant> record_;
+  mutable std::vector<char> loaded_;
+  mutable SqliteStatement* rowSource_ = nullptr;
+  // A walk's statement carries every field; a key search only the rowid and
+  // the index fields, at the columns named here (-1: not carried).
+  bool cursorHasAll_ = true;
+  mutable bool sourceHasAll_ = true;
+  std::vector<int> keyColumn_;
+  // Fields set since the row was found, written by an update.
+  std::vector<char> changed_;
   qint64 rowid_ = -1;
   bool hasRow_ = false;
 };

@@ -1,18 +1,24 @@
 // BURG and SCHIFF blocks: one row each in the building and ship tables, and
 // the owner and captain lists the unit reader consults.
 #include <QLatin1StringView>
+#include <optional>
 
 #include "report/blockreaders.h"
 #include "report/importstate.h"
+#include "report/reportlines.h"
 
 namespace {
 
+using L = QLatin1StringView;
+
+bool has(const QString& line, QLatin1StringView key) { return reportlines::contains(line, key); }
+
 // A building or ship block ends on the next header word, wherever it stands
-// in the line.
+// in a line that is not a value. The type and name lines are values, so a
+// building called "REGIONALBURG" keeps its block; a header standing where
+// they should be (a cut-off block) still ends it.
 bool endsBlock(const QString& line) {
-  return line.contains(QLatin1StringView("BURG")) || line.contains(QLatin1StringView("SCHIFF")) ||
-         line.contains(QLatin1StringView("EINHEIT")) || line.contains(QLatin1StringView("REGION")) ||
-         line.contains(QLatin1StringView("MESSAGETYPE "));
+  return reportlines::endsSection(line, {L("BURG"), L("SCHIFF"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")});
 }
 
 // Steps onto the next line; true while that line still belongs to the block.
@@ -73,38 +79,57 @@ QString coastText(qint32 code) {
 
 void readBuildingLine(ImportState& state, Table& table) {
   const QString& line = state.line();
-  if (line.contains(QLatin1StringView("\";Beschr")))
+  if (has(line, L("\";Beschr")))
     table.setValue(QStringLiteral("Burg Beschreibung"), ImportState::textValue(line));
-  if (line.contains(QLatin1StringView(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
-  if (line.contains(QLatin1StringView(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
-  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
-  if (line.contains(QLatin1StringView(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
-  if (line.contains(QLatin1StringView(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
+  // A quoted text is never a number, whatever keys it holds.
+  if (reportlines::isValue(line)) return;
+  if (has(line, L(";Groesse"))) table.setValue(QStringLiteral("Burggrösse"), state.number());
+  if (has(line, L(";Besitzer"))) table.setValue(QStringLiteral("Besitzer"), state.number());
+  if (has(line, L(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (has(line, L(";Unterhalt"))) table.setValue(QStringLiteral("Unterhalt"), state.number());
+  if (has(line, L(";Belagerer"))) table.setValue(QStringLiteral("Belagerer"), state.number());
 }
 
-void readShipLine(ImportState& state, Table& table) {
+// Load and capacity under the keys of today's reports, used when the block
+// has none of the older keys.
+struct ShipCargo {
+  bool oldLoad = false, oldCapacity = false;
+  std::optional<qint32> cargo, capacity;
+};
+
+void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
   const QString& line = state.line();
-  if (line.contains(QLatin1StringView("\";Typ")))
+  if (has(line, L("\";Typ")))
     table.setValue(QStringLiteral("Schiffstyp"), ImportState::textValue(line));
-  if (line.contains(QLatin1StringView("\";Beschr")))
+  if (has(line, L("\";Beschr")))
     table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
-  if (line.contains(QLatin1StringView(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
-  if (line.contains(QLatin1StringView(";Groesse"))) {
+  // A quoted text is never a number, whatever keys it holds.
+  if (reportlines::isValue(line)) return;
+  if (has(line, L(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
+  if (has(line, L(";Groesse"))) {
     // The size counts against the full size of the type read so far.
     const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
     if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
   }
   // A damaged ship carries its damage as a negative percentage.
-  if (line.contains(QLatin1StringView(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
-  if (line.contains(QLatin1StringView(";Kueste"))) {
+  if (has(line, L(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (has(line, L(";Kueste"))) {
     const QString coast = coastText(state.number());
     if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
   }
-  if (line.contains(QLatin1StringView(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
-  if (line.contains(QLatin1StringView(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
+  if (has(line, L(";Kapitaen"))) table.setValue(QStringLiteral("Kapitaen"), state.number());
+  if (has(line, L(";Partei"))) table.setValue(QStringLiteral("Partei"), state.number());
   // ";MaxLadung" does not contain ";Ladung", so each key fills its own field.
-  if (line.contains(QLatin1StringView(";Ladung"))) table.setValue(QStringLiteral("Ladung"), state.number());
-  if (line.contains(QLatin1StringView(";MaxLadung"))) table.setValue(QStringLiteral("MaxLadung"), state.number());
+  if (has(line, L(";Ladung"))) {
+    table.setValue(QStringLiteral("Ladung"), state.number());
+    cargo.oldLoad = true;
+  }
+  if (has(line, L(";MaxLadung"))) {
+    table.setValue(QStringLiteral("MaxLadung"), state.number());
+    cargo.oldCapacity = true;
+  }
+  if (has(line, L(";cargo"))) cargo.cargo = state.number();
+  if (has(line, L(";capacity"))) cargo.capacity = state.number();
 }
 
 }  // namespace
@@ -160,8 +185,11 @@ void getSchiffInfo(ImportState& state) {
   table.setValue(QStringLiteral("Kapitaen"), 0);
   table.setValue(QStringLiteral("Ladung"), 0);
   table.setValue(QStringLiteral("MaxLadung"), 0);
+  ShipCargo cargo;
   if (more)
-    while (nextBlockLine(state)) readShipLine(state, table);
+    while (nextBlockLine(state)) readShipLine(state, table, cargo);
+  if (!cargo.oldLoad && cargo.cargo) table.setValue(QStringLiteral("Ladung"), *cargo.cargo);
+  if (!cargo.oldCapacity && cargo.capacity) table.setValue(QStringLiteral("MaxLadung"), *cargo.capacity);
 
   const qint64 captain = table.intValue(QStringLiteral("Kapitaen"));
   if (captain > 0) {

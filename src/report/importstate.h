@@ -11,6 +11,7 @@
 #include "db/table.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
+#include "report/starlist.h"
 #include "views/possessionstree.h"
 
 class Database;
@@ -70,10 +71,14 @@ struct ImportState {
   QString regionPosition;      // "x/y" or "x/y/z" of the region read last
   QString itemFieldNames;      // "*Silber*Holz*...*"
   QString skillFieldNames;     // "*Ausdauer*...*"
+  StarListIndex itemFieldIndex;   // answers for itemFieldNames
+  StarListIndex skillFieldIndex;  // answers for skillFieldNames
 
   // Faction names by number, looked up once per import: the faction rows are
   // all written before the first unit block. Empty optional: no such row.
   QHash<qint32, std::optional<QString>> factionNames;
+  // The possessions tree's label of each faction, made once per import for the same reason.
+  QHash<qint32, QString> factionLabels;
 
   // Values of the message block read last (kept between blocks).
   qint64 messageType = 0;
@@ -85,6 +90,9 @@ struct ImportState {
   qint64 ownUnits = 0;     // "Einheiten"
   qint64 ownPersons = 0;   // "Personen"
   qint64 ownSilver = 0;    // "Silber"
+  // Silver of own units of the current region not yet added to its
+  // statistics row (the units of a region follow each other).
+  qint64 pendingRegionSilver = 0;
 
   int lineCount() const { return int(lines.size()); }
   bool atEnd() const { return currentLine >= lines.size(); }

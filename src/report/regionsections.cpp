@@ -4,28 +4,48 @@
 #include "db/table.h"
 #include "report/importerror.h"
 #include "report/importstate.h"
+#include "report/reportlines.h"
 
 namespace regionsections {
 
 namespace {
 
-// Stop keys of the loops. Every section loop also stops at a line that
-// starts with "EINHEIT" (see endsSection); the attribute loop at one that
-// merely contains it.
-constexpr QStringView kAttributeStops[] = {u"PREISE", u"DURCHREISE", u"REGION",  u"BURG",
-                                           u"EINHEIT", u"MESSAGE ",  u"SCHIFF", u"MESSAGETYPE "};
-constexpr QStringView kPriceStops[] = {u"RESOURCE", u"BURG",       u"REGION",       u"SCHIFF", u"MESSAGE",
-                                       u"UMGEBUNG", u"DURCHREISE", u"MESSAGETYPE ", u"GRENZE "};
-constexpr QStringView kResourceStops[] = {u"BURG",       u"REGION",       u"SCHIFF",  u"MESSAGE",
-                                          u"UMGEBUNG",   u"DURCHREISE",   u"MESSAGETYPE ", u"GRENZE "};
-constexpr QStringView kBorderStops[] = {u"BURG",     u"REGION",     u"SCHIFF",      u"MESSAGE",
-                                        u"UMGEBUNG", u"DURCHREISE", u"MESSAGETYPE "};
-constexpr QStringView kSurroundingStops[] = {u"BURG", u"REGION", u"SCHIFF", u"DURCHREISE", u"MESSAGETYPE "};
-constexpr QStringView kPassingStops[] = {u"BURG", u"REGION", u"SCHIFF", u"MESSAGE ", u"MESSAGETYPE "};
-constexpr QStringView kEffectStops[] = {u"BURG",     u"REGION",      u"SCHIFF",
-                                        u"DURCHREISE", u"MESSAGE ", u"MESSAGETYPE "};
-constexpr QStringView kMessageStops[] = {u"BURG", u"REGION", u"SCHIFF", u"DURCHREISE", u"MESSAGETYPE "};
-constexpr QStringView kTextStops[] = {u"BURG", u"REGION", u"SCHIFF", u"MESSAGETYPE "};
+using reportlines::contains;
+
+// The sections of a region block, each opened by its header line.
+enum class Section { None, Prices, Resources, Borders, Surroundings, Passing, Effects, Messages, Events, Comments, News,
+                     Letters };
+
+// The section that `line` opens; None for every other line. Value lines
+// open nothing, whatever they hold.
+Section sectionAt(const QString& line) {
+  if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return Section::None;
+  if (contains(line, u"PREISE")) return Section::Prices;
+  if (contains(line, u"RESOURCE ")) return Section::Resources;
+  if (contains(line, u"GRENZE ")) return Section::Borders;
+  if (contains(line, u"UMGEBUNG")) return Section::Surroundings;
+  // A DURCHREISEREGION header begins a block of its own, not a list of travellers.
+  if ((contains(line, u"DURCHREISE") && !line.startsWith(u"DURCHREISEREGION")) ||
+      contains(line, u"DURCHSCHIFFUNG"))
+    return Section::Passing;
+  if (line.startsWith(u"EFFECTS")) return Section::Effects;
+  if (line.startsWith(u"MESSAGE ")) return Section::Messages;
+  if (contains(line, u"REGIONSEREIGNISSE")) return Section::Events;
+  if (contains(line, u"REGIONSKOMMENTAR")) return Section::Comments;
+  if (contains(line, u"REGIONSNACHRICHTEN")) return Section::News;
+  if (contains(line, u"REGIONSBOTSCHAFTEN")) return Section::Letters;
+  return Section::None;
+}
+
+// The line begins the next block: a unit, building, ship, region or a
+// top-level block. (A region text header contains "REGION" too, but opens a
+// section of this block.)
+bool endsRegionBlock(const QString& line) {
+  if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return false;
+  if (sectionAt(line) != Section::None) return false;
+  return line.startsWith(u"EINHEIT") || contains(line, u"BURG") || contains(line, u"REGION") ||
+         contains(line, u"SCHIFF") || contains(line, u"MESSAGETYPE ") || reportlines::isTopLevelBlock(line);
+}
 
 struct KeyField {
   QStringView key;
@@ -54,22 +74,6 @@ constexpr KeyField kFarResources[] = {{u"Steine", u"Steine"}, {u"Eisen", u"Eisen
 constexpr QStringView kRoadFields[] = {u"Strasse",  u"Strasse1", u"Strasse2",
                                        u"Strasse3", u"Strasse4", u"Strasse5"};
 
-// True when a section loop must stop before `line`: it starts with
-// "EINHEIT" or contains one of `keys`.
-template <size_t N>
-bool endsSection(const QString& line, const QStringView (&keys)[N]) {
-  if (line.startsWith(u"EINHEIT")) return true;
-  for (const QStringView key : keys)
-    if (line.contains(key)) return true;
-  return false;
-}
-
-bool endsAttributes(const QString& line) {
-  for (const QStringView key : kAttributeStops)
-    if (line.contains(key)) return true;
-  return false;
-}
-
 // The strict number before the first ";" of report line `index`; the import
 // error names that line, which need not be the current one.
 qint32 numberAt(const ImportState& state, int index);
@@ -91,23 +95,27 @@ qint32 currentNumber(const ImportState& state) { return state.toNumber(numberVie
 // A quoted line without its first and last character.
 QString inner(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
 
-// Runs `perLine` on every line after the section header up to a stop key or
-// the end of the report; leaves the current line on the line that stopped it.
-template <size_t N, typename PerLine>
-void sectionLoop(ImportState& state, const QStringView (&stops)[N], PerLine&& perLine) {
+// Runs `perLine` on every line after the section header up to the next
+// section or block or the end of the report; leaves the current line on the
+// line that stopped it. Further headers of the section's own kind (a run of
+// RESOURCE, GRENZE or MESSAGE blocks) stay in the loop and are handed to
+// `perLine` as well; text sections have no such kind and end at every header.
+template <typename PerLine>
+void sectionLoop(ImportState& state, Section own, PerLine&& perLine) {
   ++state.currentLine;
   while (!state.atEnd()) {
     const QString& line = state.line();
-    if (endsSection(line, stops)) break;
+    const Section at = sectionAt(line);
+    if ((at != Section::None && at != own) || endsRegionBlock(line)) break;
     perLine(line);
     ++state.currentLine;
   }
 }
 
 void readPrices(ImportState& state, Table& row) {
-  sectionLoop(state, kPriceStops, [&](const QString& line) {
+  sectionLoop(state, Section::Prices, [&](const QString& line) {
     for (const KeyField& price : kPrices)
-      if (line.contains(price.key)) row.setValue(field(price.field), currentNumber(state));
+      if (contains(line, price.key)) row.setValue(field(price.field), currentNumber(state));
   });
 }
 
@@ -119,7 +127,7 @@ bool amountAt(const ImportState& state, int index, qint32& amount) {
 }
 
 void readResources(ImportState& state, Table& row) {
-  sectionLoop(state, kResourceStops, [&](const QString& line) {
+  sectionLoop(state, Section::Resources, [&](const QString& line) {
     if (!line.startsWith(QLatin1Char('"'))) return;
     const qsizetype end = line.indexOf(u"\";type");
     if (end < 1) return;
@@ -145,10 +153,10 @@ void readResources(ImportState& state, Table& row) {
 void readBorders(ImportState& state, Table& row) {
   int direction = -1;
   bool road = false;
-  sectionLoop(state, kBorderStops, [&](const QString& line) {
-    if (line.contains(u"\"Straße\";typ")) road = true;
-    if (line.contains(u";richtung")) direction = currentNumber(state);
-    if (road && line.contains(u";prozent")) {
+  sectionLoop(state, Section::Borders, [&](const QString& line) {
+    if (contains(line, u"\"Straße\";typ")) road = true;
+    if (contains(line, u";richtung")) direction = currentNumber(state);
+    if (road && contains(line, u";prozent")) {
       const qint32 percent = currentNumber(state);
       if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), percent);
       direction = -1;
@@ -157,12 +165,15 @@ void readBorders(ImportState& state, Table& row) {
   });
 }
 
-void readSurroundings(RegionContext& region) {
+// `first`: the region's first surroundings section, which starts the text
+// afresh unless it holds this round's battle marker; a later one goes on.
+void readSurroundings(RegionContext& region, bool first) {
   ImportState& state = region.state;
   const QString marker = QStringLiteral("in Runde ") + QString::number(state.game.roundCode);
   QString text = region.row.text(QStringLiteral("Umgebung"));
-  if (!text.contains(marker)) text = QStringLiteral(" ");
-  sectionLoop(state, kSurroundingStops, [&](const QString& line) {
+  if (first && !text.contains(marker)) text = QStringLiteral(" ");
+  sectionLoop(state, Section::Surroundings, [&](const QString& line) {
+    if (sectionAt(line) == Section::Surroundings) return;  // a second header is no surrounding
     text += inner(line);
     text += kSurroundingSeparator;
   });
@@ -174,21 +185,23 @@ void readPassingThrough(RegionContext& region) {
   QStringList& report = state.pages.geheimdienst;
   report << QStringLiteral("Unsere Leute in ") + region.name + QStringLiteral(" (") + region.position +
                 QStringLiteral(") haben folgendes beobachtet:");
-  sectionLoop(state, kPassingStops, [&](const QString& line) {
+  sectionLoop(state, Section::Passing, [&](const QString& line) {
     report << line;
     // A following DURCHREISE or DURCHSCHIFFUNG header is no traveller.
-    if (region.ocean && !line.startsWith(u"DURCHREISE") && !line.startsWith(u"DURCHSCHIFFUNG"))
+    if (region.ocean && sectionAt(line) != Section::Passing)
       state.pages.regionMessages << inner(line);
   });
   report << QString();
 }
 
 void readEffects(ImportState& state) {
-  sectionLoop(state, kEffectStops, [&](const QString& line) { state.pages.regionMessages << inner(line); });
+  sectionLoop(state, Section::Effects, [&](const QString& line) {
+    if (sectionAt(line) != Section::Effects) state.pages.regionMessages << inner(line);
+  });
 }
 
 void readMessages(ImportState& state) {
-  sectionLoop(state, kMessageStops, [&](const QString& line) {
+  sectionLoop(state, Section::Messages, [&](const QString& line) {
     qsizetype end = line.indexOf(u";rendered");
     if (end < 0) return;
     if (end > 0 && line.at(end - 1) == QLatin1Char('"')) --end;
@@ -201,7 +214,7 @@ void readRegionText(RegionContext& region, const QString& heading, bool indent) 
   ImportState& state = region.state;
   QStringList& page = state.pages.botschaften;
   page << heading + region.name + QStringLiteral(" (") + region.position + QStringLiteral(") :");
-  sectionLoop(state, kTextStops, [&](const QString& line) {
+  sectionLoop(state, Section::None, [&](const QString& line) {
     page << (indent ? QStringLiteral("    ") + line : line);
   });
   page << QString();
@@ -217,48 +230,57 @@ qint32 numberAt(const ImportState& state, int index) {
 }  // namespace
 
 void readAttributes(ImportState& state, Table& row) {
-  // Lines after a nested block header (SCHEMEN, RESOURCE, GRENZE, ...) belong
-  // to that block: a scheme's ";Name" is not the region's name.
+  // Lines after a nested block header (SCHEMEN, ...) belong to that block: a
+  // scheme's ";Name" is not the region's name.
   bool nested = false;
   while (!state.atEnd()) {
     const QString& line = state.line();
     if (!nested && !line.isEmpty() && line.at(0) >= QLatin1Char('A') && line.at(0) <= QLatin1Char('Z')) nested = true;
-    if (!nested) {
+    // Every key begins with ";" or with the quote before it, so none starts
+    // before the first ";" less one.
+    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+    if (!nested && semicolon >= 0) {
+      const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
       for (const KeyField& attribute : kTextAttributes)
-        if (line.contains(attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
+        if (contains(keys, attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
       // A quoted text is never a number, whatever it contains.
-      if (!line.startsWith(QLatin1Char('"')))
+      if (!reportlines::isValue(line))
         for (const KeyField& attribute : kNumberAttributes)
-          if (line.contains(attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
+          if (contains(keys, attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
     }
     ++state.currentLine;
-    if (state.atEnd() || endsAttributes(state.line())) break;
+    if (state.atEnd()) break;
+    const QString& next = state.line();
+    if (sectionAt(next) != Section::None || endsRegionBlock(next)) break;
   }
 }
 
 void readRegionSections(RegionContext& region) {
   ImportState& state = region.state;
   Table& row = region.row;
-  // Each section is only looked for after the ones before it.
-  if (state.line().contains(u"PREISE")) readPrices(state, row);
-  if (state.line().contains(u"RESOURCE ")) readResources(state, row);
-  if (state.line().contains(u"GRENZE ")) readBorders(state, row);
-  if (state.line().contains(u"UMGEBUNG")) readSurroundings(region);
-  // A DURCHREISEREGION header begins a block of its own, not a list of travellers.
-  const QString& passing = state.line();
-  if ((passing.contains(u"DURCHREISE") && !passing.startsWith(u"DURCHREISEREGION")) ||
-      passing.contains(u"DURCHSCHIFFUNG"))
-    readPassingThrough(region);
-  if (state.line().startsWith(u"EFFECTS")) readEffects(state);
-  if (state.line().startsWith(u"MESSAGE ")) readMessages(state);
-  if (state.line().contains(u"REGIONSEREIGNISSE"))
-    readRegionText(region, QStringLiteral("Ereignisse in "), false);
-  if (state.line().contains(u"REGIONSKOMMENTAR"))
-    readRegionText(region, QStringLiteral("Ereignisse in "), false);
-  if (state.line().contains(u"REGIONSNACHRICHTEN"))
-    readRegionText(region, QStringLiteral("Ereignisse in "), false);
-  if (state.line().contains(u"REGIONSBOTSCHAFTEN"))
-    readRegionText(region, QStringLiteral("Botschaften an Region "), true);
+  // The sections are read wherever they stand and in any order: every
+  // section loop ends at the next section header, and the block ends at the
+  // next block.
+  bool surroundingsStarted = false;
+  while (!state.atEnd()) {
+    switch (sectionAt(state.line())) {
+      case Section::Prices: readPrices(state, row); break;
+      case Section::Resources: readResources(state, row); break;
+      case Section::Borders: readBorders(state, row); break;
+      case Section::Surroundings:
+        readSurroundings(region, !surroundingsStarted);
+        surroundingsStarted = true;
+        break;
+      case Section::Passing: readPassingThrough(region); break;
+      case Section::Effects: readEffects(state); break;
+      case Section::Messages: readMessages(state); break;
+      case Section::Events: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
+      case Section::Comments: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
+      case Section::News: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
+      case Section::Letters: readRegionText(region, QStringLiteral("Botschaften an Region "), true); break;
+      case Section::None: return;  // the next block, or a line no section of a region opens
+    }
+  }
 }
 
 }  // namespace regionsections

@@ -1,6 +1,6 @@
 #pragma once
 // The lines under a REGION block: its attribute lines and the sections that
-// follow them (prices, resources, borders, surroundings, passing through,
+// stand among or after them (prices, resources, borders, surroundings, passing through,
 // effects, messages and the four region texts). Each reader starts on the
 // current line and leaves state.currentLine on the line that ended it.
 #include <QString>
@@ -25,7 +25,8 @@ struct RegionContext {
 // section or a block. The first line is always read.
 void readAttributes(ImportState& state, Table& row);
 
-// Every section that the current line opens, in their fixed order.
+// The sections from the current line to the end of the block, wherever
+// they stand and in any order.
 void readRegionSections(RegionContext& region);
 
 }  // namespace regionsections

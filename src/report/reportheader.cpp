@@ -2,6 +2,7 @@
 
 #include "app/textutil.h"
 #include "report/importstate.h"
+#include "report/reportlines.h"
 
 namespace reportheader {
 
@@ -107,7 +108,10 @@ HeaderResult readHeader(ImportState& state) {
         return HeaderResult::WrongGameType;
     }
     if (l.contains(QLatin1String(";Runde"))) getDatum(state);
-    if (l.contains(QLatin1String("PARTEI "))) state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
+    // A faction name or banner may hold the word ("Die PARTEI Nord"): only
+    // the block header gives the number.
+    if (reportlines::hasKey(l, QLatin1String("PARTEI ")))
+      state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
     if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
     if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
@@ -127,7 +131,7 @@ HeaderResult readHeader(ImportState& state) {
     const QString& nextLine = state.line();
     // Newer reports put a COORDTRANS block before the faction's own PARTEI
     // line; the header goes on over it so the own faction is still found.
-    if (!nextLine.contains(QLatin1Char(';')) && !nextLine.contains(QLatin1String("PARTEI ")) &&
+    if (!nextLine.contains(QLatin1Char(';')) && !reportlines::hasKey(nextLine, QLatin1String("PARTEI ")) &&
         !nextLine.startsWith(QLatin1String("COORDTRANS ")))
       break;
   }

@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 
 #include "report/importstate.h"
+#include "report/reportlines.h"
 #include "report/sectionlines.h"
 
 namespace {
@@ -86,7 +87,7 @@ qint32 headerNumber(ImportState& state) {
 }  // namespace
 
 void readAllianzBlocks(ImportState& state) {
-  while (!state.atEnd() && state.line().contains(QLatin1StringView("ALLIANZ "))) readAllianceEntry(state);
+  while (!state.atEnd() && reportlines::hasKey(state.line(), QLatin1StringView("ALLIANZ "))) readAllianceEntry(state);
 }
 
 void readAlliierteList(ImportState& state) {
@@ -102,7 +103,7 @@ void readParteiBlocks(ImportState& state) {
   Table& table = state.tables.parteien;
   table.open();
   table.setIndexFields(QStringLiteral("Spiel;Partei Nr"));
-  while (!state.atEnd() && state.line().contains(QLatin1StringView("PARTEI ")))
+  while (!state.atEnd() && reportlines::hasKey(state.line(), QLatin1StringView("PARTEI ")))
     readFactionEntry(state, headerNumber(state));
   table.close();
 }

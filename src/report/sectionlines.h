@@ -3,9 +3,11 @@
 #include <QLatin1StringView>
 
 #include "report/importstate.h"
+#include "report/reportlines.h"
 
-// The section walk ends on the first line that contains "REGION ".
-inline bool isRegionHeader(const QString& line) { return line.contains(QLatin1StringView("REGION ")); }
+// The section walk ends on the first line that contains "REGION " and is
+// not a value.
+inline bool isRegionHeader(const QString& line) { return reportlines::hasKey(line, QLatin1StringView("REGION ")); }
 
 // Whether a section reader may consume the line at `index`: it lies inside
 // the buffer and is not a bare region header, so that a cut-off or empty

@@ -8,6 +8,7 @@
 #include "report/importerror.h"
 #include "report/importstate.h"
 #include "report/sectionfactions.h"
+#include "report/reportlines.h"
 #include "report/sectionlines.h"
 #include "report/sectionmessagetypes.h"
 
@@ -153,6 +154,8 @@ void readMessage(ImportState& state) {
 bool readSectionAt(ImportState& state) {
   const QString& line = state.line();
   ReportPages& pages = state.pages;
+  // A value line opens nothing, whatever words it holds ("Zur BATTLE Zone").
+  if (reportlines::isValue(line)) return false;
   if (line == QLatin1StringView("FEHLER")) {
     pages.botschaften << QStringLiteral("Fehler:") << QString();
     readIntoList(state, pages.botschaften);

@@ -32,3 +32,18 @@ QString itemFieldNames(const Table& einheiten) {
 QString skillFieldNames(const Table& einheiten) {
   return starList(fieldsAt(einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast));
 }
+
+bool StarListIndex::contains(const QString& list, const QString& name) {
+  // A name holding "*" could match across entries: only the text can say.
+  if (name.contains(QLatin1Char('*'))) return list.contains(QLatin1Char('*') + name + QLatin1Char('*'));
+  const bool same = list.constData() == list_.constData() && list.size() == list_.size();
+  if (!same && list != list_) {
+    list_ = list;
+    entries_.clear();
+    const QStringList parts = list.split(QLatin1Char('*'));
+    // Only entries between two stars count: the text before the first star
+    // and after the last one is not "*" + entry + "*".
+    for (qsizetype i = 1; i + 1 < parts.size(); ++i) entries_.insert(parts.at(i));
+  }
+  return entries_.contains(name);
+}

@@ -1,6 +1,9 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
+
+using reportlines::contains;
 
 using L = QLatin1StringView;
 
@@ -22,40 +25,45 @@ QString placeNumber(UnitRead& u, const QString& line) {
 // The first rule that matches decides; later rules are not tried.
 void applyHeaderLine(UnitRead& u, const QString& line) {
   const UnitFields& f = u.f;
-  if (line.contains(L("\";Typ"))) {
+  // Every key begins with ";" or with the quote before it, so none starts
+  // before the first ";" less one.
+  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+  if (semicolon < 0) return;
+  const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
+  if (contains(keys, u"\";Typ")) {
     u.set(f.rasse, ImportState::textValue(line));
-  } else if (line.contains(L("\";Beschr"))) {
+  } else if (contains(keys, u"\";Beschr")) {
     u.set(f.beschreibung, ImportState::textValue(line));
-  } else if (line.contains(L(";Partei")) && !line.contains(L(";Parteitarnung"))) {
+  } else if (contains(keys, u";Partei") && !contains(keys, u";Parteitarnung")) {
     const qint32 party = u.state.number(line);
     u.set(f.parteiNr, party);
     const bool own = party == u.state.game.ownPartyNumber;
     u.set(f.status, own ? QStringLiteral("kämpft vorne") : QStringLiteral("unbekannt"));
     u.set(f.hitpoints, own ? QStringLiteral("normal") : QStringLiteral("unbekannt"));
-  } else if (line.contains(L(";Anzahl"))) {
+  } else if (contains(keys, u";Anzahl")) {
     u.set(f.personen, u.state.number(line));
-  } else if (line.contains(L(";hp"))) {
+  } else if (contains(keys, u";hp")) {
     u.set(f.hitpoints, hitpointsText(line));
-  } else if (line.contains(L(";Silber"))) {
+  } else if (contains(keys, u";Silber")) {
     u.set(f.silber, u.state.number(line));
-  } else if (line.contains(L(";Burg"))) {
+  } else if (contains(keys, u";Burg")) {
     u.set(f.stationiert, QStringLiteral("B ") + placeNumber(u, line));
-  } else if (line.contains(L(";Schiff"))) {
+  } else if (contains(keys, u";Schiff")) {
     u.set(f.stationiert, QStringLiteral("S ") + placeNumber(u, line));
-  } else if (line.contains(L(";Kampfstatus"))) {
+  } else if (contains(keys, u";Kampfstatus")) {
     const bool newScale = u.state.game.isMolvanth() && u.state.version >= 57;
     u.set(f.status, combatStatusText(u.state.number(line), newScale, u.text(f.status)));
-  } else if (line.contains(L(";bewacht"))) {
+  } else if (contains(keys, u";bewacht")) {
     u.append(f.flags, QStringLiteral("B"));
-  } else if (line.contains(L(";Parteitarnung"))) {
+  } else if (contains(keys, u";Parteitarnung")) {
     u.append(f.flags, QStringLiteral("T"));
-  } else if (line.contains(L(";Ladung"))) {
+  } else if (contains(keys, u";Ladung")) {
     u.capacityText = ImportState::numberText(line);
-  } else if (line.contains(L(";Kapazitaet"))) {
+  } else if (contains(keys, u";Kapazitaet")) {
     u.capacityText = QStringLiteral("Kapazitaet: ") + u.capacityText + QLatin1Char('/') + ImportState::numberText(line);
-  } else if (line.contains(L(";Auramax"))) {
+  } else if (contains(keys, u";Auramax")) {
     u.auraText = QStringLiteral("Aura: ") + u.auraText + QLatin1Char('/') + ImportState::numberText(line);
-  } else if (line.contains(L(";Aura"))) {
+  } else if (contains(keys, u";Aura")) {
     u.auraText = ImportState::numberText(line);
   }
 }
@@ -89,8 +97,8 @@ void readUnitHeader(UnitRead& u) {
   while (!u.atEnd()) {
     applyHeaderLine(u, u.line());
     u.advance();
-    if (containsAny(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"), L("MESSAGETYPE "),
-                               L("REGION")}))
+    if (reportlines::endsSection(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"),
+                                            L("MESSAGETYPE "), L("REGION")}))
       break;
   }
 }

@@ -1,26 +1,29 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
+
+using reportlines::contains;
 
 using L = QLatin1StringView;
 
 // The item field named by the key, or -1 when the table has none.
 int itemField(UnitRead& u, const QString& key) {
-  if (!u.state.itemFieldNames.contains(QLatin1Char('*') + key + QLatin1Char('*'))) return -1;
+  if (!u.state.itemFieldIndex.contains(u.state.itemFieldNames, key)) return -1;
   const int i = u.table.fieldIndex(key);
   return (i >= u.f.itemBegin && i < u.f.itemEnd) ? i : -1;
 }
 
 bool isCoinSilver(const QString& line) {
-  return line.contains(L(";Silber")) && !line.contains(L(";Silberbeutel")) && !line.contains(L(";Silbertruhe")) &&
-         !line.contains(L(";Silberkassette"));
+  return contains(line, L(";Silber")) && !contains(line, L(";Silberbeutel")) && !contains(line, L(";Silbertruhe")) &&
+         !contains(line, L(";Silberkassette"));
 }
 
 // Stores one item line; returns the name it is listed under in the tree.
 QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
   const UnitFields& f = u.f;
   const QString key = line.mid(line.indexOf(QLatin1Char(';')) + 1);
-  if (line.contains(L("Mantel der Unv"))) {
+  if (contains(line, L("Mantel der Unv"))) {
     u.set(f.maentel, amount);
     return QStringLiteral("Mantel der Unverletzbarkeit");
   }
@@ -48,12 +51,13 @@ QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
 }  // namespace
 
 void readItems(UnitRead& u) {
-  if (!u.line().contains(L("GEGENSTAENDE"))) return;
+  if (!contains(u.line(), L("GEGENSTAENDE"))) return;
   u.advance();
   int partyNode = -1;
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (containsAny(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")})) break;
+    if (reportlines::endsSection(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")}))
+      break;
     const qint32 amount = u.state.number(line);
     const QString treeName = storeItem(u, line, amount);
     if (partyNode < 0) partyNode = u.state.tree.findOrAddTopLevel(u.partyLabel());

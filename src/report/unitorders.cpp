@@ -1,12 +1,11 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
 
-using L = QLatin1StringView;
+using reportlines::contains;
 
-// A quoted line is an order text; words like EINHEIT or REGION inside an
-// order ("BENENNE EINHEIT ...") must not end the section.
-bool isQuoted(const QString& line) { return line.startsWith(QLatin1Char('"')); }
+using L = QLatin1StringView;
 
 // The order without the quotes around it.
 QString orderText(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
@@ -14,17 +13,19 @@ QString orderText(const QString& line) { return line.size() < 2 ? QString() : li
 }  // namespace
 
 void readOrders(UnitRead& u) {
-  if (!u.line().contains(L("COMMANDS"))) return;
+  if (!contains(u.line(), L("COMMANDS"))) return;
   const UnitFields& f = u.f;
   QString orders = u.text(f.defaultBefehl);
   bool confirmed = false;
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (!isQuoted(line) && containsAny(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
-                                              L("MESSAGETYPE "), L("TALENTE")}))
+    // Words like EINHEIT or REGION inside a quoted order ("BENENNE EINHEIT ...")
+    // do not end the section.
+    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
+                                        L("MESSAGETYPE "), L("TALENTE")}))
       break;
-    if (line.contains(L(";bestaetigt")) || line.contains(L("; bestaetigt"))) confirmed = true;
+    if (contains(line, L(";bestaetigt")) || contains(line, L("; bestaetigt"))) confirmed = true;
     const QString order = orderText(line);
     orders += order;
     orders += QLatin1Char('*');

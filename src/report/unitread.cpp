@@ -64,12 +64,6 @@ const UnitFields& unitFields(const Table& einheiten) {
   return cached;
 }
 
-bool containsAny(const QString& line, std::initializer_list<QLatin1StringView> keys) {
-  for (QLatin1StringView key : keys)
-    if (line.contains(key)) return true;
-  return false;
-}
-
 void UnitRead::lookupParty() {
   if (partyLooked_) return;
   partyLooked_ = true;
@@ -97,7 +91,12 @@ const QString& UnitRead::partyName() {
 }
 
 QString UnitRead::partyLabel() {
-  const QString id = state.game.idText(qint32(integer(f.parteiNr)));
-  if (partyKnown()) return partyName_ + QStringLiteral(" (") + id + QLatin1Char(')');
-  return QStringLiteral("unbekannt (") + id + QLatin1Char(')');
+  const qint32 number = qint32(integer(f.parteiNr));
+  auto cached = state.factionLabels.constFind(number);
+  if (cached != state.factionLabels.constEnd()) return *cached;
+  const QString id = state.game.idText(number);
+  const QString label = partyKnown() ? partyName_ + QStringLiteral(" (") + id + QLatin1Char(')')
+                                     : QStringLiteral("unbekannt (") + id + QLatin1Char(')');
+  state.factionLabels.insert(number, label);
+  return label;
 }

@@ -6,7 +6,6 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <QVariant>
-#include <initializer_list>
 
 #include "report/importstate.h"
 
@@ -43,7 +42,7 @@ struct UnitRead {
 
   QString text(int field) const { return table.value(field).toString(); }
   qint64 integer(int field) const { return table.value(field).toLongLong(); }
-  void set(int field, const QVariant& value) { table.setValue(field, value); }
+  void set(int field, QVariant value) { table.setValue(field, std::move(value)); }
   void append(int field, const QString& more) { set(field, text(field) + more); }
 
   const QString& line() const { return state.line(); }
@@ -62,9 +61,6 @@ struct UnitRead {
   bool partyFound_ = false;
   QString partyName_;
 };
-
-// True when the line contains one of the keys (case-sensitive substrings).
-bool containsAny(const QString& line, std::initializer_list<QLatin1StringView> keys);
 
 // The steps of a unit read, in the order the block holds its parts. Each
 // section reader is entered on the line after the previous part and leaves

@@ -1,6 +1,7 @@
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importstate.h"
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
@@ -43,9 +44,12 @@ void startRow(UnitRead& u) {
   if (t.value(f.einreisedatum).isNull()) u.set(f.einreisedatum, 0);
 }
 
+// The item fields start from 0. Silber heads the item block but is no item
+// field: it keeps what the unit's header said unless an items line sets it.
 void resetItems(UnitRead& u) {
   const UnitFields& f = u.f;
-  for (int i = f.itemBegin; i < f.itemEnd; ++i) u.set(i, 0);
+  for (int i = f.itemBegin; i < f.itemEnd; ++i)
+    if (i != f.silber) u.set(i, 0);
   if (u.own) u.set(f.zauber, QString());
   u.set(f.unbekannteGegenstaende, QString());
   if (!u.auraText.isEmpty()) u.set(f.zauber, QLatin1Char('*') + u.auraText + QLatin1Char('*'));
@@ -74,9 +78,8 @@ void readLetters(UnitRead& u) {
   while (!u.atEnd()) {
     const QString& line = u.line();
     // A quoted line is letter text, whatever words it holds.
-    if (!line.startsWith(QLatin1Char('"')) &&
-        (line.startsWith(L("EINHEIT")) ||
-         containsAny(line, {L("BURG"), L("REGION"), L("SCHIFF"), L("MESSAGETYPE ")})))
+    if (reportlines::endsSection(line, {L("BURG"), L("REGION"), L("SCHIFF"), L("MESSAGETYPE ")}) ||
+        line.startsWith(L("EINHEIT")))
       break;
     page << QStringLiteral("    ") + line;
     u.advance();

@@ -11,6 +11,14 @@ QString regionName(ImportState& state) { return state.tables.regionen.text(QStri
 
 bool isUndead(UnitRead& u) { return u.text(u.f.rasse) == QStringLiteral("Untote"); }
 
+// Whether the table already stands on the row of `key` (its active index).
+bool onRow(const Table& t, const QStringList& fields, const QVariantList& key) {
+  if (!t.hasRow() || t.state() != Table::State::Browse) return false;
+  for (qsizetype i = 0; i < key.size(); ++i)
+    if (t.value(fields.at(i)).toLongLong() != key.at(i).toLongLong()) return false;
+  return true;
+}
+
 }  // namespace
 
 void addOwnCounters(UnitRead& u) {
@@ -42,8 +50,14 @@ void reportImmigration(UnitRead& u) {
 }
 
 void addRegionSilver(UnitRead& u) {
+  ImportState& state = u.state;
   const qint64 silver = u.integer(u.f.silber);
-  if (!u.own || silver <= 0) return;
+  if (u.own && silver > 0) state.pendingRegionSilver += silver;
+  // The next unit stands in the same region and adds to the same row: the
+  // sum is written once, after the last unit of the run.
+  if (state.pendingRegionSilver == 0 || state.line().startsWith(QLatin1String("EINHEIT "))) return;
+  const qint64 sum = state.pendingRegionSilver;
+  state.pendingRegionSilver = 0;
   // x/y or x/y/z; a unit outside any region has no statistics row.
   const QStringList parts = u.state.regionPosition.split(QLatin1Char('/'));
   if (parts.size() < 2 || parts.size() > 3) return;
@@ -54,8 +68,12 @@ void addRegionSilver(UnitRead& u) {
   Table& statistik = u.state.tables.statistik;
   if (!statistik.isOpen()) statistik.open();
   statistik.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene;Datum"));
-  if (!statistik.findKey({u.state.game.slot, *x, *y, *z, u.state.game.roundCode})) return;
+  const QVariantList key{u.state.game.slot, *x, *y, *z, u.state.game.roundCode};
+  // The region reader has just written the region's row of the round, and
+  // the region's units follow it: mostly the table stands on it already.
+  if (!onRow(statistik, statistik.indexFields(), key) && !statistik.findKey(key)) return;
   statistik.edit();
-  statistik.setValue(QStringLiteral("Partei Silber Region"), statistik.intValue(QStringLiteral("Partei Silber Region")) + silver);
+  const QString field = QStringLiteral("Partei Silber Region");
+  statistik.setValue(field, statistik.intValue(field) + sum);
   statistik.post();
 }

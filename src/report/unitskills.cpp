@@ -1,15 +1,16 @@
+#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
 
-using L = QLatin1StringView;
+using reportlines::contains;
 
-bool isQuoted(const QString& line) { return line.startsWith(QLatin1Char('"')); }
+using L = QLatin1StringView;
 
 // The field for a skill key: the key's own field, or for the three keys
 // spelled with "ß" the field spelled with "ss"; -1 when the table has none.
 int skillField(UnitRead& u, const QString& key) {
-  if (u.state.skillFieldNames.contains(QLatin1Char('*') + key + QLatin1Char('*'))) {
+  if (u.state.skillFieldIndex.contains(u.state.skillFieldNames, key)) {
     const int i = u.table.fieldIndex(key);
     if (i >= u.f.skillBegin && i < u.f.skillEnd) return i;
     return -1;
@@ -47,11 +48,13 @@ void readSkills(UnitRead& u) {
     for (int i = f.skillBegin; i < f.skillEnd; ++i) u.set(i, QString());
     u.set(f.unbekannteTalente, QString());
   }
-  if (!u.line().contains(L("TALENTE"))) return;
+  if (!contains(u.line(), L("TALENTE"))) return;
   u.advance();
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (containsAny(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")})) break;
+    if (reportlines::endsSection(line,
+                                 {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
+      break;
     // Skills are kept for the own units only; for others the section is
     // passed over so that the items after it are still read.
     if (u.own) storeSkill(u, line);
@@ -60,15 +63,14 @@ void readSkills(UnitRead& u) {
 }
 
 void readSpells(UnitRead& u) {
-  if (!u.line().contains(L("SPRUECHE"))) return;
+  if (!contains(u.line(), L("SPRUECHE"))) return;
   const UnitFields& f = u.f;
   u.advance();
   QString spells = u.text(f.zauber);
   if (spells.isEmpty()) spells = QStringLiteral("*");
   while (!u.atEnd()) {
     const QString& line = u.line();
-    if (!isQuoted(line) && containsAny(line, {L("GEGENSTAENDE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
-      break;
+    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")})) break;
     spells += line;
     spells += QLatin1Char('*');
     u.advance();

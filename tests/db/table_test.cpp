@@ -108,6 +108,48 @@ TEST_F(TableTest, SecondIndexAndDeleteDuringAWalk) {
   EXPECT_THROW(units.post(), DbError);
 }
 
+// A found row's fields are read from the engine when asked for; an update
+// writes only the fields set since edit(), so what another table object
+// stored meanwhile in the other fields stays.
+TEST_F(TableTest, UpdatesWriteTheFieldsSetAndRowsReadTheRestWhenAsked) {
+  Table regions(db, QStringLiteral("regionen"));
+  addRegion(regions, 1, 3, -4, 0, QStringLiteral("Au"));
+  Table other(db, QStringLiteral("regionen"));
+  ASSERT_TRUE(regions.findKey({1, 3, -4, 0}));
+  regions.edit();
+  regions.setValue(QStringLiteral("Bauern"), 120);
+  ASSERT_TRUE(other.findKey({1, 3, -4, 0}));
+  other.edit();
+  other.setValue(QStringLiteral("Regionname"), QStringLiteral("Neu"));
+  other.setValue(QStringLiteral("Bauern"), 7);
+  other.post();
+  regions.post();
+  ASSERT_TRUE(other.findKey({1, 3, -4, 0}));
+  EXPECT_EQ(other.text(QStringLiteral("Regionname")), QStringLiteral("Neu"));
+  EXPECT_EQ(other.intValue(QStringLiteral("Bauern")), 120);
+
+  // A new row stores what was set and NULL elsewhere; a search that ends on
+  // the following row reads that row's fields.
+  regions.append();
+  regions.setValue(QStringLiteral("Spiel"), 1);
+  regions.setValue(QStringLiteral("Breite"), 5);
+  regions.setValue(QStringLiteral("Länge"), 0);
+  regions.setValue(QStringLiteral("Ebene"), 0);
+  regions.setValue(QStringLiteral("Regionname"), QString());
+  regions.post();
+  EXPECT_FALSE(regions.findKey({1, 4}));
+  EXPECT_EQ(regions.intValue(QStringLiteral("Breite")), 5);
+  EXPECT_TRUE(regions.isNull(QStringLiteral("Regionname")));
+  EXPECT_TRUE(regions.isNull(QStringLiteral("Bauern")));
+  regions.edit();
+  regions.setValue(QStringLiteral("Bauern"), 0);
+  regions.cancel();
+  EXPECT_TRUE(regions.isNull(QStringLiteral("Bauern")));
+  EXPECT_EQ(regions.intValue(QStringLiteral("Breite")), 5);
+  regions.close();
+  EXPECT_EQ(regions.intValue(QStringLiteral("Breite")), 5);  // still readable after close
+}
+
 TEST_F(TableTest, AddFieldNeedsAnExclusiveOpenAndKeepsRows) {
   db.exec(QStringLiteral("CREATE TABLE probe (\"Spiel\" INTEGER)"));
   db.exec(QStringLiteral("INSERT INTO probe VALUES (7)"));

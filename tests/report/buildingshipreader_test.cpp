@@ -6,6 +6,7 @@
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importerror.h"
+#include "report/unittestsupport.h"
 #include "support/testsupport.h"
 
 using testsupport::ImportFixture;
@@ -65,10 +66,9 @@ TEST(BuildingReader, ReadsTheBlockListsItsOwnerAndResetsWhatIsMissing) {
     EXPECT_EQ(r.num("Info Datum"), 3806);
   }
   // Read again: the defaults replace what the block no longer gives, and a
-  // capital REGION in the description ends the block at that line.
+  // region header ends the block at that line.
   fx.state->buildingCommanders.clear();
-  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Neu\";Name", "0;Besitzer", "\"Blick auf die REGION\";Beschr",
-                "70;Groesse"});
+  fx.setReport({"BURG 36", "\"Burg\";Typ", "\"Neu\";Name", "0;Besitzer", "REGION 9 9", "70;Groesse"});
   getBurgInfo(*fx.state);
   EXPECT_EQ(fx.state->currentLine, 3);
   EXPECT_TRUE(fx.state->buildingCommanders.isEmpty());
@@ -206,4 +206,80 @@ TEST(BuildingShipReader, SharedBattleReport) {
   Row longboat(fx.db, "schiffe", 1, 1088880);
   EXPECT_DOUBLE_EQ(longboat.real("Prozent"), 100.0);
   EXPECT_EQ(longboat.num("Kapitaen"), 579818);
+}
+
+// The type and name lines are values taken by their place, whatever they are
+// called: the owner or captain after them is read, and the unit in command
+// gets its capital mark in the template. A unit header after the fixed lines
+// still ends the block.
+TEST(BuildingShipReader, NamesThatLookLikeHeadersKeepTheirBlock) {
+  struct Case {
+    const char* name;
+    QStringList block;
+    const char* unitPlace;  // the unit's ";Burg" or ";Schiff" line
+    QString mark;           // its place in the template header
+  };
+  const QList<Case> cases = {
+      {"building named REGIONALBURG", {"BURG 10", "\"Burg\";Typ", "\"REGIONALBURG\";Name", "757;Besitzer"}, "10;Burg",
+       ",Ga"},
+      {"building of type SCHIFFSWERFT", {"BURG 10", "\"SCHIFFSWERFT\";Typ", "\"Werft\";Name", "757;Besitzer"},
+       "10;Burg", ",Ga"},
+      {"building described with EINHEIT",
+       {"BURG 10", "\"Burg\";Typ", "\"B\";Name", "\"Die EINHEIT wacht\";Beschr", "757;Besitzer"}, "10;Burg", ",Ga"},
+      {"ship named SCHIFFBRUCH", {"SCHIFF 20", "\"SCHIFFBRUCH\";Name", "\"Boot\";Typ", "757;Kapitaen"}, "20;Schiff",
+       ",Sk"},
+      {"ship named after a REGION", {"SCHIFF 20", "\"Stolz der REGION\";Name", "\"Boot\";Typ", "757;Kapitaen"},
+       "20;Schiff", ",Sk"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    unittest::UnitWorld w;
+    w.region(QStringLiteral("Nizir"), 2, 39);
+    const QStringList unit = {"EINHEIT 757", "\"Herr\";Name", "146;Partei", QString::fromLatin1(c.unitPlace)};
+    w.fx->setReport(c.block + unit, 0);
+    c.block.first().startsWith("BURG") ? getBurgInfo(w.state()) : getSchiffInfo(w.state());
+    EXPECT_EQ(w.state().currentLine, c.block.size() - 1);
+    if (c.block.first().startsWith("BURG")) {
+      EXPECT_EQ(Row(w.fx->db, "burgen", 1, 10).num("Besitzer"), 757);
+      EXPECT_EQ(Row(w.fx->db, "burgen", 1, 10).text("Burg Name"), ImportState::textValue(c.block.at(2)));
+    } else {
+      EXPECT_EQ(Row(w.fx->db, "schiffe", 1, 20).num("Kapitaen"), 757);
+      EXPECT_EQ(Row(w.fx->db, "schiffe", 1, 20).text("Schiffs Name"), ImportState::textValue(c.block.at(1)));
+    }
+    w.read(c.block + unit, int(c.block.size()));
+    EXPECT_EQ(w.fx->orders.lines(), QStringList({QStringLiteral(" EINHEIT L1;\tHerr [1,0$") + c.mark + "]"}));
+  }
+  // After the fixed lines a unit header ends the block; it is not read as a building line.
+  ImportFixture fx;
+  fx.setReport({"BURG 10", "\"Burg\";Typ", "\"B\";Name", "EINHEIT 757", "\"Herr\";Name", "12;Groesse"});
+  getBurgInfo(*fx.state);
+  EXPECT_EQ(fx.state->currentLine, 2);
+  EXPECT_EQ(Row(fx.db, "burgen", 1, 10).num("Burggrösse"), 0);
+}
+
+// Today's reports give a ship's load and capacity as ";cargo" and
+// ";capacity"; the older keys win where a block has them.
+TEST(ShipReader, CargoAndCapacityOfTodaysReports) {
+  struct Case {
+    QStringList lines;
+    qint64 load, capacity;
+  };
+  const QList<Case> cases = {
+      {{"3000;cargo", "5000;capacity"}, 3000, 5000},
+      {{"10;Ladung", "100;MaxLadung", "3000;cargo", "5000;capacity"}, 10, 100},
+      {{"3000;cargo", "5000;capacity", "10;Ladung", "100;MaxLadung"}, 10, 100},
+      {{"10;Ladung", "5000;capacity"}, 10, 5000},
+      {{"3000;cargo"}, 3000, 0},
+      {{"\"Fracht;cargo\";Beschr"}, 0, 0},
+      {{}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines.join(QLatin1Char('|')).toStdString());
+    ImportFixture fx;
+    fx.setReport(QStringList{"SCHIFF 7", "\"Kogge\";Name", "\"Karavelle\";Typ"} + c.lines + QStringList{"EINHEIT 1"});
+    getSchiffInfo(*fx.state);
+    Row r(fx.db, "schiffe", 1, 7);
+    EXPECT_EQ(r.num("Ladung"), c.load);
+    EXPECT_EQ(r.num("MaxLadung"), c.capacity);
+  }
 }

@@ -258,7 +258,8 @@ TEST_F(RegionReaderTest, ResourceAmountsLookOneOrTwoLinesAhead) {
   EXPECT_EQ(fx.state->currentLine, fx.state->lineCount() - 1);
 }
 
-TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreNotRead) {
+// Regions without peasants have no prices; their sections are read all the same.
+TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreReadAllTheSame) {
   store("regionen", {{"Spiel", 1}, {"Breite", 1}, {"Länge", 1}, {"Ebene", 0}, {"Steine", 9}, {"Schoesslinge", 4},
                      {"Info Datum", 3805}});
   const QStringList report = {"REGION 1 1", "\"Berg\";Name", "\"Berge\";Terrain", "5;Baeume",
@@ -271,14 +272,93 @@ TEST_F(RegionReaderTest, WithoutPricesTheLaterSectionsAreNotRead) {
   read(report);
   const QVariantMap r = region(1, 1);
   EXPECT_EQ(r["Holzstämme"].toInt(), 5);
-  EXPECT_EQ(r["Eisen"].toInt(), 0);
+  EXPECT_EQ(r["Eisen"].toInt(), 40);
   EXPECT_EQ(r["Lean"].toInt(), -1);
-  EXPECT_EQ(r["Steine"].toInt(), 9);
+  EXPECT_EQ(r["Steine"].toInt(), 3);
   EXPECT_EQ(r["Schoesslinge"].toInt(), 4);
-  EXPECT_EQ(r["Strasse"].toInt(), 0);
-  EXPECT_TRUE(r["Umgebung"].toString().isEmpty());
-  EXPECT_TRUE(fx.pages.regionMessages.isEmpty());
+  EXPECT_EQ(r["Strasse"].toInt(), 100);
+  const QString surroundings = QStringLiteral(" Ein dichter Nebel liegt hier\x16");
+  EXPECT_EQ(fx.pages.regionMessages, QStringList({"Nebel", surroundings}));
+  EXPECT_EQ(r["Umgebung"].toString(), "Nebel\r\n" + surroundings + "\r\n");
   EXPECT_EQ(fx.state->currentLine, report.indexOf(QStringLiteral("EINHEIT 7")) - 1);
+}
+
+// Today's reports put the resources before the prices, older ones some
+// borders; regions without peasants have no prices at all. Every section is
+// read wherever it stands.
+TEST_F(RegionReaderTest, SectionsAreReadInAnyOrder) {
+  struct Case {
+    const char* name;
+    bool ocean;
+    QStringList lines;  // after the header
+    QVariantMap fields;
+    QStringList messages;
+    QStringList observed;  // the passing-through page after its heading
+  };
+  const QList<Case> cases = {
+      {"resources before prices",
+       false,
+       {"\"Berg\";Name", "\"Berge\";Terrain", "100;Bauern", "RESOURCE 1", "\"Bäume\";type", "30;number", "1234;Runde",
+        "RESOURCE 2", "\"Mallorn\";type", "4;number", "RESOURCE 3", "\"Schößlinge\";type", "6;number", "RESOURCE 4",
+        "\"Eisen\";type", "1;skill", "40;number", "RESOURCE 5", "\"Laen\";type", "7;number", "RESOURCE 6",
+        "\"Steine\";type", "9;number", "PREISE", "12;Balsam"},
+       {{"Holzstämme", 30}, {"Mallorn", 4}, {"Schoesslinge", 6}, {"Eisen", 40}, {"Lean", 7}, {"Steine", 9},
+        {"Balsam", 12}, {"Bauern", 100}},
+       {},
+       {}},
+      {"no prices at all",
+       false,
+       {"\"Eis\";Name", "\"Gletscher\";Terrain", "RESOURCE 1", "\"Eisen\";type", "2;number", "GRENZE 1",
+        "\"Straße\";typ", "3;richtung", "50;prozent", "EFFECTS", "\"Kälte\""},
+       {{"Eisen", 2}, {"Strasse3", 50}},
+       {"Kälte"},
+       {}},
+      {"borders before prices",
+       false,
+       {"\"Au\";Name", "\"Ebene\";Terrain", "GRENZE 1", "\"Straße\";typ", "1;richtung", "100;prozent", "GRENZE 2",
+        "\"Straße\";typ", "4;richtung", "30;prozent", "PREISE", "5;Seide", "UMGEBUNG", "\"Nebel über dem Fluss\""},
+       {{"Strasse1", 100}, {"Strasse4", 30}, {"Seide", 5}},
+       {" Nebel über dem Fluss\x16"},
+       {}},
+      {"every section in reverse order",
+       false,
+       {"\"Au\";Name", "\"Ebene\";Terrain", "REGIONSEREIGNISSE", "\"Sturm\"", "MESSAGE 1", "\"Regen.\";rendered",
+        "EFFECTS", "\"Nebel\"", "DURCHREISE", "\"Wanderer (abc)\"", "UMGEBUNG", "\"Wald ringsum dicht\"", "GRENZE 1",
+        "\"Straße\";typ", "2;richtung", "70;prozent", "RESOURCE 1", "\"Bäume\";type", "8;number", "PREISE", "3;Öl"},
+       {{"Holzstämme", 8}, {"Strasse2", 70}, {"Oel", 3}},
+       {"Regen.", "Nebel", " Wald ringsum dicht\x16"},
+       {"\"Wanderer (abc)\"", ""}},
+      // At sea the travellers are region messages, but a second passing header is none.
+      {"travellers by land and by sea",
+       true,
+       {"\"Ozean\";Terrain", "DURCHREISE", "\"Wanderer (abc)\"", "DURCHSCHIFFUNG", "\"Kogge (xyz)\"", "MESSAGE 2",
+        "\"Wellen.\";rendered"},
+       {},
+       {"Wanderer (abc)", "Kogge (xyz)", "Wellen."},
+       {"\"Wanderer (abc)\"", "DURCHSCHIFFUNG", "\"Kogge (xyz)\"", ""}},
+      {"surroundings in two parts",
+       false,
+       {"\"Au\";Name", "\"Ebene\";Terrain", "UMGEBUNG", "\"Erster Teil\"", "MESSAGE 1", "\"Mitte.\";rendered",
+        "UMGEBUNG", "\"Zweiter Teil\""},
+       {},
+       {"Mitte.", " Erster Teil\x16Zweiter Teil\x16"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ImportFixture fresh;
+    fresh.game.roundCode = 3806;
+    const QStringList report = QStringList{"REGION 1 1"} + c.lines + QStringList{"EINHEIT 5", "\"Späher\";Name"};
+    fresh.setReport(report, 0);
+    getRegionInfo(*fresh.state);
+    EXPECT_EQ(fresh.state->currentLine, report.size() - 3);
+    Table t(fresh.db, "regionen");
+    ASSERT_TRUE(t.findKey({1, 1, 1, 0}));
+    for (auto it = c.fields.begin(); it != c.fields.end(); ++it) EXPECT_EQ(t.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(fresh.pages.regionMessages, c.messages);
+    EXPECT_EQ(t.text("Umgebung"), c.messages.isEmpty() ? QString() : c.messages.join("\r\n") + "\r\n");
+    EXPECT_EQ(fresh.pages.geheimdienst.mid(1), c.observed);
+  }
 }
 
 // ---------------------------------------------------------------- prices and roads
@@ -389,8 +469,8 @@ TEST_F(RegionReaderTest, PassingThroughEffectsAndRegionTextsFillThePages) {
   read({"REGION 1 0", "\"Au\";Name", "\"Ebene\";Terrain", "PREISE", "EFFECTS", "\"Das Korn steht gut.\"",
         "DURCHREISE", "\"Wanderer (1123)\""});
   EXPECT_EQ(fx.pages.einreise, QStringList({"", "Einreisebericht für Au (1/0) :", ""}));
-  // No loop before it stops at EFFECTS: the prices loop runs over the effect lines.
-  EXPECT_TRUE(fx.pages.regionMessages.isEmpty());
+  // The prices end at the effects header.
+  EXPECT_EQ(fx.pages.regionMessages, QStringList({"Das Korn steht gut."}));
   EXPECT_EQ(fx.pages.geheimdienst.mid(5), QStringList({"Unsere Leute in Au (1/0) haben folgendes beobachtet:",
                                                       "\"Wanderer (1123)\"", ""}));
 }

@@ -101,15 +101,15 @@ TEST(UnitReader, HeaderRulesTakeTheFirstMatchAndStopAtCapitalKeys) {
   w.region(u8("Nizir"), 2, 39);
   const QStringList report = lines({"EINHEIT 5", "\"Späher\";Name", "1;Parteitarnung", "5;Aura", "10;Auramax",
                                     "100;Ladung", "500;Kapazitaet", "\"Die REGION gehört uns\";Beschr", "7;Anzahl",
-                                    "GEGENSTAENDE", "4;Holz"});
-  // The description with the capital word ends the header: it and the
-  // lines after it belong to the driver again.
-  EXPECT_EQ(w.read(report), 6);
+                                    "REGION 2 40", "GEGENSTAENDE", "4;Holz"});
+  // The capital word in the quoted description is text; the region header
+  // ends the unit: it and the lines after it belong to the driver again.
+  EXPECT_EQ(w.read(report), 8);
   auto r = w.unit(5);
   EXPECT_EQ(r->s("Flags"), u8("T"));
   EXPECT_EQ(r->i("Partei Nr"), -1);
-  EXPECT_EQ(r->s("Einheit Beschreibung"), QString());
-  EXPECT_EQ(r->i("Personen"), 1);
+  EXPECT_EQ(r->s("Einheit Beschreibung"), u8("Die REGION gehört uns"));
+  EXPECT_EQ(r->i("Personen"), 7);
   EXPECT_EQ(r->i("Holz"), 0);
   EXPECT_EQ(r->s("Zauber"), u8("*Aura: 5/10*"));
   EXPECT_EQ(r->s("Unbekannte Gegenstaende"), u8("*Kapazitaet: 100/500*"));

@@ -129,6 +129,37 @@ TEST(UnitSections, ItemsAreResetAndFilledByTheirExactNames) {
   EXPECT_EQ(w.state().ownSilver, 0);
 }
 
+// Silber heads the item block but is no item: the header's silver stays
+// unless an items line gives the unit's silver.
+TEST(UnitSections, HeaderSilverStaysUnlessTheItemsGiveSilver) {
+  struct Case {
+    const char* name;
+    QStringList lines;  // after the faction line
+    qint64 silver;
+  };
+  const QList<Case> cases = {
+      {"header only", lines({"50;Silber"}), 50},
+      {"header, items without silver", lines({"50;Silber", "GEGENSTAENDE", "5;Holz"}), 50},
+      {"header, a silver pouch is no silver", lines({"50;Silber", "GEGENSTAENDE", "2;Silberbeutel"}), 50},
+      {"items only", lines({"GEGENSTAENDE", "30;Silber"}), 30},
+      {"the items line wins", lines({"50;Silber", "GEGENSTAENDE", "70;Silber"}), 70},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnitWorld w;
+    w.region(u8("Nizir"), 2, 39);
+    w.statisticsRow(2, 39, 0, 3806, 0);
+    w.store(1, {{"Holz", 9}, {"Drachenkopf", 2}, {"Silber", 999}});
+    w.read(lines({"EINHEIT 1", "\"A\";Name", "146;Partei"}) + c.lines);
+    auto r = w.unit(1);
+    EXPECT_EQ(r->i("Silber"), c.silver);
+    EXPECT_EQ(r->i("Holz"), c.lines.contains(u8("5;Holz")) ? 5 : 0);
+    EXPECT_EQ(r->i("Drachenkopf"), 0);
+    EXPECT_EQ(w.fx->orders.lines(), QStringList({u8(" EINHEIT 1;\tA [1,%1$]").arg(c.silver)}));
+    EXPECT_EQ(w.regionSilver(2, 39, 0, 3806), c.silver);
+  }
+}
+
 TEST(UnitSections, PossessionsTreeSumsPerFactionAndCountsPersonsOnce) {
   UnitWorld w;
   w.region(u8("Nizir"), 2, 39);
