@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include "ui/dialogframe.h"
+
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm8"));
   setWindowTitle(QStringLiteral("Zug Checker Ausgabe"));
@@ -15,4 +17,5 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  dialogframe::makeFixedDialog(this);
 }
