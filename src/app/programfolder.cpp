@@ -1,5 +1,6 @@
 #include "app/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,27 @@ void makeDirectory(const QString& path, QStringList& created) {
 
 }  // namespace
 
+QString installedTilesFolder() {
+  if (!QCoreApplication::instance()) return QString();
+  const QString folder =
+      QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/zendral/images"));
+  return QFileInfo(folder).isDir() ? QDir::cleanPath(folder) : QString();
+}
+
+int writeStandardTiles(const QString& images, const QString& installed) {
+  int tiles = 0;
+  for (const terraintiles::Tile& tile : terraintiles::standardTiles()) {
+    const QString path = textutil::joinPath(images, tile.fileName);
+    if (QFileInfo::exists(path)) continue;
+    const QString copy = installed.isEmpty() ? QString() : textutil::joinPath(installed, tile.fileName);
+    const bool written = !copy.isEmpty() && QFileInfo::exists(copy) ? QFile::copy(copy, path)
+                                                                    : terraintiles::drawTile(tile).save(path, "BMP");
+    if (!written) throw ConfigError(QStringLiteral("Das Kartenbild %1 konnte nicht geschrieben werden.").arg(path));
+    ++tiles;
+  }
+  return tiles;
+}
+
 QStringList initProgramFolder(const QString& dirText) {
   QStringList created;
   const QString dir = QDir(dirText).absolutePath();
@@ -45,14 +67,7 @@ QStringList initProgramFolder(const QString& dirText) {
 
   const QString images = textutil::joinPath(dir, QStringLiteral("images"));
   makeDirectory(images, created);
-  int tiles = 0;
-  for (const terraintiles::Tile& tile : terraintiles::standardTiles()) {
-    const QString path = textutil::joinPath(images, tile.fileName);
-    if (QFileInfo::exists(path)) continue;
-    if (!terraintiles::drawTile(tile).save(path, "BMP"))
-      throw ConfigError(QStringLiteral("Das Kartenbild %1 konnte nicht geschrieben werden.").arg(path));
-    ++tiles;
-  }
+  const int tiles = writeStandardTiles(images, installedTilesFolder());
   if (tiles > 0) created << QStringLiteral("%1 Kartenbilder angelegt in %2").arg(tiles).arg(images);
 
   const QString statusDir = textutil::joinPath(dir, QStringLiteral("status-data"));

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
       {QStringLiteral("import"), cli::runImport},
       {QStringLiteral("status"), cli::runStatus},
       {QStringLiteral("template"), cli::runTemplate},
+      {QStringLiteral("tiles"), cli::runTiles},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

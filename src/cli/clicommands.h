@@ -9,6 +9,7 @@ int runInit(const QStringList& args);
 int runImport(const QStringList& args);
 int runStatus(const QStringList& args);
 int runTemplate(const QStringList& args);
+int runTiles(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

@@ -34,6 +34,8 @@ QString usage() {
       "      zeigt die Statusfelder, Einkommen, Orkvermehrung, Produktion und Punkte des Spiels.\n"
       "  template [--dir VERZ] [--slot N]\n"
       "      zeigt Pfad und Text der Zugvorlage des Spiels.\n"
+      "  tiles VERZEICHNIS\n"
+      "      zeichnet die Standard-Kartenbilder nach VERZEICHNIS (vorhandene bleiben).\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }
