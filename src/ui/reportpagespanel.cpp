@@ -160,9 +160,18 @@ void ReportPagesPanel::setHeightInSplitter(int target) {
   int total = 0;
   for (int size : sizes) total += size;
   if (index < 0 || sizes.size() < 2 || total <= 0) return;
-  // The rest goes to the page below, as far as there is room.
-  const int mine = qMin(target, total);
+  // The rest goes to the pages below. When they cannot keep their smallest
+  // height next to the high report page, the report page covers them whole.
+  int mine = qMin(target, total);
   const int others = int(sizes.size()) - 1;
-  for (int i = 0; i < sizes.size(); ++i) sizes[i] = i == index ? mine : (total - mine) / others;
+  int rest = (total - mine) / others;
+  for (int i = 0; i < sizes.size(); ++i) {
+    QWidget* other = splitter->widget(i);
+    if (i != index && target > kLowHeight && rest < other->minimumSizeHint().height()) {
+      rest = 0;
+      mine = total;
+    }
+  }
+  for (int i = 0; i < sizes.size(); ++i) sizes[i] = i == index ? mine : rest;
   splitter->setSizes(sizes);
 }
