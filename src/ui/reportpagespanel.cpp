@@ -167,7 +167,7 @@ void ReportPagesPanel::setHeightInSplitter(int target) {
   int rest = (total - mine) / others;
   for (int i = 0; i < sizes.size(); ++i) {
     QWidget* other = splitter->widget(i);
-    if (i != index && target > kLowHeight && rest < other->minimumSizeHint().height()) {
+    if (i != index && target == kHighHeight && rest < other->minimumSizeHint().height()) {
       rest = 0;
       mine = total;
     }
