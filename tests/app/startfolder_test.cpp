@@ -15,7 +15,6 @@
 #include "db/database.h"
 #include "map/terraintiles.h"
 #include "orders/ordertemplate.h"
-#include "report/reportpages.h"
 
 namespace {
 
@@ -152,19 +151,6 @@ TEST(OrderTemplateText, EditorTextAndLinesAreEachOthersInverse) {
   OrderTemplate pasted;
   pasted.setText(QStringLiteral("a\r\nb\rc"));
   EXPECT_EQ(pasted.lines(), QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
-}
-
-TEST(StatusCounters, AnImportStartsThemAtZero) {
-  StatusFields f;
-  f.setConfigFields({QStringLiteral("120"), QStringLiteral("100"), QStringLiteral("Wölfe"), QStringLiteral("Juni"),
-                     QStringLiteral("5"), QStringLiteral("42"), QStringLiteral("1000"), QStringLiteral("3"),
-                     QStringLiteral("7")});
-  f.gesamteinkommen = QStringLiteral("155");
-  f.resetImportCounters();
-  EXPECT_EQ(f.configFields(), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Wölfe"),
-                                           QStringLiteral("Juni"), QStringLiteral("0"), QStringLiteral("0"),
-                                           QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("7")}));
-  EXPECT_EQ(f.gesamteinkommen, QStringLiteral("0"));
 }
 
 }  // namespace
