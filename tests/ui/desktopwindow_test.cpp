@@ -127,7 +127,7 @@ TEST_F(DesktopWindowTest, AMousePressOnTheReportTabsTogglesTheirHeight) {
     const char* page;
     int expected;
   };
-  // From the Part's rule: low and a report page → high; anything else → low.
+  // Low and a report page active → high; anything else → low.
   EXPECT_EQ(ReportPagesPanel::toggledHeight(121, false), 682);
   EXPECT_EQ(ReportPagesPanel::toggledHeight(121, true), 121);
   EXPECT_EQ(ReportPagesPanel::toggledHeight(682, false), 121);
