@@ -93,11 +93,31 @@ ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   addPage(QStringLiteral("Einreisebericht"), RichEdit2);
   addPage(QStringLiteral("Botschaften"), Memo4);
   setCurrentIndex(0);
+  connect(this, &QTabWidget::currentChanged, this, [this](int index) { showPendingText(widget(index)); });
 }
 
 void ReportPagesPanel::addPage(const QString& caption, QWidget* content) {
   const int index = addTab(content, caption);
   setTabVisible(index, false);
+}
+
+void ReportPagesPanel::fillText(QPlainTextEdit* edit, const QStringList& lines) {
+  // A long report text (tens of thousands of lines of an entry report) is
+  // laid out when its page is first shown, not while the player waits for
+  // the import to end.
+  if (lines.size() > kLargeText && currentWidget() != edit) {
+    edit->clear();
+    pendingText_.insert(edit, lines.join(QLatin1Char('\n')));
+    return;
+  }
+  pendingText_.remove(edit);
+  fill(edit, lines);
+}
+
+void ReportPagesPanel::showPendingText(QWidget* page) {
+  auto* edit = qobject_cast<QPlainTextEdit*>(page);
+  if (!edit || !pendingText_.contains(edit)) return;
+  edit->setPlainText(pendingText_.take(edit));
 }
 
 int ReportPagesPanel::pageIndex(const QString& caption) const {
@@ -115,9 +135,9 @@ void ReportPagesPanel::showPages(const ReportPages& pages) {
   fill(ListBox8, pages.produktion);
   fill(ListBox9, pages.bewegungen);
   fill(ListBox10, pages.meldungen);
-  fill(RichEdit3, pages.geheimdienst);
-  fill(RichEdit2, pages.einreise);
-  fill(Memo4, pages.botschaften);
+  fillText(RichEdit3, pages.geheimdienst);
+  fillText(RichEdit2, pages.einreise);
+  fillText(Memo4, pages.botschaften);
   status_->showAlliances(pages.status);
 
   // The same rule as the status load: a text page of one empty line has

@@ -1,6 +1,7 @@
 #pragma once
 // The upper tab control: the report pages, each hidden until it has
 // content, and the always visible page "Status".
+#include <QHash>
 #include <QTabWidget>
 
 class QListWidget;
@@ -48,6 +49,12 @@ class ReportPagesPanel : public QTabWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Text pages longer than this are filled when they are first shown.
+  static constexpr int kLargeText = 5000;
+  void fillText(QPlainTextEdit* edit, const QStringList& lines);
+  void showPendingText(QWidget* page);
+  QHash<QPlainTextEdit*, QString> pendingText_;
+
   void addPage(const QString& caption, QWidget* content);
   void setHeightInSplitter(int height);
   // What the status page needs to show all of its fields and lines.

@@ -86,6 +86,28 @@ TEST_F(DesktopWindowTest, TheProgressWindowStaysAboveAndTheClicksOfTheImportAreD
   EXPECT_EQ(form1->statusPage()->Edit3->text(), QStringLiteral("120"));  // the model's values again
 }
 
+TEST_F(DesktopWindowTest, ALongReportTextIsWholeWhenItsPageIsShown) {
+  openAndChoose();
+  QStringList entries, shortText{QStringLiteral("Botschaft")};
+  for (int i = 0; i < 12000; ++i) entries << QStringLiteral("Einheit %1 reist ein").arg(i);
+  game.pages.einreise = entries;
+  game.pages.botschaften = shortText;
+  form1->refreshFromModels();
+  ReportPagesPanel* upper = form1->PageControl1;
+  EXPECT_EQ(upper->Memo4->toPlainText(), shortText.first());  // short texts at once
+  EXPECT_TRUE(upper->isTabVisible(upper->pageIndex(QStringLiteral("Einreisebericht"))));
+  upper->setCurrentIndex(upper->pageIndex(QStringLiteral("Einreisebericht")));
+  EXPECT_EQ(upper->RichEdit2->toPlainText(), entries.join(u'\n'));
+  // A later report's shorter text replaces the one not yet shown.
+  upper->setCurrentIndex(0);
+  game.pages.einreise = entries;
+  form1->refreshFromModels();
+  game.pages.einreise = {QStringLiteral("eine")};
+  form1->refreshFromModels();
+  upper->setCurrentIndex(upper->pageIndex(QStringLiteral("Einreisebericht")));
+  EXPECT_EQ(upper->RichEdit2->toPlainText(), QStringLiteral("eine"));
+}
+
 TEST(ImportInput, OtherWindowsAreBlockedButTheImportsQuestionIsAnswered) {
   QPushButton other(QStringLiteral("Besitztümer"));
   other.show();
