@@ -1,5 +1,6 @@
 #include "app/gameopening.h"
 
+#include <QFileInfo>
 #include <QtGlobal>
 #include <cmath>
 
@@ -65,6 +66,23 @@ void readSlotSettings(GameSession& session, const ConfigFile& config) {
   next.umlautFlag = config.slotInt(slot, ConfigFile::Umlaute);
   next.checkerPath = config.slotLine(slot, ConfigFile::CheckerPath);
   session = next;
+}
+
+QString programPathProblem(const QString& programPath) {
+  if (programPath.trimmed().isEmpty()) return QStringLiteral("Für dieses Spiel ist kein Programmpfad eingetragen.");
+  const QFileInfo folder(programPath);
+  if (!folder.isDir())
+    return QStringLiteral("Der Programmpfad %1 dieses Spiels existiert nicht (mehr).").arg(programPath);
+  if (!QFileInfo::exists(textutil::joinPath(programPath, ConfigFile::fileName())))
+    return QStringLiteral("Im Programmpfad %1 dieses Spiels liegt keine %2.").arg(programPath, ConfigFile::fileName());
+  return QString();
+}
+
+void adoptProgramPath(GameSession& session, ConfigFile& config, const QString& folder) {
+  const QString path = textutil::normalizeDirectory(QFileInfo(folder).absoluteFilePath());
+  config.setSlotLine(session.slot, ConfigFile::ProgramPath, path);
+  config.save();
+  session.programPath = path;
 }
 
 QString originText(double value) {

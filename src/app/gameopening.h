@@ -46,6 +46,17 @@ void beginSlot(GameSession& session, int slot, const QString& slotName, const QS
 // and the line, and the session is left unchanged.
 void readSlotSettings(GameSession& session, const ConfigFile& config);
 
+// Why the slot's program path cannot be used (it does not exist, or it
+// holds no zendral.cfg), as a German message naming the path; empty when
+// it is sound. A folder that was moved or copied keeps the old path in its
+// configuration, and the program would read and write elsewhere.
+QString programPathProblem(const QString& programPath);
+
+// Makes `folder` the slot's program path: writes it into line o+6 of
+// `config` and saves the file, and takes it into the session. Throws
+// ConfigError when the file cannot be written.
+void adoptProgramPath(GameSession& session, ConfigFile& config, const QString& folder);
+
 // Decimal text of a map origin coordinate as the file keeps it.
 QString originText(double value);
 

@@ -1,5 +1,6 @@
 #include "app/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,20 @@ void makeDirectory(const QString& path, QStringList& created) {
 
 }  // namespace
 
+QString installedTilesFolder() {
+  if (!QCoreApplication::instance()) return QString();
+  const QString folder =
+      QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/zendral/images"));
+  return QFileInfo(folder).isDir() ? QDir::cleanPath(folder) : QString();
+}
+
+int writeStandardTiles(const QString& images, const QString& installed) {
+  QString error;
+  const int tiles = terraintiles::writeMissingTiles(images, &error, installed);
+  if (!error.isEmpty()) throw ConfigError(error);
+  return tiles;
+}
+
 QStringList initProgramFolder(const QString& dirText) {
   QStringList created;
   const QString dir = QDir(dirText).absolutePath();
@@ -45,9 +60,7 @@ QStringList initProgramFolder(const QString& dirText) {
 
   const QString images = textutil::joinPath(dir, QStringLiteral("images"));
   makeDirectory(images, created);
-  QString tileError;
-  const int tiles = terraintiles::writeMissingTiles(images, &tileError);
-  if (!tileError.isEmpty()) throw ConfigError(tileError);
+  const int tiles = writeStandardTiles(images, installedTilesFolder());
   if (tiles > 0) created << QStringLiteral("%1 Kartenbilder angelegt in %2").arg(tiles).arg(images);
 
   const QString statusDir = textutil::joinPath(dir, QStringLiteral("status-data"));

@@ -14,6 +14,15 @@ QStringList statusFileNames(int slot);
 // never overwritten. Throws ConfigError with a German message on failure.
 QStringList initProgramFolder(const QString& dir);
 
+// Writes the standard terrain tiles that `images` lacks: copies of the ones
+// in `installed` (the installed default tiles, which a packager or player may
+// have replaced), else drawn. Returns how many were written; throws
+// ConfigError naming the file that could not be written.
+int writeStandardTiles(const QString& images, const QString& installed = QString());
+// The default tiles installed with the program (<prefix>/share/zendral/images),
+// or empty when the program runs from its build folder.
+QString installedTilesFolder();
+
 // True when `dir` holds a zendral.cfg.
 bool hasConfig(const QString& dir);
 

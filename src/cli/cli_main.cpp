@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
       {QStringLiteral("add-region"), cli::runAddRegion},
       {QStringLiteral("cleanup"), cli::runCleanup},
       {QStringLiteral("region"), cli::runRegion}, {QStringLiteral("unit"), cli::runUnit}, {QStringLiteral("orders"), cli::runOrders},
+      {QStringLiteral("tiles"), cli::runTiles},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

@@ -24,6 +24,7 @@ int runCleanup(const QStringList& args);
 int runRegion(const QStringList& args);
 int runUnit(const QStringList& args);
 int runOrders(const QStringList& args);
+int runTiles(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

@@ -78,6 +78,8 @@ QString usage() {
       "      zeigt die Zeilen der Einheit in der Zugvorlage wie der Befehlseditor; --set schreibt\n"
       "      den Text aus DATEI zurück (ohne die Kopfzeile) und speichert die Zugvorlage, --mark\n"
       "      setzt Markierung (x), lange Markierung (X) oder keine.\n"
+      "  tiles VERZEICHNIS\n"
+      "      zeichnet die Standard-Kartenbilder nach VERZEICHNIS (vorhandene bleiben).\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }

@@ -1,6 +1,7 @@
 #include "map/terraintiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPolygonF>
@@ -91,7 +92,7 @@ QImage drawTile(const Tile& tile) {
   return image;
 }
 
-int writeMissingTiles(const QString& imagesDir, QString* error) {
+int writeMissingTiles(const QString& imagesDir, QString* error, const QString& copyFrom) {
   int written = 0;
   if (!QFileInfo(imagesDir).isDir() && !QDir().mkpath(imagesDir)) {
     if (error) *error = QStringLiteral("Der Ordner %1 konnte nicht angelegt werden.").arg(imagesDir);
@@ -100,7 +101,9 @@ int writeMissingTiles(const QString& imagesDir, QString* error) {
   for (const Tile& tile : standardTiles()) {
     const QString path = QDir(imagesDir).filePath(tile.fileName);
     if (QFileInfo::exists(path)) continue;
-    if (!drawTile(tile).save(path, "BMP")) {
+    const QString copy = copyFrom.isEmpty() ? QString() : QDir(copyFrom).filePath(tile.fileName);
+    const bool ok = !copy.isEmpty() && QFileInfo::exists(copy) ? QFile::copy(copy, path) : drawTile(tile).save(path, "BMP");
+    if (!ok) {
       if (error && error->isEmpty())
         *error = QStringLiteral("Das Kartenbild %1 konnte nicht geschrieben werden.").arg(path);
       continue;

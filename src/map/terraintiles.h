@@ -30,9 +30,10 @@ QList<Tile> standardTiles();
 QImage drawTile(const Tile& tile);
 
 // Writes the standard tiles that `imagesDir` lacks; files already there
-// (perhaps the player's own artwork) are left alone. Returns how many were
-// written; throws nothing, and `error` names the first file that could not
-// be written.
-int writeMissingTiles(const QString& imagesDir, QString* error = nullptr);
+// (perhaps the player's own artwork) are left alone. A tile that the folder
+// `copyFrom` holds (the installed default tiles) is copied from there, the
+// others are drawn. Returns how many were written; throws nothing, and
+// `error` names the first file that could not be written.
+int writeMissingTiles(const QString& imagesDir, QString* error = nullptr, const QString& copyFrom = {});
 
 }  // namespace terraintiles

@@ -142,9 +142,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
 
   progress.setPart(QString());
   progress.setPercent(0);
-  for (QString* field : {&staged.status.gesamteinkommen, &staged.status.punkte, &staged.status.punkteMittel,
-                         &staged.status.einheiten, &staged.status.personen, &staged.status.silber})
-    *field = QStringLiteral("0");
+  staged.status.resetImportCounters();
 
   s.lines = textutil::splitLines(reportfile::decode(bytes));
   staged.pages.cleanup();
@@ -156,6 +154,9 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     if (!reportheader::versionSupported(s.version)) {
       const bool yes = callbacks.askYesNo && callbacks.askYesNo(reportheader::versionQuestion());
       if (!yes) {
+        // The counters were set to 0 before the question; a refused report
+        // leaves them so, as it leaves the tables untouched.
+        game.status.resetImportCounters();
         out.status = ImportOutcome::Status::Refused;
         out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
         return out;
@@ -163,6 +164,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     }
     s.currentLine = 1;
     if (reportheader::readHeader(s) == reportheader::HeaderResult::WrongGameType) {
+      game.status.resetImportCounters();
       out.status = ImportOutcome::Status::Refused;
       out.message = reportheader::wrongGameTypeMessage();
       if (callbacks.inform) callbacks.inform(out.message);

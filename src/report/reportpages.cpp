@@ -50,3 +50,8 @@ void StatusFields::setConfigFields(const QStringList& nine) {
                         &personen, &silber, &immigranten, &maxImmigranten};
   for (int i = 0; i < 9; ++i) *targets[i] = nine.value(i);
 }
+
+void StatusFields::resetImportCounters() {
+  for (QString* field : {&gesamteinkommen, &punkte, &punkteMittel, &einheiten, &personen, &silber})
+    *field = QStringLiteral("0");
+}

@@ -54,4 +54,7 @@ struct StatusFields {
   // The nine fields kept in zendral.cfg, in their line order.
   QStringList configFields() const;
   void setConfigFields(const QStringList& nine);
+  // The counters an import starts from: "Gesamteinkommen :", "Punkte :",
+  // "Punkte mittel:", "Einheiten", "Personen" and "Silber" become "0".
+  void resetImportCounters();
 };

@@ -1,7 +1,15 @@
 #include "ui/reportpagespanel.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabBar>
+#include <QTimer>
+#include <functional>
 
 #include "app/statusdata.h"
 #include "report/reportpages.h"
@@ -26,12 +34,29 @@ void fill(QListWidget* box, const QStringList& lines) {
   box->addItems(lines);
 }
 
+// Tells of a mouse press once the press has chosen its tab, so that the
+// height follows the page the player clicked.
+class PressTabBar : public QTabBar {
+ public:
+  explicit PressTabBar(std::function<void()> pressed) : pressed_(std::move(pressed)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    QTabBar::mousePressEvent(event);
+    if (pressed_) pressed_();
+  }
+
+ private:
+  std::function<void()> pressed_;
+};
+
 void fill(QPlainTextEdit* edit, const QStringList& lines) { edit->setPlainText(lines.join(QLatin1Char('\n'))); }
 
 }  // namespace
 
 ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   setObjectName(QStringLiteral("PageControl1"));
+  setTabBar(new PressTabBar([this] { PageControl1MouseDown(); }));
   ListBox1 = list("ListBox1");
   ListBox2 = list("ListBox2");
   ListBox5 = list("ListBox5");
@@ -45,7 +70,17 @@ ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   Memo4 = memo("Memo4");
   status_ = new StatusPage;
 
-  addTab(status_, QStringLiteral("Status"));
+  // A low control scrolls the status page instead of squeezing its fields.
+  auto* statusScroll = new QScrollArea;
+  statusScroll->setObjectName(QStringLiteral("StatusScroll"));
+  statusScroll->setFrameShape(QFrame::NoFrame);
+  statusScroll->setWidgetResizable(true);
+  statusScroll->setWidget(status_);
+  statusScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // As wide as the fields need: texts are never cut at the side.
+  statusScroll->setMinimumWidth(status_->minimumSizeHint().width() +
+                                statusScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  addTab(statusScroll, QStringLiteral("Status"));
   addPage(QStringLiteral("Kämpfe"), ListBox1);
   addPage(QStringLiteral("Warnungen"), ListBox2);
   addPage(QStringLiteral("Ereignisse"), ListBox5);
@@ -58,11 +93,31 @@ ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   addPage(QStringLiteral("Einreisebericht"), RichEdit2);
   addPage(QStringLiteral("Botschaften"), Memo4);
   setCurrentIndex(0);
+  connect(this, &QTabWidget::currentChanged, this, [this](int index) { showPendingText(widget(index)); });
 }
 
 void ReportPagesPanel::addPage(const QString& caption, QWidget* content) {
   const int index = addTab(content, caption);
   setTabVisible(index, false);
+}
+
+void ReportPagesPanel::fillText(QPlainTextEdit* edit, const QStringList& lines) {
+  // A long report text (tens of thousands of lines of an entry report) is
+  // laid out when its page is first shown, not while the player waits for
+  // the import to end.
+  if (lines.size() > kLargeText && currentWidget() != edit) {
+    edit->clear();
+    pendingText_.insert(edit, lines.join(QLatin1Char('\n')));
+    return;
+  }
+  pendingText_.remove(edit);
+  fill(edit, lines);
+}
+
+void ReportPagesPanel::showPendingText(QWidget* page) {
+  auto* edit = qobject_cast<QPlainTextEdit*>(page);
+  if (!edit || !pendingText_.contains(edit)) return;
+  edit->setPlainText(pendingText_.take(edit));
 }
 
 int ReportPagesPanel::pageIndex(const QString& caption) const {
@@ -80,9 +135,9 @@ void ReportPagesPanel::showPages(const ReportPages& pages) {
   fill(ListBox8, pages.produktion);
   fill(ListBox9, pages.bewegungen);
   fill(ListBox10, pages.meldungen);
-  fill(RichEdit3, pages.geheimdienst);
-  fill(RichEdit2, pages.einreise);
-  fill(Memo4, pages.botschaften);
+  fillText(RichEdit3, pages.geheimdienst);
+  fillText(RichEdit2, pages.einreise);
+  fillText(Memo4, pages.botschaften);
   status_->showAlliances(pages.status);
 
   // The same rule as the status load: a text page of one empty line has
@@ -91,4 +146,52 @@ void ReportPagesPanel::showPages(const ReportPages& pages) {
     const int index = pageIndex(caption);
     if (index >= 0) setTabVisible(index, true);
   }
+}
+
+int ReportPagesPanel::toggledHeight(int height, bool statusActive) {
+  return height == kLowHeight && !statusActive ? kHighHeight : kLowHeight;
+}
+
+void ReportPagesPanel::PageControl1MouseDown() {
+  const int target = toggledHeight(height(), tabText(currentIndex()) == QStringLiteral("Status"));
+  setHeightInSplitter(target);
+}
+
+int ReportPagesPanel::statusHeight() const { return status_->sizeHint().height() + tabBar()->sizeHint().height() + 8; }
+
+void ReportPagesPanel::showEvent(QShowEvent* event) {
+  QTabWidget::showEvent(event);
+  // The first time the window opens the status page shows whole.
+  if (!sized_ && !event->spontaneous()) {
+    sized_ = true;
+    // After the window's layout has given the splitter its room.
+    QTimer::singleShot(0, this, [this] { setHeightInSplitter(statusHeight()); });
+  }
+}
+
+void ReportPagesPanel::setHeightInSplitter(int target) {
+  auto* splitter = qobject_cast<QSplitter*>(parentWidget());
+  if (!splitter) {
+    setFixedHeight(target);
+    return;
+  }
+  const int index = splitter->indexOf(this);
+  QList<int> sizes = splitter->sizes();
+  int total = 0;
+  for (int size : sizes) total += size;
+  if (index < 0 || sizes.size() < 2 || total <= 0) return;
+  // The rest goes to the pages below. When they cannot keep their smallest
+  // height next to the high report page, the report page covers them whole.
+  int mine = qMin(target, total);
+  const int others = int(sizes.size()) - 1;
+  int rest = (total - mine) / others;
+  for (int i = 0; i < sizes.size(); ++i) {
+    QWidget* other = splitter->widget(i);
+    if (i != index && target == kHighHeight && rest < other->minimumSizeHint().height()) {
+      rest = 0;
+      mine = total;
+    }
+  }
+  for (int i = 0; i < sizes.size(); ++i) sizes[i] = i == index ? mine : rest;
+  splitter->setSizes(sizes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The upper tab control: the report pages, each hidden until it has
 // content, and the always visible page "Status".
+#include <QHash>
 #include <QTabWidget>
 
 class QListWidget;
@@ -21,6 +22,17 @@ class ReportPagesPanel : public QTabWidget {
 
   StatusPage* status() const { return status_; }
 
+  // The two heights of the control: the report strip above the map area,
+  // and the report page covering it.
+  static constexpr int kLowHeight = 121;
+  static constexpr int kHighHeight = 682;
+  // The height a mouse press leads to: high when the control is low and a
+  // report page other than "Status" is active, low in every other case.
+  static int toggledHeight(int height, bool statusActive);
+  // A mouse press on the tabs (any button): toggles the height. Inside a
+  // splitter the splitter gives the room, so dragging it still works.
+  void PageControl1MouseDown();
+
   QListWidget* ListBox1;      // "Kämpfe"
   QListWidget* ListBox2;      // "Warnungen"
   QListWidget* ListBox5;      // "Ereignisse"
@@ -33,8 +45,21 @@ class ReportPagesPanel : public QTabWidget {
   QPlainTextEdit* RichEdit2;  // "Einreisebericht"
   QPlainTextEdit* Memo4;      // "Botschaften"
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Text pages longer than this are filled when they are first shown.
+  static constexpr int kLargeText = 5000;
+  void fillText(QPlainTextEdit* edit, const QStringList& lines);
+  void showPendingText(QWidget* page);
+  QHash<QPlainTextEdit*, QString> pendingText_;
+
   void addPage(const QString& caption, QWidget* content);
+  void setHeightInSplitter(int height);
+  // What the status page needs to show all of its fields and lines.
+  int statusHeight() const;
+  bool sized_ = false;
 
   StatusPage* status_;
 };

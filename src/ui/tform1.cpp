@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/gameopening.h"
+#include "app/reportfolder.h"
 #include "app/statusdata.h"
 #include "db/database.h"
 #include "db/dberror.h"
@@ -21,6 +22,7 @@
 #include "ui/checkercontroller.h"
 #include "ui/gridpage.h"
 #include "ui/grouppage.h"
+#include "ui/importinputguard.h"
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
@@ -29,6 +31,7 @@
 #include "ui/pointsgridview.h"
 #include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
+#include "ui/reportfiledialog.h"
 #include "ui/reportpagespanel.h"
 #include "ui/shipregisterpage.h"
 #include "ui/statuspage.h"
@@ -155,7 +158,10 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The progress window belongs to whoever made it; it only sits above this one.
+  for (TForm5* progress : findChildren<TForm5*>(Qt::FindDirectChildrenOnly)) progress->setParent(nullptr);
+}
 
 StatusPage* TForm1::statusPage() const { return PageControl1->status(); }
 
@@ -163,6 +169,8 @@ void TForm1::setDialogs(const Dialogs& dialogs) {
   dialogs_ = dialogs;
   checker->setOutputWindow(dialogs_.form8);
   regionController->setDialogs(dialogs_.form6, dialogs_.form9);
+  // A child dialog: the window manager keeps it above the main window.
+  if (dialogs_.form5) dialogs_.form5->setParent(this, dialogs_.form5->windowFlags());
   if (dialogs_.form3) {
     connect(dialogs_.form3, &TForm3::startRequested, this,
             [this](int slot, const QString& name, const QString& type) { spielinitialisierung(slot, name, type); });
@@ -208,6 +216,11 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     templatePage->clear();
 
     gameopening::readSlotSettings(game_.session, working);
+    if (!gameopening::programPathProblem(game_.session.programPath).isEmpty()) {
+      cursor.restore();
+      if (!offerStartFolder()) return false;
+      cursor.set();
+    }
 
     mapController->openSmallMap();
     zeigePunkteStatistik(*game_.db, slot, game_.session.ownPartyNumber, game_.points);
@@ -249,6 +262,31 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
 }
 
 void TForm1::regionClicked(int x, int y) { regionController->getSekKoo(x, y); }
+bool TForm1::offerStartFolder() {
+  const QString problem = gameopening::programPathProblem(game_.session.programPath);
+  const int slot = game_.session.slot;
+  const int line = ConfigFile::offset(slot) + ConfigFile::ProgramPath + 1;
+  const QString startFolder =
+      startConfig_.path().isEmpty() ? QString() : QFileInfo(startConfig_.path()).absolutePath();
+  if (!startFolder.isEmpty() &&
+      prompts_.confirm(QStringLiteral("%1\n\nSoll der Ordner, in dem Zendral gestartet wurde, als Programmpfad von "
+                                      "Spiel %2 verwendet werden?\n%3\n\nDer Pfad wird in Zeile %4 von %5 eingetragen.")
+                           .arg(problem)
+                           .arg(slot)
+                           .arg(startFolder)
+                           .arg(line)
+                           .arg(startConfig_.path()))) {
+    gameopening::adoptProgramPath(game_.session, startConfig_, startFolder);
+    return true;
+  }
+  prompts_.error(QStringLiteral("%1\nSpiel %2 wird nicht geöffnet. Bitte den Programmpfad in Zeile %3 von %4 "
+                                "berichtigen und Zendral neu starten.")
+                     .arg(problem)
+                     .arg(slot)
+                     .arg(line)
+                     .arg(startConfig_.path().isEmpty() ? ConfigFile::fileName() : startConfig_.path()));
+  return false;
+}
 
 void TForm1::adaptToQuarnel() {
   regionPage->adaptToQuarnel();
@@ -276,40 +314,47 @@ void TForm1::Neu1Click() {
     return;
   }
   const QString path = chooseReport_ ? chooseReport_()
-                                     : QFileDialog::getOpenFileName(this, QStringLiteral("CR einlesen"),
-                                                                    game_.session.programPath,
-                                                                    QStringLiteral("Textdateien (*.txt);;Alle (*)"));
+                                     : reportfiledialog::choose(this, reportfolder::lastFolder(game_.session.programPath));
   if (path.isEmpty()) return;
   if (!importer_) {
     prompts_.error(QStringLiteral("Das Einlesen von Auswertungen ist in diesem Programm nicht verfügbar."));
     return;
   }
+  // Where the reports are is no reason to stop reading this one.
+  reportfolder::remember(game_.session.programPath, path);
 
   // The editor's own changes belong to the template the import replaces.
   templatePage->commitToModel();
 
   ImportProgress idle;
   ImportProgress* progress = dialogs_.form5 ? static_cast<ImportProgress*>(dialogs_.form5) : &idle;
-  setEnabled(false);
-  if (dialogs_.form5) {
-    dialogs_.form5->reset();
-    dialogs_.form5->setBusy(true);
-    dialogs_.form5->show();
-    dialogs_.form5->raise();
-  }
-
-  QStringList informed;
-  ImportCallbacks callbacks;
-  callbacks.askYesNo = [this](const QString& question) { return prompts_.warnYesNo(question); };
-  callbacks.inform = [this, &informed](const QString& message) {
-    informed << message;
-    prompts_.inform(message);
-  };
-  callbacks.progress = progress;
-
-  ImportOutcome outcome;
   QString failure;
+  ImportOutcome outcome;
+  QStringList informed;
   {
+    // From here to the end the main window takes no input and the progress
+    // window stays above it.
+    auto guard = std::make_unique<ImportInputGuard>();
+    setEnabled(false);
+    if (dialogs_.form5) {
+      dialogs_.form5->setEnabled(true);  // a child window, not greyed with the main window
+      dialogs_.form5->reset();
+      dialogs_.form5->setBusy(true);
+      dialogs_.form5->show();
+      dialogs_.form5->raise();
+    }
+    StatusFields counting = game_.status;
+    counting.resetImportCounters();
+    statusPage()->showFields(counting);
+
+    ImportCallbacks callbacks;
+    callbacks.askYesNo = [this](const QString& question) { return prompts_.warnYesNo(question); };
+    callbacks.inform = [this, &informed](const QString& message) {
+      informed << message;
+      prompts_.inform(message);
+    };
+    callbacks.progress = progress;
+
     WaitCursor cursor;
     cursor.set();
     try {
@@ -326,15 +371,17 @@ void TForm1::Neu1Click() {
     } catch (...) {
       failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);
     }
+    // The pages are filled while the progress still shows; then, in one
+    // step, the progress goes and the window comes back.
+    refreshFromModels();
+    cursor.restore();
+    guard.reset();
+    if (dialogs_.form5) {
+      dialogs_.form5->setBusy(false);
+      dialogs_.form5->hide();
+    }
+    setEnabled(true);
   }
-
-  // Every way out gives the window back and hides the progress.
-  if (dialogs_.form5) {
-    dialogs_.form5->setBusy(false);
-    dialogs_.form5->hide();
-  }
-  setEnabled(true);
-  refreshFromModels();
 
   if (failure.isEmpty() && outcome.status == ImportOutcome::Status::Failed)
     failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);

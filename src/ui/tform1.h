@@ -132,6 +132,9 @@ class TForm1 : public QMainWindow {
 
  private:
   void adaptToQuarnel();
+  // The slot's program path is gone or holds no zendral.cfg: offers the
+  // start folder instead. False when the opening has to stop.
+  bool offerStartFolder();
   void saveOptions();
   void closeOptions();
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/configfile.h"
+#include "ui/dialogframe.h"
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm3"));
@@ -39,7 +40,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     startButtons << button;
     connect(button, &QPushButton::clicked, this, [this, slot] { start(slot); });
   }
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  dialogframe::makeFixedDialog(this);
+  dialogframe::fixSizeToLayout(this);
 }
 
 void TForm3::fill(const ConfigFile& config) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include "ui/dialogframe.h"
 #include "ui/formhelpers.h"
 
 using namespace formhelpers;
@@ -14,6 +15,7 @@ using namespace formhelpers;
 TForm5::TForm5(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm5"));
   setWindowTitle(QStringLiteral("Einlesen der Auswertung läuft ..."));
+  // No close, minimize or maximize button: the import ends the window.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   edit1 = lineEdit("edit1", true);
   edit1->setMinimumWidth(420);
@@ -30,25 +32,58 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Edit2, 1, 1);
   layout->addWidget(Edit3, 1, 2, Qt::AlignLeft);
   layout->addWidget(Gauge1, 2, 0, 1, 3);
+  dialogframe::fixSizeToLayout(this);
   reset();
 }
 
 void TForm5::reset() {
-  edit1->clear();
-  Edit2->clear();
-  Edit3->clear();
-  Gauge1->setValue(0);
+  part_.clear();
+  lineText_.clear();
+  unitText_.clear();
+  percent_ = 0;
+  showPending();
 }
 
-void TForm5::setPart(const QString& text) { edit1->setText(text); }
-void TForm5::setLineText(const QString& text) { Edit2->setText(text); }
-void TForm5::setUnitText(const QString& text) { Edit3->setText(text); }
-void TForm5::setPercent(int percent) { Gauge1->setValue(qBound(0, percent, 100)); }
+void TForm5::setBusy(bool busy) {
+  busy_ = busy;
+  sincePaint_.invalidate();
+  if (!busy_) showPending();
+}
+
+void TForm5::setPart(const QString& text) {
+  part_ = text;
+  if (!busy_) showPending();
+}
+
+void TForm5::setLineText(const QString& text) {
+  lineText_ = text;
+  if (!busy_) showPending();
+}
+
+void TForm5::setUnitText(const QString& text) {
+  unitText_ = text;
+  if (!busy_) showPending();
+}
+
+void TForm5::setPercent(int percent) {
+  percent_ = qBound(0, percent, 100);
+  if (!busy_) showPending();
+}
+
+void TForm5::showPending() {
+  if (edit1->text() != part_) edit1->setText(part_);
+  if (Edit2->text() != lineText_) Edit2->setText(lineText_);
+  if (Edit3->text() != unitText_) Edit3->setText(unitText_);
+  Gauge1->setValue(percent_);
+}
 
 void TForm5::repaint() {
   if (sincePaint_.isValid() && sincePaint_.elapsed() < 50) return;
   sincePaint_.restart();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  showPending();
+  // All events, input included: the disabled main window drops clicks and
+  // keys at once instead of running them when the import is over.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void TForm5::closeEvent(QCloseEvent* event) {

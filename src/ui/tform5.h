@@ -15,15 +15,19 @@ class TForm5 : public QDialog, public ImportProgress {
 
   // Empty "Teilstueck :" and small fields, bar at 0.
   void reset();
-  // While busy the window cannot be closed by the player.
-  void setBusy(bool busy) { busy_ = busy; }
+  // While busy the window cannot be closed by the player, and the fields
+  // take the readers' values only when the window is painted: a report
+  // sends tens of thousands of them, far more than anyone can see.
+  void setBusy(bool busy);
 
   void setPart(const QString& text) override;
   void setLineText(const QString& text) override;
   void setUnitText(const QString& text) override;
   void setPercent(int percent) override;
-  // Lets the windows paint (no user input is taken), at most every 50 ms,
-  // so a long import neither freezes the screen nor slows down.
+  // Shows the newest values and lets the windows paint, at most every
+  // 50 ms, so a long import neither freezes the screen nor slows down.
+  // Input that reaches the disabled main window meanwhile is dropped there,
+  // not kept for later.
   void repaint() override;
 
   QLineEdit* edit1;  // "Teilstueck :"
@@ -36,6 +40,11 @@ class TForm5 : public QDialog, public ImportProgress {
   void reject() override;
 
  private:
+  // Puts the values the readers gave last into the fields.
+  void showPending();
+
+  QString part_, lineText_, unitText_;
+  int percent_ = 0;
   QElapsedTimer sincePaint_;
   bool busy_ = false;
 };

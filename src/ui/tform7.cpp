@@ -1,9 +1,11 @@
 #include "ui/tform7.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogframe.h"
 #include "ui/formhelpers.h"
 
 using formhelpers::named;
@@ -27,6 +29,14 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Label2);
   layout->addWidget(Button1, 0, Qt::AlignRight);
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+  // Wide enough for the whole caption in the title bar (whose font is the
+  // window manager's, often bold and larger), with room for its buttons.
+  QFont title = font();
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.25);
+  Label2->setMinimumWidth(qMax(380, QFontMetrics(title).horizontalAdvance(windowTitle()) + 160));
+  dialogframe::makeFixedDialog(this);
+  dialogframe::fixSizeToLayout(this);
 }
 
 void TForm7::appendVersion(const QString& version) {

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "app/textutil.h"
+#include "ui/dialogframe.h"
 
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm8"));
@@ -17,6 +18,7 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  dialogframe::makeFixedDialog(this);
 }
 
 void TForm8::showFile(const QString& path) {

@@ -1,71 +1,89 @@
-// Program entry of the desktop assistant: checks the start directory, opens
-// the game database, creates the main window and the dialogs and lets the
-// player choose a game slot.
+// Program entry of the desktop assistant: German texts, the program folder
+// (the start folder or the player's data folder, set up on request), the
+// game database, the main window and the dialogs; the player then chooses a
+// game slot.
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QScreen>
+#include <QPushButton>
 
 #include "app/configfile.h"
 #include "app/gameopening.h"
-#include "app/opengame.h"
 #include "app/programfolder.h"
-#include "app/textutil.h"
+#include "app/startfolder.h"
 #include "db/database.h"
 #include "db/dberror.h"
-#include "report/reportimporter.h"
-#include "ui/tform1.h"
-#include "ui/tform10.h"
-#include "ui/tform2.h"
-#include "ui/tform3.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/tform6.h"
-#include "ui/tform7.h"
-#include "ui/tform8.h"
-#include "ui/tform9.h"
+#include "ui/germantranslations.h"
+#include "ui/programwindows.h"
+#include "ui/toolicons.h"
 
 namespace {
 
 const QString kTitle = QStringLiteral("Zendral");
 
-// A start directory without configuration or database can be made a
-// program folder; false when the player declines or that fails.
-bool ensureProgramFolder(const QString& dir, const QString& databasePath) {
-  const bool hasConfig = programfolder::hasConfig(dir);
-  const bool hasDatabase = QFileInfo::exists(databasePath);
-  if (hasConfig && hasDatabase) return true;
+QString native(const QString& dir) { return QDir::toNativeSeparators(dir); }
 
-  QStringList missing;
-  if (!hasConfig) missing << ConfigFile::fileName();
-  if (!hasDatabase) missing << Database::fileName();
-  const QString question =
-      QStringLiteral("Im Startordner %1 fehlt %2.\n\nSoll dieser Ordner als Zendral-Programmordner eingerichtet "
-                     "werden? Vorhandene Dateien bleiben unverändert.")
-          .arg(QDir::toNativeSeparators(dir), missing.join(QStringLiteral(" und ")));
-  if (QMessageBox::question(nullptr, kTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
-      QMessageBox::Yes) {
-    QMessageBox::information(nullptr, kTitle,
-                             QStringLiteral("Zendral wird beendet: ohne %1 im Startordner %2 kann kein Spiel "
-                                            "geöffnet werden. Bitte Zendral in einem Programmordner starten.")
-                                 .arg(missing.join(QStringLiteral(" und ")), QDir::toNativeSeparators(dir)));
-    return false;
-  }
+// Creates what `dir` lacks; false (after saying why) when that fails.
+bool setUp(const QString& dir) {
   try {
     const QStringList created = programfolder::initProgramFolder(dir);
-    if (!created.isEmpty())
-      QMessageBox::information(nullptr, kTitle,
-                               QStringLiteral("Der Programmordner wurde eingerichtet:\n%1")
-                                   .arg(created.join(QLatin1Char('\n'))));
+    QMessageBox::information(nullptr, kTitle,
+                             QStringLiteral("Der Programmordner %1 wurde eingerichtet:\n%2")
+                                 .arg(native(dir), created.join(QLatin1Char('\n'))));
+    return true;
   } catch (const ConfigError& e) {
     QMessageBox::critical(nullptr, kTitle, e.message());
-    return false;
   } catch (const DbError& e) {
     QMessageBox::critical(nullptr, kTitle, e.message());
-    return false;
   }
-  return true;
+  return false;
+}
+
+void sayGoodbye(const QString& why) {
+  QMessageBox::information(nullptr, kTitle,
+                           why + QStringLiteral("\n\nZendral wird beendet. Bitte Zendral in einem Programmordner "
+                                                "starten oder beim nächsten Start einen einrichten lassen."));
+}
+
+// The folder to work in, set up on request; empty when the player declines.
+QString programFolder(const QString& startDir, const QString& dataDir) {
+  const startfolder::Found found = startfolder::find(startDir, dataDir);
+  if (found.complete()) return found.folder;
+  if (!found.folder.isEmpty()) {
+    const QString question =
+        QStringLiteral("Im Programmordner %1 fehlt %2.\n\nSoll sie angelegt werden? Vorhandene Dateien bleiben "
+                       "unverändert.")
+            .arg(native(found.folder), found.missing.join(QStringLiteral(" und ")));
+    if (QMessageBox::question(nullptr, kTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) !=
+        QMessageBox::Yes) {
+      sayGoodbye(QStringLiteral("Ohne %1 kann kein Spiel geöffnet werden.").arg(found.missing.join(QStringLiteral(" und "))));
+      return QString();
+    }
+    return setUp(found.folder) ? found.folder : QString();
+  }
+
+  // Neither folder is a program folder: the data folder is the usual place,
+  // the start folder stays possible for players who keep one per game.
+  QMessageBox box(QMessageBox::Question, kTitle,
+                  QStringLiteral("Es wurde keine %1 gefunden, weder im Startordner %2 noch im Datenordner %3.\n\n"
+                                 "Soll ein Zendral-Programmordner eingerichtet werden? Vorhandene Dateien bleiben "
+                                 "unverändert.")
+                      .arg(ConfigFile::fileName(), native(startDir), native(dataDir)));
+  QPushButton* data = box.addButton(QStringLiteral("Datenordner einrichten"), QMessageBox::AcceptRole);
+  QPushButton* start = nullptr;
+  if (QDir(startDir) != QDir(dataDir))
+    start = box.addButton(QStringLiteral("Startordner einrichten"), QMessageBox::AcceptRole);
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(data);
+  box.exec();
+  QString chosen;
+  if (box.clickedButton() == data) chosen = dataDir;
+  if (start && box.clickedButton() == start) chosen = startDir;
+  if (chosen.isEmpty()) {
+    sayGoodbye(QStringLiteral("Ohne %1 kann kein Spiel geöffnet werden.").arg(ConfigFile::fileName()));
+    return QString();
+  }
+  return setUp(chosen) ? QDir(chosen).absolutePath() : QString();
 }
 
 }  // namespace
@@ -74,54 +92,27 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kTitle);
   QApplication::setApplicationVersion(gameopening::versionText());
+  QApplication::setDesktopFileName(QStringLiteral("zendral"));
+  QApplication::setWindowIcon(toolicons::icon(toolicons::Picture::Program));
+  germantranslations::install(app);
 
-  const QString dir = QDir::currentPath();
-  const QString databasePath = textutil::joinPath(dir, Database::fileName());
-  if (!ensureProgramFolder(dir, databasePath)) return 1;
+  const QString folder = programFolder(QDir::currentPath(), startfolder::dataFolder());
+  if (folder.isEmpty()) return 1;
+  // zendral.cfg is read from the working directory, and a slot whose
+  // program path is gone is offered this folder.
+  QDir::setCurrent(folder);
 
-  // A faulty configuration is reported; the selection then shows what the
-  // file has, and opening a slot names the line that stops it.
-  const gameopening::StartConfig start = gameopening::readStartConfig(dir);
-  if (!start.error.isEmpty()) QMessageBox::critical(nullptr, kTitle, start.error);
-
-  Database db;
+  std::unique_ptr<ProgramWindows> windows;
   try {
-    db.open(databasePath);
+    windows = std::make_unique<ProgramWindows>(folder);
   } catch (const DbError& e) {
     QMessageBox::critical(nullptr, kTitle, e.message());
     return 1;
   }
-
-  OpenGame game;
-  game.db = &db;
-  game.session.programPath = textutil::normalizeDirectory(dir);
-
-  TForm1 form1(game);
-  TForm2 form2;
-  TForm3 form3;
-  TForm4 form4;
-  TForm5 form5;
-  TForm6 form6;
-  TForm7 form7;
-  TForm8 form8;
-  // Until a slot is started only the selection takes input.
-  form1.setEnabled(false);
-  form3.fill(start.config);
-  TForm9 form9;
-  TForm10 form10;
-
-  form1.setStartConfig(start.config);
-  form1.setImporter(&importReport);
-  form1.setDialogs({&form2, &form3, &form4, &form5, &form6, &form7, &form8, &form9, &form10});
-  QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
-
-  form1.showMaximized();
-  form3.show();
-  if (QScreen* screen = form3.screen()) {
-    const QRect area = screen->availableGeometry();
-    form3.move(area.center() - form3.rect().center());
-  }
-  form3.raise();
-  form3.activateWindow();
+  // A faulty configuration is reported; the selection then shows what the
+  // file has, and opening a slot names the line that stops it.
+  if (!windows->startError().isEmpty()) QMessageBox::critical(nullptr, kTitle, windows->startError());
+  QObject::connect(&windows->form1, &TForm1::closed, &app, &QCoreApplication::quit);
+  windows->show();
   return app.exec();
 }

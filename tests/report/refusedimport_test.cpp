@@ -1,0 +1,55 @@
+// A refused report leaves the tables alone but the counters at 0, as they
+// were set before the question was asked.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "app/configfile.h"
+#include "app/gameopening.h"
+#include "app/programfolder.h"
+#include "app/textutil.h"
+#include "db/database.h"
+#include "report/reportimporter.h"
+#include "support/testsupport.h"
+
+namespace {
+
+TEST(RefusedImport, CountersStayAtZeroAndTheRestAsItWas) {
+  struct Case {
+    const char* type;
+    bool answer;
+  };
+  // Version 64 asks (answer "Nein"); a Quarnel slot refuses the Molvanth report.
+  for (const Case c : {Case{"Molvanth", false}, Case{"Quarnel", true}}) {
+    QTemporaryDir tmp;
+    programfolder::initProgramFolder(tmp.path());
+    Database db;
+    db.open(textutil::joinPath(tmp.path(), Database::fileName()));
+    OpenGame game;
+    game.db = &db;
+    gameopening::beginSlot(game.session, 1, QStringLiteral("Test"), QString::fromLatin1(c.type));
+    gameopening::readSlotSettings(game.session, ConfigFile::load(tmp.filePath(QStringLiteral("zendral.cfg"))));
+    game.status.setConfigFields({QStringLiteral("120"), QStringLiteral("100"), QStringLiteral("Wölfe"),
+                                 QStringLiteral("Juni im Jahre 38"), QStringLiteral("5"), QStringLiteral("42"),
+                                 QStringLiteral("1000"), QStringLiteral("3"), QStringLiteral("7")});
+    game.status.gesamteinkommen = QStringLiteral("155");
+    game.pages.kaempfe << QStringLiteral("Kampf von gestern");
+    const QString before = testsupport::dump(db);
+
+    ImportCallbacks callbacks;
+    callbacks.askYesNo = [&](const QString&) { return c.answer; };
+    callbacks.inform = [](const QString&) {};
+    const ImportOutcome out = importReport(game, testsupport::sharedReport(QStringLiteral("481-beispiel.cr")), callbacks);
+    SCOPED_TRACE(c.type);
+    EXPECT_EQ(out.status, ImportOutcome::Status::Refused);
+    EXPECT_EQ(game.status.configFields(),
+              QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Wölfe"),
+                           QStringLiteral("Juni im Jahre 38"), QStringLiteral("0"), QStringLiteral("0"),
+                           QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("7")}));
+    EXPECT_EQ(game.status.gesamteinkommen, QStringLiteral("0"));
+    EXPECT_EQ(game.pages.kaempfe, QStringList({QStringLiteral("Kampf von gestern")}));
+    EXPECT_EQ(testsupport::dump(db), before);
+  }
+}
+
+}  // namespace

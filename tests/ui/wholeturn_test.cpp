@@ -1,0 +1,144 @@
+// One whole turn as a player plays it, through the real windows: start,
+// choose slot 1, read a report through "&CR einlesen" and its file dialog,
+// edit and save the order template, close, start again on the same folder.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/programfolder.h"
+#include "app/reportfolder.h"
+#include "dialoganswerer.h"
+#include "support/testsupport.h"
+#include "ui/programwindows.h"
+#include "ui/reportpagespanel.h"
+#include "ui/statuspage.h"
+#include "ui/templatepage.h"
+
+namespace {
+
+// Everything the player sees of a read report, to compare two runs.
+struct Seen {
+  QString templateText;
+  QStringList statusFields;
+  QStringList pages;  // caption, then the page's lines
+  bool operator==(const Seen&) const = default;
+};
+
+Seen seen(ProgramWindows& w) {
+  Seen s;
+  s.templateText = w.form1.templatePage->RichEdit4->toPlainText();
+  const StatusPage* st = w.form1.statusPage();
+  for (QLineEdit* e : {st->Edit2, st->Edit3, st->Edit4, st->Edit5, st->Edit6, st->Edit7, st->Edit8, st->Edit13,
+                       st->Edit22, st->Edit23, st->Edit28})
+    s.statusFields << e->objectName() + QLatin1Char('=') + e->text();
+  ReportPagesPanel* upper = w.form1.PageControl1;
+  for (int i = 0; i < upper->count(); ++i) {
+    if (!upper->isTabVisible(i)) continue;
+    s.pages << QStringLiteral("== ") + upper->tabText(i);
+    if (auto* list = qobject_cast<QListWidget*>(upper->widget(i)))
+      for (int r = 0; r < list->count(); ++r) s.pages << list->item(r)->text();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(upper->widget(i))) s.pages << memo->toPlainText();
+  }
+  for (QListWidget* list : {st->ListBox13, st->ListBox4})
+    for (int r = 0; r < list->count(); ++r) s.pages << list->item(r)->text();
+  return s;
+}
+
+void clickTab(QTabWidget* tabs, const QString& caption) {
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->tabText(i) == caption) QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+}
+
+void startSlot1(ProgramWindows& w) {
+  w.show();
+  QApplication::processEvents();
+  ASSERT_TRUE(w.form3.isVisible());
+  QComboBox* type = w.form3.typeBoxes.at(0);
+  if (type->isEnabled()) type->setCurrentText(QStringLiteral("Molvanth"));
+  QTest::mouseClick(w.form3.startButtons.at(0), Qt::LeftButton);
+  QApplication::processEvents();
+  ASSERT_TRUE(w.form1.gameOpen());
+  ASSERT_TRUE(w.form1.isEnabled());
+}
+
+TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
+  QTemporaryDir dir;
+  programfolder::initProgramFolder(dir.path());
+  const QString reports = dir.filePath(QStringLiteral("post"));
+  QDir().mkpath(reports);
+  const QString report = QDir(reports).filePath(QStringLiteral("481-beispiel.cr"));
+  ASSERT_TRUE(QFile::copy(testsupport::sharedReport(QStringLiteral("481-beispiel.cr")), report));
+
+  uitest::DialogAnswerer answer;
+  answer.fileToOpen = report;
+  const QString edited = QStringLiteral("; in der ersten Runde nur lernen");
+  Seen before;
+  {
+    ProgramWindows w(dir.path());
+    startSlot1(w);
+
+    w.form1.menu.Neu1->trigger();
+    QApplication::processEvents();
+    // The file dialog listed report files first and opened in the program folder.
+    EXPECT_EQ(answer.fileFilters.value(0), QStringLiteral("CR-Dateien (*.cr *.CR)"));
+    EXPECT_EQ(answer.selectedFilter, QStringLiteral("CR-Dateien (*.cr *.CR)"));
+    EXPECT_EQ(QDir(answer.fileDialogFolder), QDir(dir.path()));
+    EXPECT_TRUE(answer.buttonTexts.contains(QStringLiteral("&Öffnen"))) << answer.buttonTexts.join(u'|').toStdString();
+    // The report is newer than the versions read without a question; "Ja".
+    ASSERT_EQ(answer.messages.size(), 1) << answer.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(answer.messages.first().startsWith(QStringLiteral("Der CR ist neuer oder älter")));
+    EXPECT_TRUE(answer.buttonTexts.contains(QStringLiteral("&Nein")));
+    EXPECT_TRUE(w.form1.isEnabled());
+    EXPECT_FALSE(w.form5.isVisible());
+    EXPECT_EQ(QDir(reportfolder::lastFolder(w.game.session.programPath)), QDir(reports));
+
+    clickTab(w.form1.PageControl2, QStringLiteral("Zugvorlage"));
+    QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
+    ASSERT_EQ(w.form1.PageControl2->currentWidget(), w.form1.templatePage);
+    ASSERT_TRUE(editor->toPlainText().startsWith(QStringLiteral(" PARTEI ")));
+    // The player adds a line after the faction line.
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::Start);
+    editor->moveCursor(QTextCursor::EndOfLine);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, edited);
+    EXPECT_TRUE(w.game.orders.unsaved());
+    w.form1.menu.Speichern1->trigger();
+    EXPECT_FALSE(w.game.orders.unsaved());
+    before = seen(w);
+    EXPECT_TRUE(before.templateText.contains(edited));
+    EXPECT_FALSE(before.pages.isEmpty());
+
+    answer.messages.clear();
+    EXPECT_TRUE(w.form1.close());
+    EXPECT_TRUE(answer.messages.isEmpty());  // saved: no question
+  }
+
+  ProgramWindows again(dir.path());
+  startSlot1(again);
+  EXPECT_TRUE(answer.messages.isEmpty()) << answer.messages.join(u'\n').toStdString();
+  const Seen after = seen(again);
+  EXPECT_EQ(after.templateText.toStdString(), before.templateText.toStdString());
+  EXPECT_EQ(after.statusFields, before.statusFields);
+  EXPECT_EQ(after.pages, before.pages);
+  EXPECT_FALSE(again.game.orders.unsaved());
+
+  // The next report dialog opens where the last report was.
+  answer.fileToOpen.clear();
+  again.form1.menu.Neu1->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(QDir(answer.fileDialogFolder), QDir(reports));
+}
+
+}  // namespace
