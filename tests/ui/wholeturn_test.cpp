@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -18,12 +19,15 @@
 
 #include "app/programfolder.h"
 #include "app/reportfolder.h"
+#include "map/mapgeometry.h"
 #include "dialoganswerer.h"
 #include "support/testsupport.h"
+#include "ui/mapareapanel.h"
 #include "ui/programwindows.h"
 #include "ui/reportpagespanel.h"
 #include "ui/statuspage.h"
 #include "ui/templatepage.h"
+#include "ui/unitpage.h"
 
 namespace {
 
@@ -58,6 +62,15 @@ Seen seen(ProgramWindows& w) {
 void clickTab(QTabWidget* tabs, const QString& caption) {
   for (int i = 0; i < tabs->count(); ++i)
     if (tabs->tabText(i) == caption) QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+}
+
+// Clicks the middle of region (x, y)'s tile on the world map.
+void clickRegion(ProgramWindows& w, int x, int y) {
+  QLabel* map = w.form1.mapArea->Image82;
+  ASSERT_FALSE(map->pixmap().isNull());
+  const GameSession& s = w.game.session;
+  const QPoint tile = mapgeometry::overlayCell(x, y, s.mapOriginX, s.mapOriginY, map->pixmap().height());
+  QTest::mouseClick(map, Qt::LeftButton, {}, tile + QPoint(4, 4));
 }
 
 void startSlot1(ProgramWindows& w) {
@@ -102,6 +115,20 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
     EXPECT_TRUE(w.form1.isEnabled());
     EXPECT_FALSE(w.form5.isVisible());
     EXPECT_EQ(QDir(reportfolder::lastFolder(w.game.session.programPath)), QDir(reports));
+
+    // The own unit's region, clicked on the world map (drawn after the
+    // report with "Weltkarte aktualisieren"), fills the region page and the
+    // unit list; choosing the unit shows its items.
+    w.form1.menu.Inselkarteexportieren1->trigger();
+    clickRegion(w, 14, -27);
+    EXPECT_EQ(w.form1.mapArea->Panel1->text(), QStringLiteral("Falkenfeld  14/-27"));
+    EXPECT_EQ(w.game.session.smallMapX, 14);
+    EXPECT_EQ(w.game.session.smallMapY, -27);
+    QListWidget* units = w.form1.unitPage->ListBox3;
+    const QList<QListWidgetItem*> falke = units->findItems(QStringLiteral("Falke (wzqt)"), Qt::MatchContains);
+    ASSERT_EQ(falke.size(), 1);
+    QTest::mouseClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(falke.first()).center());
+    EXPECT_EQ(w.form1.unitPage->Memo2->toPlainText(), QStringLiteral("9 Schwert\n9 Schild"));
 
     clickTab(w.form1.PageControl2, QStringLiteral("Zugvorlage"));
     QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
