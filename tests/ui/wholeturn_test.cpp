@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,17 +17,21 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/programfolder.h"
 #include "app/reportfolder.h"
 #include "map/mapgeometry.h"
 #include "dialoganswerer.h"
 #include "support/testsupport.h"
+#include "ui/mainmenu.h"
+#include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
 #include "ui/programwindows.h"
 #include "ui/reportpagespanel.h"
 #include "ui/statuspage.h"
 #include "ui/templatepage.h"
+#include "ui/tform6.h"
 #include "ui/unitpage.h"
 
 namespace {
@@ -129,6 +134,23 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
     ASSERT_EQ(falke.size(), 1);
     QTest::mouseClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(falke.first()).center());
     EXPECT_EQ(w.form1.unitPage->Memo2->toPlainText(), QStringLiteral("9 Schwert\n9 Schild"));
+
+    // With the own units shown on the map, marking the region's only unit in
+    // the command editor turns its square from magenta to lime green.
+    w.form1.ToolBar1->ToolButton2->click();
+    const GameSession& s = w.game.session;
+    const auto squareColour = [&] {
+      const QImage layer = w.form1.mapArea->Image2->pixmap().toImage();
+      const QPoint tile = mapgeometry::overlayCell(14, -27, s.mapOriginX, s.mapOriginY, layer.height());
+      return layer.pixelColor(tile + QPoint(0, 4)).rgb() & 0xFFFFFF;
+    };
+    EXPECT_EQ(squareColour(), 0xFF00FFu);
+    QTest::mouseDClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(falke.first()).center());
+    ASSERT_TRUE(w.form6.isVisible());
+    w.form6.CheckBox1->click();
+    w.form6.Button1->click();
+    EXPECT_EQ(squareColour(), 0x00FF00u);
+    w.form1.ToolBar1->ToolButton2->click();
 
     clickTab(w.form1.PageControl2, QStringLiteral("Zugvorlage"));
     QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
