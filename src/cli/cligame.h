@@ -9,6 +9,7 @@
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "db/database.h"
+#include "db/dberror.h"
 
 namespace cli {
 
@@ -28,6 +29,7 @@ std::optional<GameOptions> commandOptions(const QStringList& args, int positiona
                                           const QList<ExtraOption>& extra = {});
 
 // Parses the options, opens the slot and hands both to `work`; the exit code.
+// A table error ends the command with its message.
 template <typename Work>
 int withGame(const QStringList& args, int positional, const char* usage, Work work,
              const QList<ExtraOption>& extra = {}) {
@@ -39,7 +41,12 @@ int withGame(const QStringList& args, int positional, const char* usage, Work wo
     printError(error);
     return 1;
   }
-  return work(*o, *cli);
+  try {
+    return work(*o, *cli);
+  } catch (const DbError& e) {
+    printError(e.message());
+    return 1;
+  }
 }
 
 }  // namespace cli

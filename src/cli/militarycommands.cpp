@@ -32,17 +32,6 @@ bool partyChosen(const QString& party) {
   return false;
 }
 
-// A report's own failures and table errors end the command with a message.
-template <typename Work>
-int guarded(Work work) {
-  try {
-    return work();
-  } catch (const DbError& e) {
-    printError(e.message());
-    return 1;
-  }
-}
-
 int check(CliGame& cli) {
   const GameSession& session = cli.game.session;
   const QString& datum = cli.game.status.datum;
@@ -154,27 +143,27 @@ int runGroups(const QStringList& args) {
   return withGame(
       args, 0,
       "groups [--dir VERZ] [--slot N] [--gruppe G] [--partei NR|-2] [--einheit NR] [--name TEXT] [--datum OP R]",
-      [](const GameOptions& o, CliGame& cli) { return guarded([&] { return groups(o, cli); }); },
+      [](const GameOptions& o, CliGame& cli) { return groups(o, cli); },
       {{QStringLiteral("--gruppe"), 1}, {QStringLiteral("--partei"), 1}, {QStringLiteral("--einheit"), 1},
        {QStringLiteral("--name"), 1}, {QStringLiteral("--datum"), 2}});
 }
 
 int runSetGroup(const QStringList& args) {
   return withGame(args, 3, "set-group [--dir VERZ] [--slot N] POSITION NR GRUPPE",
-                  [](const GameOptions& o, CliGame& cli) { return guarded([&] { return setGroup(o, cli); }); });
+                  [](const GameOptions& o, CliGame& cli) { return setGroup(o, cli); });
 }
 
 int runArmy(const QStringList& args) {
   return withGame(
       args, 0, "army [--dir VERZ] [--slot N] [--armee TEXT]",
-      [](const GameOptions& o, CliGame& cli) { return guarded([&] { return army(o, cli); }); },
+      [](const GameOptions& o, CliGame& cli) { return army(o, cli); },
       {{QStringLiteral("--armee"), 1}});
 }
 
 int runShips(const QStringList& args) {
   return withGame(
       args, 0, "ships [--dir VERZ] [--slot N] [--partei NR|-2] [--typ T] [--datum R]",
-      [](const GameOptions& o, CliGame& cli) { return guarded([&] { return ships(o, cli); }); },
+      [](const GameOptions& o, CliGame& cli) { return ships(o, cli); },
       {{QStringLiteral("--partei"), 1}, {QStringLiteral("--typ"), 1}, {QStringLiteral("--datum"), 1}});
 }
 

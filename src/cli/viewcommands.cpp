@@ -153,32 +153,22 @@ int editOrders(const GameOptions& o, CliGame& cli) {
   return 0;
 }
 
-template <typename Work>
-int guarded(Work work) {
-  try {
-    return work();
-  } catch (const DbError& e) {
-    printError(e.message());
-    return 1;
-  }
-}
-
 }  // namespace
 
 int runRegion(const QStringList& args) {
   return withGame(args, 2, "region [--dir VERZ] [--slot N] [--level L] [--alle] [--alt] X Y",
-                  [](const GameOptions& o, CliGame& cli) { return guarded([&] { return printRegion(o, cli); }); },
+                  [](const GameOptions& o, CliGame& cli) { return printRegion(o, cli); },
                   {{QStringLiteral("--level"), 1}, {QStringLiteral("--alle"), 0}, {QStringLiteral("--alt"), 0}});
 }
 
 int runUnit(const QStringList& args) {
   return withGame(args, 1, "unit [--dir VERZ] [--slot N] NR",
-                  [](const GameOptions& o, CliGame& cli) { return guarded([&] { return printUnit(o, cli); }); });
+                  [](const GameOptions& o, CliGame& cli) { return printUnit(o, cli); });
 }
 
 int runOrders(const QStringList& args) {
   return withGame(args, 1, "orders [--dir VERZ] [--slot N] NR [--set DATEI] [--mark x|X|none]",
-                  [](const GameOptions& o, CliGame& cli) { return guarded([&] { return editOrders(o, cli); }); },
+                  [](const GameOptions& o, CliGame& cli) { return editOrders(o, cli); },
                   {{QStringLiteral("--set"), 1}, {QStringLiteral("--mark"), 1}});
 }
 

@@ -88,4 +88,11 @@ std::optional<qint32> wholeNumber(const QString& text, const QString& fieldName,
   return n;
 }
 
+std::optional<QVariant> partyCondition(const QString& partyNumber, QString* error) {
+  if (partyNumber.trimmed() == QLatin1String("-2")) return QVariant();
+  const auto n = wholeNumber(partyNumber, QStringLiteral("Partei Nr"), error);
+  if (!n) return std::nullopt;
+  return QVariant(*n);
+}
+
 }  // namespace reportgrid

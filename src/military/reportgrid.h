@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVariant>
 #include <array>
 #include <optional>
 
@@ -47,5 +48,9 @@ void sortRows(QList<Row>& rows);
 // The field's text as a whole number, or a German message naming the field
 // (also for an empty field).
 std::optional<qint32> wholeNumber(const QString& text, const QString& fieldName, QString* error);
+
+// The party condition of a report: null for "-2" (every party), else the
+// party number; std::nullopt with the German message when it is no number.
+std::optional<QVariant> partyCondition(const QString& partyNumber, QString* error);
 
 }  // namespace reportgrid

@@ -20,12 +20,9 @@ QList<int> columnWidths() { return {64, 185, 64, 97, 84, 64}; }
 
 Result listShips(Database& db, const GameSession& game, const Filter& filter) {
   Result out;
-  QVariant party;
-  if (filter.partyNumber.trimmed() != QLatin1String("-2")) {
-    const auto n = reportgrid::wholeNumber(filter.partyNumber, QStringLiteral("Partei Nr"), &out.error);
-    if (!n) return out;
-    party = *n;
-  }
+  const std::optional<QVariant> partyOrAll = reportgrid::partyCondition(filter.partyNumber, &out.error);
+  if (!partyOrAll) return out;
+  const QVariant party = *partyOrAll;
   const auto round = reportgrid::wholeNumber(filter.round, QStringLiteral("Info Datum"), &out.error);
   if (!round) return out;
 
