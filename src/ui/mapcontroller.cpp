@@ -47,9 +47,10 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
                              QLabel* const panels[3], QObject* parent)
     : QObject(parent), game_(game), area_(area), toolBar_(toolBar) {
   for (int i = 0; i < 3; ++i) panels_[i] = panels[i];
-  area_.Image82->installEventFilter(this);
-  area_.Image1->installEventFilter(this);
-  area_.ScrollBox1->viewport()->installEventFilter(this);
+  worldMapWidget_ = area_.Image82;
+  smallMapWidget_ = area_.Image1;
+  mapViewport_ = area_.ScrollBox1->viewport();
+  for (QObject* watched : {worldMapWidget_, smallMapWidget_, mapViewport_}) watched->installEventFilter(this);
 
   connect(area_.UpDown1, &UpDown::stepped, this, &MapController::UpDown1Click);
   connect(area_.UpDown2, &UpDown::stepped, this, &MapController::UpDown2Click);
@@ -303,7 +304,7 @@ void MapController::scrollToMiddle() {
 
 bool MapController::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (watched == area_.ScrollBox1->viewport() && type == QEvent::Wheel) {
+  if (watched == mapViewport_ && type == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (wheel->modifiers() & Qt::ControlModifier) {
       const int steps = wheel->angleDelta().y() / 120;
@@ -314,9 +315,9 @@ bool MapController::eventFilter(QObject* watched, QEvent* event) {
   }
   if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress) return false;
   const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
-  if (watched == area_.Image82) {
+  if (watched == worldMapWidget_) {
     type == QEvent::MouseMove ? Image82MouseMove(pos) : Image82MouseDown(pos);
-  } else if (watched == area_.Image1) {
+  } else if (watched == smallMapWidget_) {
     type == QEvent::MouseMove ? Image1MouseMove(pos) : Image1MouseDown(pos);
   }
   return false;

@@ -69,6 +69,11 @@ class MapController : public QObject {
 
   OpenGame& game_;
   MapAreaPanel& area_;
+  // The watched widgets, kept apart from the panel: events still arrive
+  // while the panel is being destroyed, when its members are gone.
+  QObject* worldMapWidget_ = nullptr;
+  QObject* smallMapWidget_ = nullptr;
+  QObject* mapViewport_ = nullptr;
   MainToolBar& toolBar_;
   QLabel* panels_[3];
   Prompts prompts_;

@@ -102,7 +102,9 @@ TEST(ProgramPath, AMovedFolderIsNamedAndTheStartFolderCanBeTaken) {
       EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
     } else {
       EXPECT_TRUE(problem.contains(QString::fromUtf8(c.says))) << problem.toStdString();
-      if (!c.path.trimmed().isEmpty()) EXPECT_TRUE(problem.contains(c.path));
+      if (!c.path.trimmed().isEmpty()) {
+        EXPECT_TRUE(problem.contains(c.path));
+      }
     }
   }
 

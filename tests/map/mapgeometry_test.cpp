@@ -64,9 +64,15 @@ TEST(MapGeometry, SmallMapCellsAroundTheOrigin) {
       EXPECT_EQ(c.topLeft, QPoint(116, 116));
       EXPECT_EQ(c.region, (Coordinates{0, 0}));
     }
-    if (c.row == 4 && c.column == 1) EXPECT_EQ(c.topLeft.x(), -14);
-    if (c.row == 1) EXPECT_EQ(c.region.y, 4);
-    if (c.row == 9) EXPECT_EQ(c.region.y, -4);
+    if (c.row == 4 && c.column == 1) {
+      EXPECT_EQ(c.topLeft.x(), -14);
+    }
+    if (c.row == 1) {
+      EXPECT_EQ(c.region.y, 4);
+    }
+    if (c.row == 9) {
+      EXPECT_EQ(c.region.y, -4);
+    }
   }
   EXPECT_EQ(row5, QList<int>({-4, -3, -2, -1, 0, 1, 2, 3, 4}));
   EXPECT_EQ(row4, QList<int>({-5, -4, -3, -2, -1, 0, 1, 2, 3, 4}));
@@ -101,6 +107,8 @@ TEST(MapGeometry, PositionTextsAndTheLevelTest) {
     const PositionCheck p = splitPosition(QString::fromLatin1(c.position), c.level);
     EXPECT_EQ(p.onLevel, c.onLevel) << c.position << " level " << c.level;
     EXPECT_EQ(p.numbers, c.numbers) << c.position;
-    if (c.numbers) EXPECT_EQ(p.at, (Coordinates{c.x, c.y})) << c.position;
+    if (c.numbers) {
+      EXPECT_EQ(p.at, (Coordinates{c.x, c.y})) << c.position;
+    }
   }
 }
