@@ -25,12 +25,20 @@ QString starList(const QStringList& names) {
   return out;
 }
 
+QStringList itemBlockFields(const Table& einheiten) {
+  return fieldsAt(einheiten, schema::kItemBlockFirst, schema::kItemBlockLast);
+}
+
+QStringList skillBlockFields(const Table& einheiten) {
+  return fieldsAt(einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast);
+}
+
 QString itemFieldNames(const Table& einheiten) {
-  return starList(fieldsAt(einheiten, schema::kItemBlockFirst, schema::kItemBlockLast));
+  return starList(itemBlockFields(einheiten));
 }
 
 QString skillFieldNames(const Table& einheiten) {
-  return starList(fieldsAt(einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast));
+  return starList(skillBlockFields(einheiten));
 }
 
 bool StarListIndex::contains(const QString& list, const QString& name) {

@@ -13,7 +13,9 @@ class Table;
 QString starList(const QStringList& names);
 
 // The item block of the unit table (Silber and the item fields) and its
-// skill block, by their field positions, as star lists.
+// skill block, by their field positions: as names, and as star lists.
+QStringList itemBlockFields(const Table& einheiten);
+QStringList skillBlockFields(const Table& einheiten);
 QString itemFieldNames(const Table& einheiten);
 QString skillFieldNames(const Table& einheiten);
 

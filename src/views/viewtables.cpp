@@ -1,5 +1,7 @@
 #include "views/viewtables.h"
 
+#include "report/starlist.h"
+
 #include "db/schema.h"
 
 ViewTables::ViewTables(Database& database)
@@ -13,14 +15,6 @@ ViewTables::ViewTables(Database& database)
 
 namespace viewtables {
 
-namespace {
-QStringList fieldsAt(const Table& table, int first, int last) {
-  const QStringList& all = table.fieldNames();
-  const int from = first - 1;
-  const int to = qMin(last, int(all.size()));
-  return from < to ? all.mid(from, to - from) : QStringList();
-}
-}  // namespace
 
 QString positionText(int x, int y, int level) {
   QString s = QString::number(x) + QLatin1Char('/') + QString::number(y);
@@ -29,11 +23,11 @@ QString positionText(int x, int y, int level) {
 }
 
 QStringList itemFields(const Table& einheiten) {
-  return fieldsAt(einheiten, schema::kItemBlockFirst, schema::kItemBlockLast);
+  return itemBlockFields(einheiten);
 }
 
 QStringList skillFields(const Table& einheiten) {
-  return fieldsAt(einheiten, schema::kSkillBlockFirst, schema::kSkillBlockLast);
+  return skillBlockFields(einheiten);
 }
 
 }  // namespace viewtables
