@@ -20,7 +20,7 @@ class PossessionsTree {
   // Adds `amount` to the child "name:<n>" of a top-level node, or adds the
   // child "name:amount" when there is none.
   void addToChild(int topLevel, const QString& name, qint64 amount);
-  const QVector<Node>& nodes() const { return nodes_; }
+  const QVector<Node>& nodes() const;
 
   // One node per line, each indented by one tab per level below the root.
   QStringList toLines() const;
@@ -29,7 +29,19 @@ class PossessionsTree {
   static PossessionsTree fromLines(const QStringList& lines);
 
  private:
-  QVector<Node> nodes_;
+  // A child as the import sums it; its text "name:amount" is written only
+  // when the tree is looked at, since a large report adds to the same
+  // children hundreds of thousands of times.
+  struct Sum {
+    QString name;
+    qint64 amount = 0;
+    bool textStale = false;
+  };
+  void writeStaleTexts() const;
+
+  mutable QVector<Node> nodes_;
   QHash<QString, int> topIndex_;
-  QVector<QHash<QString, int>> childIndex_;  // child prefix before ":" -> index
+  QVector<QHash<QString, int>> childIndex_;  // child name before ":" -> index
+  mutable QVector<QVector<Sum>> sums_;       // beside each node's children
+  mutable bool anyStale_ = false;
 };
