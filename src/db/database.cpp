@@ -33,6 +33,7 @@ void Database::open(const QString& path, bool createTables) {
   exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
   exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+  exec(QStringLiteral("PRAGMA cache_size=-65536"));
   if (createTables) {
     createMissingTables();
   } else {

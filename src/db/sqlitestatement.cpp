@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "db/dberror.h"
 
 SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql) : db_(db), sql_(sql) {
@@ -13,6 +15,7 @@ SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql) : db_(db), sql
     stmt_ = nullptr;
     throw DbError(QStringLiteral("Datenbankfehler: %1 (%2)").arg(reason, sql));
   }
+  bound_.resize(size_t(sqlite3_bind_parameter_count(stmt_)));
 }
 
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
@@ -21,39 +24,66 @@ void SqliteStatement::reset() {
   sqlite3_reset(stmt_);
   sqlite3_clear_bindings(stmt_);
   texts_.clear();
+  std::fill(bound_.begin(), bound_.end(), Bound{});
 }
 
-void SqliteStatement::bindValue(int position, const QVariant& value, bool skipNull) {
-  int rc = SQLITE_OK;
+void SqliteStatement::resetKeepingNumbers() {
+  sqlite3_reset(stmt_);
+  // The texts go now: their positions must not point at them any more.
+  for (size_t i = 0; i < bound_.size(); ++i)
+    if (bound_[i].kind == Bound::Other) bindNull(int(i) + 1);
+  texts_.clear();
+}
+
+void SqliteStatement::check(int rc) const {
+  if (rc != SQLITE_OK) throw DbError(QStringLiteral("Datenbankfehler beim Binden: %1").arg(errorText()));
+}
+
+void SqliteStatement::bindInteger(int position, qint64 value) {
+  Bound* bound = position >= 1 && size_t(position) <= bound_.size() ? &bound_[size_t(position) - 1] : nullptr;
+  if (bound && bound->kind == Bound::Integer && bound->integer == value) return;
+  check(sqlite3_bind_int64(stmt_, position, value));
+  if (bound) *bound = {Bound::Integer, value};
+}
+
+void SqliteStatement::bindNull(int position) {
+  Bound* bound = position >= 1 && size_t(position) <= bound_.size() ? &bound_[size_t(position) - 1] : nullptr;
+  if (bound && bound->kind == Bound::Null) return;
+  check(sqlite3_bind_null(stmt_, position));
+  if (bound) *bound = {};
+}
+
+void SqliteStatement::bind(int position, const QVariant& value) {
   const void* data = value.constData();
   const int type = value.metaType().id();
   switch (type) {
-    case QMetaType::UnknownType:
-      if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
-      break;
-    case QMetaType::Int: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const int*>(data)); break;
-    case QMetaType::LongLong: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const qlonglong*>(data)); break;
-    case QMetaType::UInt: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const uint*>(data)); break;
-    case QMetaType::Short: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const short*>(data)); break;
-    case QMetaType::Bool: rc = sqlite3_bind_int64(stmt_, position, *static_cast<const bool*>(data) ? 1 : 0); break;
-    case QMetaType::Double: rc = sqlite3_bind_double(stmt_, position, *static_cast<const double*>(data)); break;
-    case QMetaType::Float: rc = sqlite3_bind_double(stmt_, position, *static_cast<const float*>(data)); break;
-    default: {
-      const QString* text = type == QMetaType::QString ? static_cast<const QString*>(data) : nullptr;
-      const QString converted = text ? QString() : value.toString();
-      if (!text) text = &converted;
-      if (text->isNull()) {
-        // stored as an empty field, as Qt's own driver does
-        if (!skipNull) rc = sqlite3_bind_null(stmt_, position);
-        break;
-      }
-      texts_.push_back(text->toUtf8());
-      const QByteArray& utf8 = texts_.back();
-      rc = sqlite3_bind_text(stmt_, position, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
-      break;
-    }
+    case QMetaType::UnknownType: bindNull(position); return;
+    case QMetaType::Int: bindInteger(position, *static_cast<const int*>(data)); return;
+    case QMetaType::LongLong: bindInteger(position, *static_cast<const qlonglong*>(data)); return;
+    case QMetaType::UInt: bindInteger(position, *static_cast<const uint*>(data)); return;
+    case QMetaType::Short: bindInteger(position, *static_cast<const short*>(data)); return;
+    case QMetaType::Bool: bindInteger(position, *static_cast<const bool*>(data) ? 1 : 0); return;
+    default: break;
   }
-  if (rc != SQLITE_OK) throw DbError(QStringLiteral("Datenbankfehler beim Binden: %1").arg(errorText()));
+  int rc = SQLITE_OK;
+  if (type == QMetaType::Double || type == QMetaType::Float) {
+    const double number = type == QMetaType::Double ? *static_cast<const double*>(data) : *static_cast<const float*>(data);
+    rc = sqlite3_bind_double(stmt_, position, number);
+  } else {
+    const QString* text = type == QMetaType::QString ? static_cast<const QString*>(data) : nullptr;
+    const QString converted = text ? QString() : value.toString();
+    if (!text) text = &converted;
+    if (text->isNull()) {
+      // stored as an empty field, as Qt's own driver does
+      bindNull(position);
+      return;
+    }
+    texts_.push_back(text->toUtf8());
+    const QByteArray& utf8 = texts_.back();
+    rc = sqlite3_bind_text(stmt_, position, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+  }
+  check(rc);
+  if (position >= 1 && size_t(position) <= bound_.size()) bound_[size_t(position) - 1] = {Bound::Other, 0};
 }
 
 bool SqliteStatement::step() {

@@ -20,10 +20,11 @@ class SqliteStatement {
   // Resets the statement and clears its values for a new execution: every
   // position not bound after it is NULL.
   void reset();
-  void bind(int position, const QVariant& value) { bindValue(position, value, false); }  // positions from 1
-  // Binds `value` unless it stores NULL, which a freshly reset statement
-  // holds at every position already.
-  void bindUnlessNull(int position, const QVariant& value) { bindValue(position, value, true); }
+  // Resets the statement but keeps the numbers and NULLs bound last, so that
+  // binding the same value again costs nothing (the zeros of a unit's item
+  // fields, row after row). Positions that held a text are NULL again.
+  void resetKeepingNumbers();
+  void bind(int position, const QVariant& value);  // positions from 1
   // Steps once: true while a row is there; throws DbError on failure.
   bool step();
   // Runs a statement that returns no rows.
@@ -38,7 +39,14 @@ class SqliteStatement {
   QString errorText() const;
 
  private:
-  void bindValue(int position, const QVariant& value, bool skipNull);
+  // What a position holds now, as far as a repeated bind may be skipped.
+  struct Bound {
+    enum Kind : char { Null, Integer, Other } kind = Null;
+    qint64 integer = 0;
+  };
+  void bindInteger(int position, qint64 value);
+  void bindNull(int position);
+  void check(int rc) const;
 
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
@@ -46,4 +54,5 @@ class SqliteStatement {
   // UTF-8 copies of the bound texts, kept until the next reset so that the
   // engine need not copy them again.
   std::vector<QByteArray> texts_;
+  std::vector<Bound> bound_;  // by position - 1
 };

@@ -57,6 +57,7 @@ void Table::close() {
 
 void Table::refreshFields() {
   fields_.clear();
+  nameHits_.fill({});
   exact_.clear();
   folded_.clear();
   rowSource_ = nullptr;
@@ -83,8 +84,13 @@ void Table::refreshFields() {
 }
 
 int Table::fieldIndex(const QString& name) const {
+  NameHit& hit = nameHits_[(quintptr(name.constData()) >> 4) % nameHits_.size()];
+  if (hit.text == name.constData() && fields_.at(hit.field) == name) return hit.field;
   const auto it = exact_.constFind(name);
-  if (it != exact_.constEnd()) return *it;
+  if (it != exact_.constEnd()) {
+    hit = {name.constData(), *it};
+    return *it;
+  }
   return folded_.value(fold(name), -1);
 }
 
@@ -149,14 +155,17 @@ QString Table::orderSql() const {
 }
 
 template <typename MakeSql>
-SqliteStatement& Table::prepared(quint64 key, MakeSql makeSql) {
+SqliteStatement& Table::prepared(quint64 key, MakeSql makeSql, bool everyPositionBound) {
   auto it = statements_.find(key);
   if (it == statements_.end()) {
     it = statements_.insert(key, std::make_shared<SqliteStatement>(db_.handle(), makeSql()));
   } else {
     // The current row may still be held by this statement.
     if (rowSource_ == it->get()) loadAllFields();
-    (*it)->reset();
+    if (everyPositionBound)
+      (*it)->resetKeepingNumbers();
+    else
+      (*it)->reset();
   }
   return **it;
 }
@@ -332,15 +341,18 @@ void Table::append() {
 void Table::post() {
   if (state_ == State::Browse) return;
   if (state_ == State::Insert) {
-    SqliteStatement& q = prepared(kInsert, [&] {
-      QStringList marks;
-      for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
-      return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-          .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
-    });
-    // The statement was reset: every field left unbound is stored as NULL.
-    for (int i = 0; i < fields_.size(); ++i)
-      if (loaded_[size_t(i)]) q.bindUnlessNull(i + 1, record_.at(i));
+    SqliteStatement& q = prepared(
+        kInsert,
+        [&] {
+          QStringList marks;
+          for (int i = 0; i < fields_.size(); ++i) marks << QStringLiteral("?");
+          return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(schema::quoted(name_), columnsSql_, marks.join(QStringLiteral(", ")));
+        },
+        true);
+    // A field not set is stored as NULL.
+    static const QVariant kNull;
+    for (int i = 0; i < fields_.size(); ++i) q.bind(i + 1, loaded_[size_t(i)] ? record_.at(i) : kNull);
     try {
       q.execute();
     } catch (const DbError& e) {
@@ -366,7 +378,7 @@ void Table::post() {
                                 .arg(schema::quoted(name_), sets.join(QStringLiteral(", ")));
         it = updates_.insert(shape, std::make_shared<SqliteStatement>(db_.handle(), sql));
       } else {
-        (*it)->reset();
+        (*it)->resetKeepingNumbers();  // every position is bound below
       }
       SqliteStatement& q = **it;
       int position = 1;

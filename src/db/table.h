@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -100,8 +101,10 @@ class Table {
   int requireField(const QString& name) const;
   [[noreturn]] void notEditing() const;
   // Statements by a small numeric key; `makeSql` runs only on the first use.
+  // With `everyPositionBound` the caller binds all positions again, and
+  // numbers bound last time need not be bound anew.
   template <typename MakeSql>
-  SqliteStatement& prepared(quint64 key, MakeSql makeSql);
+  SqliteStatement& prepared(quint64 key, MakeSql makeSql, bool everyPositionBound = false);
   quint64 shapeKey(quint64 kind, int keySize) const;
   QString filterSql() const;
   void bindFilter(SqliteStatement& q, int& position) const;
@@ -121,6 +124,14 @@ class Table {
   QStringList fields_;
   QHash<QString, int> exact_;
   QHash<QString, int> folded_;
+  // The readers name fields by the same string constants row after row: a
+  // small cache by the name's text address skips hashing the name. A hit
+  // counts only when the field's name equals the asked one.
+  struct NameHit {
+    const QChar* text = nullptr;
+    int field = -1;
+  };
+  mutable std::array<NameHit, 256> nameHits_{};
   QStringList index_;
   QStringList primaryKey_;
   bool open_ = false;

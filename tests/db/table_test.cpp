@@ -176,3 +176,65 @@ TEST_F(TableTest, AddFieldNeedsAnExclusiveOpenAndKeepsRows) {
 }
 
 }  // namespace
+
+// Rows posted one after another through the same statements: a field set in
+// one row and left unset in the next is NULL there, whatever was bound before.
+TEST_F(TableTest, FieldsLeftUnsetAfterARowThatSetThemAreEmpty) {
+  Table regions(db, QStringLiteral("regionen"));
+  struct Row {
+    int x;
+    QVariant trees;  // invalid: not set
+    QVariant name;
+  };
+  const std::vector<Row> rows = {{1, 0, QStringLiteral("Eins")}, {2, QVariant(), QVariant()},
+                                 {3, 0, QStringLiteral("Drei")}, {4, 7, QVariant()},
+                                 {5, QVariant(), QStringLiteral("Fünf")}};
+  for (const Row& r : rows) {
+    regions.append();
+    regions.setValue(QStringLiteral("Spiel"), 1);
+    regions.setValue(QStringLiteral("Breite"), r.x);
+    regions.setValue(QStringLiteral("Länge"), 0);
+    regions.setValue(QStringLiteral("Ebene"), 0);
+    if (r.trees.isValid()) regions.setValue(QStringLiteral("Holzstämme"), r.trees);
+    if (r.name.isValid()) regions.setValue(QStringLiteral("Regionname"), r.name);
+    regions.post();
+  }
+  // Edits through the update statements keep the same rule.
+  ASSERT_TRUE(regions.findKey({1, 4, 0, 0}));
+  regions.edit();
+  regions.setValue(QStringLiteral("Holzstämme"), QVariant());
+  regions.post();
+  ASSERT_TRUE(regions.findKey({1, 2, 0, 0}));
+  regions.edit();
+  regions.setValue(QStringLiteral("Holzstämme"), 0);
+  regions.post();
+  const std::vector<std::pair<QVariant, QVariant>> expected = {{0, QStringLiteral("Eins")}, {0, QVariant()},
+                                                               {0, QStringLiteral("Drei")}, {QVariant(), QVariant()},
+                                                               {QVariant(), QStringLiteral("Fünf")}};
+  for (int x = 1; x <= 5; ++x) {
+    ASSERT_TRUE(regions.findKey({1, x, 0, 0})) << x;
+    const auto& [trees, name] = expected[size_t(x - 1)];
+    EXPECT_EQ(regions.isNull(QStringLiteral("Holzstämme")), !trees.isValid()) << x;
+    if (trees.isValid()) {
+      EXPECT_EQ(regions.intValue(QStringLiteral("Holzstämme")), trees.toLongLong()) << x;
+    }
+    EXPECT_EQ(regions.isNull(QStringLiteral("Regionname")), !name.isValid()) << x;
+    if (name.isValid()) {
+      EXPECT_EQ(regions.text(QStringLiteral("Regionname")), name.toString()) << x;
+    }
+  }
+}
+
+// Field names made and dropped one after another may reuse the same memory;
+// each still finds its own field.
+TEST_F(TableTest, FieldLookupByShortLivedNames) {
+  Table regions(db, QStringLiteral("regionen"));
+  const QStringList names = regions.fieldNames();
+  for (int round = 0; round < 3; ++round)
+    for (int i = 0; i < names.size(); ++i) {
+      const QString name = QString(names.at(i).data(), names.at(i).size());  // a fresh copy each time
+      EXPECT_EQ(regions.fieldIndex(name), i) << name.toStdString();
+    }
+  EXPECT_EQ(regions.fieldIndex(QStringLiteral("regionname")), names.indexOf(QStringLiteral("Regionname")));
+  EXPECT_EQ(regions.fieldIndex(QStringLiteral("Gibt es nicht")), -1);
+}
