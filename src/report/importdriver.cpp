@@ -59,6 +59,21 @@ void writeOwnFactionRow(ImportState& s) {
   t.post();
 }
 
+// Read inside the import's transaction, after the sections: the filters
+// then know every row a block reader could find.
+void loadKeyFilters(ImportState& s) {
+  Database& db = s.tables.einheiten.database();
+  const int slot = s.game.slot;
+  s.unitKeys.load(db, QStringLiteral("einheiten"), {QStringLiteral("Spiel"), QStringLiteral("Einheit Nr")}, slot);
+  s.regionKeys.load(db, QStringLiteral("regionen"),
+                    {QStringLiteral("Spiel"), QStringLiteral("Breite"), QStringLiteral("Länge"), QStringLiteral("Ebene")},
+                    slot);
+  s.statisticsKeys.load(db, QStringLiteral("statistik"),
+                        {QStringLiteral("Spiel"), QStringLiteral("Breite"), QStringLiteral("Länge"),
+                         QStringLiteral("Ebene"), QStringLiteral("Datum")},
+                        slot, {{QStringLiteral("Datum"), s.game.roundCode}});
+}
+
 void walkBlocks(ImportState& s) {
   const int steps = s.lineCount() - s.currentLine + 1;
   for (int step = 0; step < steps && !s.atEnd(); ++step) {
@@ -144,7 +159,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   progress.setPercent(0);
   staged.status.resetImportCounters();
 
-  s.lines = textutil::splitLines(reportfile::decode(bytes));
+  s.lines = reportfile::decodeLines(bytes);
   staged.pages.cleanup();
   progress.repaint();
 
@@ -178,6 +193,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     game.db->begin();
     writeOwnFactionRow(s);
     readSections(s);
+    loadKeyFilters(s);
     s.itemFieldNames = itemFieldNames(tables.einheiten);
     s.skillFieldNames = skillFieldNames(tables.einheiten);
     walkBlocks(s);

@@ -11,6 +11,7 @@
 #include "db/table.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
+#include "db/keyfilter.h"
 #include "report/starlist.h"
 #include "views/possessionstree.h"
 
@@ -73,6 +74,12 @@ struct ImportState {
   QString skillFieldNames;     // "*Ausdauer*...*"
   StarListIndex itemFieldIndex;   // answers for itemFieldNames
   StarListIndex skillFieldIndex;  // answers for skillFieldNames
+
+  // Keys of the unit, region and statistics rows stored for the game (and,
+  // for the statistics, the round) when the read began, plus those it added.
+  KeyFilter unitKeys;
+  KeyFilter regionKeys;
+  KeyFilter statisticsKeys;
 
   // Faction names by number, looked up once per import: the faction rows are
   // all written before the first unit block. Empty optional: no such row.

@@ -51,10 +51,12 @@ void ensureLevel(ImportState& state, qint32 level) {
 // Positions the region row in edit or insert state and resets the values
 // every read of the region starts from.
 void startRegionRow(ImportState& state, Table& row, const Coordinates& c, const QString& roundMarker) {
-  if (row.findKey({state.game.slot, c.x, c.y, c.z}))
+  if (state.regionKeys.mayHold({state.game.slot, c.x, c.y, c.z}) && row.findKey({state.game.slot, c.x, c.y, c.z})) {
     row.edit();
-  else
+  } else {
     row.append();
+    state.regionKeys.add({state.game.slot, c.x, c.y, c.z});
+  }
   row.setValue(QStringLiteral("Spiel"), state.game.slot);
   row.setValue(QStringLiteral("Breite"), c.x);
   row.setValue(QStringLiteral("Länge"), c.y);
@@ -112,10 +114,14 @@ void writeStatistics(ImportState& state, const Table& region) {
   const QVariant x = region.value(QStringLiteral("Breite"));
   const QVariant y = region.value(QStringLiteral("Länge"));
   const QVariant z = region.value(QStringLiteral("Ebene"));
-  if (stats.findKey({state.game.slot, x, y, z, state.game.roundCode}))
+  const std::initializer_list<qint64> key = {state.game.slot, x.toLongLong(), y.toLongLong(), z.toLongLong(),
+                                               state.game.roundCode};
+  if (state.statisticsKeys.mayHold(key) && stats.findKey({state.game.slot, x, y, z, state.game.roundCode})) {
     stats.edit();
-  else
+  } else {
     stats.append();
+    state.statisticsKeys.add(key);
+  }
   stats.setValue(QStringLiteral("Partei Silber Region"), 0);
   stats.setValue(QStringLiteral("Spiel"), state.game.slot);
   stats.setValue(QStringLiteral("Breite"), x);

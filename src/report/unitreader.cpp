@@ -19,10 +19,12 @@ void startRow(UnitRead& u) {
   u.numberText = state.game.idText(u.number);
 
   t.setIndexFields(QStringLiteral("Spiel;Einheit Nr"));
-  if (t.findKey({state.game.slot, u.number}))
+  if (state.unitKeys.mayHold({state.game.slot, u.number}) && t.findKey({state.game.slot, u.number})) {
     t.edit();
-  else
+  } else {
     t.append();
+    state.unitKeys.add({state.game.slot, u.number});
+  }
   u.set(f.spiel, state.game.slot);
   u.set(f.stationiert, QStringLiteral("in Region"));
   u.set(f.position, state.regionPosition);
