@@ -54,7 +54,16 @@ QString ImportState::numberText(const QString& line) {
 }
 
 QString ImportState::textValue(const QString& line) {
-  const qsizetype end = line.indexOf(QStringLiteral("\";"));
+  // The value ends at the first quote followed by ";" (a plain scan: the
+  // general substring search costs more for such short lines).
+  const QChar* d = line.constData();
+  const qsizetype n = line.size();
+  qsizetype end = -1;
+  for (qsizetype i = 0; i + 1 < n; ++i)
+    if (d[i] == u'"' && d[i + 1] == u';') {
+      end = i;
+      break;
+    }
   if (end < 1) return QString();
   return line.mid(1, end - 1);
 }

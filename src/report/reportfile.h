@@ -14,6 +14,11 @@ QString declaredCharset(const QByteArray& bytes);
 // valid UTF-8, else Windows-1252. A byte-order mark is dropped.
 QString decode(const QByteArray& bytes);
 
+// decode() split into lines at CR, LF and CR LF. The bytes are split first
+// and each line decoded on its own, which spares a large report the copy of
+// its whole text.
+QStringList decodeLines(const QByteArray& bytes);
+
 // The report's lines; std::nullopt when the file cannot be read.
 std::optional<QStringList> load(const QString& path, QString* error);
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include "app/textutil.h"
 #include "report/importerror.h"
 #include "report/reportfile.h"
 #include "report/reportheader.h"
@@ -90,4 +93,37 @@ TEST(ReportFile, DecodesByCharsetLineOrByContent) {
   ASSERT_TRUE(lines.has_value());
   EXPECT_TRUE(lines->join(QLatin1Char('\n')).contains(QStringLiteral("ü")));
   EXPECT_FALSE(lines->join(QLatin1Char('\n')).contains(QChar(0xFFFD)));
+}
+
+// Splitting the bytes before decoding must give the very lines that
+// decoding the whole text and splitting it gives: the same texts, the same
+// empty lines, the same replacement of broken UTF-8.
+TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
+  const QList<QByteArray> inputs = {
+      QByteArray("VERSION 64\r\n\"UTF-8\";charset\r\n\r\n\"\xC3\xA4\";Name\r\nlast"),
+      QByteArray("\xEF\xBB\xBFVERSION 64\n\"UTF-8\";charset\n\n\"\xC3\";broken\r\rEND\n"),
+      QByteArray("VERSION 64\r\"ISO-8859-1\";charset\r\n\"Stra\xDF" "e\"\n\n"),
+      QByteArray("VERSION 64\n\"WINDOWS-1252\";charset\n\"\x80 \x9C\"\r\n"),
+      QByteArray("VERSION 45\n\"Gr\xFC\xDF" "e\";Name\n"),
+      QByteArray("VERSION 45\n\"\xEF\xBF\xBD\";Name\n\"\xC3\xBC\"\n"),
+      QByteArray("VERSION 45\n\"\xEF\xBF\xBD\";Name\n\"\xFC\"\n"),
+      QByteArray("VERSION 45\n\"UTF-8\";charset"),
+      QByteArray(),
+  };
+  QList<QByteArray> all = inputs;
+  for (const char* name : {"1234-neue-partei.cr", "334-kampf-bom.cr", "481-beispiel.cr", "550-beispiel-latin1.cr",
+                           "astral-latin1.cr"}) {
+    QFile file(testsupport::sharedReport(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    all << file.readAll();
+  }
+  for (const QByteArray& bytes : all) {
+    const QStringList whole = textutil::splitLines(reportfile::decode(bytes));
+    const QStringList lineWise = reportfile::decodeLines(bytes);
+    ASSERT_EQ(lineWise.size(), whole.size()) << bytes.left(40).toStdString();
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+      EXPECT_EQ(lineWise.at(i), whole.at(i)) << "line " << i;
+      EXPECT_EQ(lineWise.at(i).isNull(), whole.at(i).isNull()) << "line " << i;
+    }
+  }
 }
