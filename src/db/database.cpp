@@ -33,6 +33,8 @@ void Database::open(const QString& path, bool createTables) {
   exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
   exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+  // Up to 64 MB of pages: a large report writes its units all over the key
+  // indexes, and a small cache would write the same pages out again and again.
   exec(QStringLiteral("PRAGMA cache_size=-65536"));
   if (createTables) {
     createMissingTables();
