@@ -28,6 +28,10 @@ void Database::open(const QString& path, bool createTables) {
     connectionName_.clear();
     throw DbError(QStringLiteral("Die Datenbank %1 konnte nicht geöffnet werden: %2").arg(path, reason));
   }
+  // A new file gets 16 KB pages (an existing one keeps its own): a large
+  // import writes a quarter of the pages, with a quarter of the system calls.
+  // It must be set before the file turns to WAL.
+  exec(QStringLiteral("PRAGMA page_size=16384"));
   // WAL keeps the file consistent when the program is killed mid-import;
   // NORMAL sync is safe with WAL and much faster for large imports.
   exec(QStringLiteral("PRAGMA journal_mode=WAL"));
