@@ -7,6 +7,7 @@
 #include "report/blockreaders.h"
 #include "report/importerror.h"
 #include "report/importstate.h"
+#include "report/linedecoder.h"
 #include "report/reportfile.h"
 #include "report/reportheader.h"
 #include "report/reportimporter.h"
@@ -159,7 +160,9 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   progress.setPercent(0);
   staged.status.resetImportCounters();
 
-  s.lines = reportfile::decodeLines(bytes);
+  // The readers start on the first lines while the rest is still decoded.
+  LineDecoder decoder(bytes, s.lines);
+  s.readyLines = &decoder.ready();
   staged.pages.cleanup();
   progress.repaint();
 
@@ -208,6 +211,9 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     staged.status.einheiten = QString::number(s.ownUnits);
     staged.status.personen = QString::number(s.ownPersons);
     staged.status.silber = QString::number(s.ownSilver);
+
+    decoder.finish();
+    s.readyLines = nullptr;
 
     // The faction's statistics row belongs to the same transaction.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);

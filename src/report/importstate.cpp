@@ -28,7 +28,15 @@ const QString& ImportState::line() const { return lineAt(currentLine); }
 
 const QString& ImportState::lineAt(int index) const {
   static const QString empty;
-  return (index >= 0 && index < lines.size()) ? lines.at(index) : empty;
+  if (index < 0 || index >= lines.size()) return empty;
+  if (readyLines) {
+    qsizetype ready = readyLines->load(std::memory_order_acquire);
+    while (index >= ready) {
+      readyLines->wait(ready, std::memory_order_acquire);
+      ready = readyLines->load(std::memory_order_acquire);
+    }
+  }
+  return lines.at(index);
 }
 
 int ImportState::percent() const {

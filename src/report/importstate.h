@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <atomic>
 #include <optional>
 
 #include "app/gamesession.h"
@@ -57,6 +58,9 @@ struct ImportState {
 
   QStringList lines;       // the report buffer
   int currentLine = 0;
+  // While the report is still being decoded: how many lines from the first
+  // are there. Without it every line is.
+  const std::atomic<qsizetype>* readyLines = nullptr;
 
   // Header values of the report.
   int version = 0;

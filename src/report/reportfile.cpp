@@ -30,55 +30,55 @@ QString decode(const QByteArray& bytes) {
   return textutil::decodeAuto(QByteArray(view.data(), view.size()));
 }
 
-namespace {
+ReportText splitReport(const QByteArray& bytes) {
+  ReportText text;
+  QByteArrayView view(bytes);
+  if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
+  text.bytes = view;
+  const QString charset = declaredCharset(bytes).toUpper();
+  if (charset == QLatin1String("UTF-8") || charset == QLatin1String("UTF8"))
+    text.charset = LineCharset::Utf8;
+  else if (charset == QLatin1String("ISO-8859-1") || charset == QLatin1String("LATIN1"))
+    text.charset = LineCharset::Latin1;
+  else if (charset == QLatin1String("WINDOWS-1252") || charset == QLatin1String("CP1252"))
+    text.charset = LineCharset::Windows1252;
+  else
+    // Without a charset the whole text decides between UTF-8 and Windows-1252.
+    text.charset = view.isValidUtf8() ? LineCharset::Utf8 : LineCharset::Windows1252;
 
-template <typename DecodeLine>
-QStringList splitAndDecode(QByteArrayView bytes, DecodeLine decodeLine) {
-  // CR and LF are single bytes in every charset a report declares.
-  QStringList lines;
-  const char* d = bytes.data();
-  const qsizetype n = bytes.size();
+  // CR and LF are single bytes in every charset a report may have.
+  const char* d = view.data();
+  const qsizetype n = view.size();
   qsizetype start = 0;
   for (qsizetype i = 0; i < n; ++i) {
     const char c = d[i];
     if (c == '\n' || c == '\r') {
-      lines << decodeLine(bytes.sliced(start, i - start));
+      text.lines.push_back({start, i - start});
       if (c == '\r' && i + 1 < n && d[i + 1] == '\n') ++i;
       start = i + 1;
     }
   }
-  if (start < n) lines << decodeLine(bytes.sliced(start));
-  return lines;
+  if (start < n) text.lines.push_back({start, n - start});
+  return text;
 }
 
-}  // namespace
+QString decodeLine(const ReportText& text, qsizetype index) {
+  const LineSpan span = text.lines[size_t(index)];
+  const QByteArrayView bytes = text.bytes.sliced(span.start, span.length);
+  switch (text.charset) {
+    case LineCharset::Utf8: return QString::fromUtf8(bytes);
+    case LineCharset::Latin1: return QString::fromLatin1(bytes);
+    case LineCharset::Windows1252: return textutil::decodeWindows1252(bytes);
+  }
+  return QString();
+}
 
 QStringList decodeLines(const QByteArray& bytes) {
-  QByteArrayView view(bytes);
-  if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
-  const QString charset = declaredCharset(bytes).toUpper();
-  if (charset == QLatin1String("UTF-8") || charset == QLatin1String("UTF8"))
-    return splitAndDecode(view, [](QByteArrayView line) { return QString::fromUtf8(line); });
-  if (charset == QLatin1String("ISO-8859-1") || charset == QLatin1String("LATIN1"))
-    return splitAndDecode(view, [](QByteArrayView line) { return QString::fromLatin1(line); });
-  if (charset == QLatin1String("WINDOWS-1252") || charset == QLatin1String("CP1252"))
-    return splitAndDecode(view, [](QByteArrayView line) { return textutil::decodeWindows1252(line); });
-  // Without a charset the whole text decides between UTF-8 and Windows-1252:
-  // one broken UTF-8 line makes every line Windows-1252. (No sequence is
-  // valid across a line break, so line by line decides as the whole does.)
-  bool broken = false;
-  QStringList lines = splitAndDecode(view, [&](QByteArrayView line) {
-    QString text = QString::fromUtf8(line);
-    // A replacement character is a broken sequence, or one the line spells out.
-    if (!broken && text.contains(QChar::ReplacementCharacter)) {
-      QStringDecoder check(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-      const QString checked = check.decode(line);
-      broken = check.hasError();
-    }
-    return text;
-  });
-  if (!broken) return lines;
-  return splitAndDecode(view, [](QByteArrayView line) { return textutil::decodeWindows1252(line); });
+  const ReportText text = splitReport(bytes);
+  QStringList lines;
+  lines.reserve(qsizetype(text.lines.size()));
+  for (qsizetype i = 0; i < qsizetype(text.lines.size()); ++i) lines << decodeLine(text, i);
+  return lines;
 }
 
 std::optional<QStringList> load(const QString& path, QString* error) {

@@ -1,9 +1,11 @@
 #pragma once
 // Loading a report file into lines of Unicode text.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace reportfile {
 
@@ -14,9 +16,23 @@ QString declaredCharset(const QByteArray& bytes);
 // valid UTF-8, else Windows-1252. A byte-order mark is dropped.
 QString decode(const QByteArray& bytes);
 
-// decode() split into lines at CR, LF and CR LF. The bytes are split first
-// and each line decoded on its own, which spares a large report the copy of
-// its whole text.
+// A report's bytes split into lines at CR, LF and CR LF, with the charset
+// every line is decoded with. Decoding line by line gives the lines that
+// decode() and splitting give, without copying the whole text once more.
+enum class LineCharset { Utf8, Latin1, Windows1252 };
+struct LineSpan {
+  qsizetype start = 0;
+  qsizetype length = 0;
+};
+struct ReportText {
+  QByteArrayView bytes;  // without a byte-order mark; points into the bytes split
+  LineCharset charset = LineCharset::Utf8;
+  std::vector<LineSpan> lines;
+};
+ReportText splitReport(const QByteArray& bytes);
+QString decodeLine(const ReportText& text, qsizetype index);
+
+// decode() split into lines, as above.
 QStringList decodeLines(const QByteArray& bytes);
 
 // The report's lines; std::nullopt when the file cannot be read.
