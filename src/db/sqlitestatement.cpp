@@ -23,7 +23,7 @@ SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
 void SqliteStatement::reset() {
   sqlite3_reset(stmt_);
   sqlite3_clear_bindings(stmt_);
-  texts_.clear();
+  forgetTexts();
   std::fill(bound_.begin(), bound_.end(), Bound{});
 }
 
@@ -32,7 +32,40 @@ void SqliteStatement::resetKeepingNumbers() {
   // The texts go now: their positions must not point at them any more.
   for (size_t i = 0; i < bound_.size(); ++i)
     if (bound_[i].kind == Bound::Other) bindNull(int(i) + 1);
-  texts_.clear();
+  forgetTexts();
+}
+
+void SqliteStatement::forgetTexts() {
+  chunk_ = 0;
+  chunkUsed_ = 0;
+  largeTexts_.clear();
+}
+
+const char* SqliteStatement::copyText(const QString& text, int* bytes) {
+  const qsizetype room = utf8_.requiredSpace(text.size());
+  char* target = nullptr;
+  if (room > kChunkSize) {
+    largeTexts_.push_back(std::make_unique<char[]>(size_t(room)));
+    target = largeTexts_.back().get();
+  } else {
+    if (chunk_ < chunks_.size() && chunkUsed_ + room > kChunkSize) {
+      ++chunk_;
+      chunkUsed_ = 0;
+    }
+    if (chunk_ == chunks_.size()) chunks_.push_back(std::make_unique<char[]>(size_t(kChunkSize)));
+    target = chunks_[chunk_].get() + chunkUsed_;
+  }
+  const char* end = utf8_.appendToBuffer(target, text);
+  *bytes = int(end - target);
+  if (utf8_.hasError()) {
+    // A broken surrogate: stored as toUtf8() stores it ("?"), as always.
+    utf8_.resetState();
+    const QByteArray mended = text.toUtf8();
+    std::copy(mended.begin(), mended.end(), target);
+    *bytes = int(mended.size());
+  }
+  if (room <= kChunkSize) chunkUsed_ += *bytes;
+  return target;
 }
 
 void SqliteStatement::check(int rc) const {
@@ -78,9 +111,9 @@ void SqliteStatement::bind(int position, const QVariant& value) {
       bindNull(position);
       return;
     }
-    texts_.push_back(text->toUtf8());
-    const QByteArray& utf8 = texts_.back();
-    rc = sqlite3_bind_text(stmt_, position, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    int bytes = 0;
+    const char* utf8 = copyText(*text, &bytes);
+    rc = sqlite3_bind_text(stmt_, position, utf8, bytes, SQLITE_STATIC);
   }
   check(rc);
   if (position >= 1 && size_t(position) <= bound_.size()) bound_[size_t(position) - 1] = {Bound::Other, 0};

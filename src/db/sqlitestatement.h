@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <QStringEncoder>
+#include <memory>
 #include <vector>
 
 struct sqlite3;
@@ -52,7 +54,15 @@ class SqliteStatement {
   sqlite3_stmt* stmt_ = nullptr;
   QString sql_;
   // UTF-8 copies of the bound texts, kept until the next reset so that the
-  // engine need not copy them again.
-  std::vector<QByteArray> texts_;
+  // engine need not copy them again. They are written into chunks that stay
+  // for the next rows, so binding a text allocates nothing.
+  const char* copyText(const QString& text, int* bytes);
+  void forgetTexts();
+  static constexpr qsizetype kChunkSize = 64 * 1024;
+  std::vector<std::unique_ptr<char[]>> chunks_;
+  size_t chunk_ = 0;           // the chunk being filled
+  qsizetype chunkUsed_ = 0;    // bytes of it in use
+  std::vector<std::unique_ptr<char[]>> largeTexts_;  // texts too long for a chunk
+  QStringEncoder utf8_{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
   std::vector<Bound> bound_;  // by position - 1
 };

@@ -238,3 +238,33 @@ TEST_F(TableTest, FieldLookupByShortLivedNames) {
   EXPECT_EQ(regions.fieldIndex(QStringLiteral("regionname")), names.indexOf(QStringLiteral("Regionname")));
   EXPECT_EQ(regions.fieldIndex(QStringLiteral("Gibt es nicht")), -1);
 }
+
+// Texts of one row are bound side by side; long ones, many ones and ones the
+// UTF-8 conversion must mend all come back as a UTF-8 round trip gives them.
+TEST_F(TableTest, TextsComeBackWhateverTheirLengthAndCharacters) {
+  Table regions(db, QStringLiteral("regionen"));
+  const QString longText = QString(30000, QChar(u'ä'));
+  const QList<QStringList> rows = {
+      {QStringLiteral("Grüße"), QStringLiteral("\U0001F600 Drache"), QString()},
+      {longText, longText + QStringLiteral("x"), longText + QStringLiteral("y")},
+      {QString(QChar(0xD800)) + QStringLiteral("x"), QString(200000, QChar(u'b')), QStringLiteral("")},
+      {QStringLiteral("kurz"), QStringLiteral("auch kurz"), longText}};
+  const QStringList fields = {QStringLiteral("Regionname"), QStringLiteral("Beschreibung"), QStringLiteral("Umgebung")};
+  for (int x = 0; x < rows.size(); ++x) {
+    regions.append();
+    regions.setValue(QStringLiteral("Spiel"), 1);
+    regions.setValue(QStringLiteral("Breite"), x);
+    regions.setValue(QStringLiteral("Länge"), 0);
+    regions.setValue(QStringLiteral("Ebene"), 0);
+    for (int f = 0; f < fields.size(); ++f) regions.setValue(fields.at(f), rows.at(x).at(f));
+    regions.post();
+  }
+  for (int x = 0; x < rows.size(); ++x) {
+    ASSERT_TRUE(regions.findKey({1, x, 0, 0}));
+    for (int f = 0; f < fields.size(); ++f) {
+      const QString& sent = rows.at(x).at(f);
+      EXPECT_EQ(regions.isNull(fields.at(f)), sent.isNull()) << x << " " << f;
+      EXPECT_EQ(regions.text(fields.at(f)), QString::fromUtf8(sent.toUtf8())) << x << " " << f;
+    }
+  }
+}
