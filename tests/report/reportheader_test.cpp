@@ -4,6 +4,8 @@
 
 #include "app/textutil.h"
 #include "report/importerror.h"
+#include "report/importstate.h"
+#include "report/linedecoder.h"
 #include "report/reportfile.h"
 #include "report/reportheader.h"
 #include "support/testsupport.h"
@@ -125,5 +127,29 @@ TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
       EXPECT_EQ(lineWise.at(i), whole.at(i)) << "line " << i;
       EXPECT_EQ(lineWise.at(i).isNull(), whole.at(i).isNull()) << "line " << i;
     }
+  }
+}
+
+// The readers may ask for any line while the rest is still being decoded:
+// each comes as decodeLines() gives it, the last one included.
+TEST(ReportFile, LinesDecodedInTheBackgroundArriveWhole) {
+  QByteArray bytes("VERSION 45\r\n");
+  for (int i = 0; i < 200000; ++i) bytes += "\"Gr\xC3\xBC\xC3\x9F" "e " + QByteArray::number(i) + "\";Name\r\n";
+  bytes += "last";
+  const QStringList expected = reportfile::decodeLines(bytes);
+  for (const int firstAsked : {0, 199999, 200001}) {
+    testsupport::ImportFixture fx;
+    ImportState& s = *fx.state;
+    LineDecoder decoder(bytes, s.lines);
+    s.readyLines = &decoder.ready();
+    ASSERT_EQ(s.lineCount(), expected.size());
+    EXPECT_EQ(s.lineAt(firstAsked), expected.at(firstAsked));
+    for (int i = 0; i < s.lineCount(); ++i) {
+      if (s.lineAt(i) != expected.at(i)) {
+        FAIL() << "line " << i;
+      }
+    }
+    decoder.finish();
+    EXPECT_EQ(s.lines, expected);
   }
 }
