@@ -1,5 +1,7 @@
 #include "db/database.h"
 
+#include <sqlite3.h>
+
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -55,6 +57,7 @@ void Database::open(const QString& path, bool createTables) {
 }
 
 void Database::close() {
+  if (checkpoint_.joinable()) checkpoint_.join();
   if (connectionName_.isEmpty()) return;
   {
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -105,6 +108,21 @@ void Database::commit() {
     throw DbError(QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(reason));
   }
   inTransaction_ = false;
+}
+
+void Database::checkpointInBackground() {
+  if (checkpoint_.joinable()) checkpoint_.join();
+  if (path_.isEmpty() || path_ == QLatin1String(":memory:")) return;
+  const QByteArray file = path_.toUtf8();
+  checkpoint_ = std::thread([file] {
+    sqlite3* connection = nullptr;
+    // A failure here costs nothing: closing the main connection checkpoints anyway.
+    // The connection learns that the file is in WAL mode on its first read.
+    if (sqlite3_open_v2(file.constData(), &connection, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(connection, "PRAGMA schema_version", nullptr, nullptr, nullptr) == SQLITE_OK)
+      sqlite3_wal_checkpoint_v2(connection, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    sqlite3_close(connection);
+  });
 }
 
 void Database::rollback() {

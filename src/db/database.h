@@ -2,6 +2,7 @@
 // The one database file that holds the seven game tables of all slots.
 #include <QSqlDatabase>
 #include <QString>
+#include <thread>
 
 class Database {
  public:
@@ -31,6 +32,10 @@ class Database {
   void begin();
   void commit();
   void rollback();
+  // Copies what the last large commit left in the write-ahead log into the
+  // file, on a connection and thread of its own, so that closing later need
+  // not do it. Closing waits for it; nothing else has to.
+  void checkpointInBackground();
   bool inTransaction() const { return inTransaction_; }
 
   // Executes a statement without values; throws DbError on failure.
@@ -40,4 +45,5 @@ class Database {
   QString connectionName_;
   QString path_;
   bool inTransaction_ = false;
+  std::thread checkpoint_;
 };

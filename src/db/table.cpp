@@ -47,7 +47,9 @@ void Table::open() { open_ = true; }
 void Table::openExclusive() { open_ = true; exclusive_ = true; }
 void Table::close() {
   if (rowSource_) loadAllFields();
-  if (cursor_) cursor_->reset();
+  // Every walk or search left standing on a row ends here, so that the
+  // connection holds no read of the file for this table any more.
+  for (const auto& statement : std::as_const(statements_)) statement->reset();
   open_ = false;
   exclusive_ = false;
   cursor_ = nullptr;

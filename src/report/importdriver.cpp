@@ -242,6 +242,9 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     return out;
   }
 
+  // The log of a large import is copied into the file while the status files are written.
+  tables.closeAll();
+  game.db->checkpointInBackground();
   countBlocks(s.lines, out);
   s.lines.clear();
   QStringList fileErrors = writeAfterImport(staged, s.version, callbacks);

@@ -14,6 +14,10 @@ ImportTables::ImportTables(Database& db)
       statistik(db, QStringLiteral("statistik")),
       parteien(db, QStringLiteral("parteien")) {}
 
+void ImportTables::closeAll() {
+  for (Table* t : {&regionen, &ebenen, &schiffe, &burgen, &einheiten, &statistik, &parteien}) t->close();
+}
+
 QString ImportError::message() const {
   if (lineIndex_ < 0) return reason_;
   QString shown = lineText_;

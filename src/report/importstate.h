@@ -22,6 +22,9 @@ class Database;
 // prepared once for the whole import).
 struct ImportTables {
   explicit ImportTables(Database& db);
+  // Ends every walk and search of the tables, so that the connection holds
+  // no read of the file any more.
+  void closeAll();
   Table regionen;   // Table1
   Table ebenen;     // Table2
   Table schiffe;    // Table3
