@@ -56,8 +56,12 @@ void Database::open(const QString& path, bool createTables) {
   }
 }
 
-void Database::close() {
+void Database::finishCheckpoint() {
   if (checkpoint_.joinable()) checkpoint_.join();
+}
+
+void Database::close() {
+  finishCheckpoint();
   if (connectionName_.isEmpty()) return;
   {
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -111,7 +115,7 @@ void Database::commit() {
 }
 
 void Database::checkpointInBackground() {
-  if (checkpoint_.joinable()) checkpoint_.join();
+  finishCheckpoint();
   if (path_.isEmpty() || path_ == QLatin1String(":memory:")) return;
   const QByteArray file = path_.toUtf8();
   checkpoint_ = std::thread([file] {

@@ -36,6 +36,7 @@ class Database {
   // file, on a connection and thread of its own, so that closing later need
   // not do it. Closing waits for it; nothing else has to.
   void checkpointInBackground();
+  void finishCheckpoint();  // waits for it
   bool inTransaction() const { return inTransaction_; }
 
   // Executes a statement without values; throws DbError on failure.
