@@ -20,7 +20,6 @@ class KeyFilter {
   // Before load() every key may be stored.
   bool mayHold(std::initializer_list<qint64> key) const { return !loaded_ || hashes_.contains(hashOf(key)); }
   void add(std::initializer_list<qint64> key) { hashes_.insert(hashOf(key)); }
-  bool loaded() const { return loaded_; }
 
  private:
   static quint64 hashOf(std::initializer_list<qint64> key);

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "app/gamesession.h"
+#include "db/keyfilter.h"
 #include "db/table.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
-#include "db/keyfilter.h"
 #include "report/starlist.h"
 #include "views/possessionstree.h"
 
