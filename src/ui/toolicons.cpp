@@ -11,6 +11,12 @@ namespace {
 
 const QColor kInk(40, 48, 64);
 
+// A pointy-topped hex around the canvas centre.
+QPolygonF hexagon(qreal halfWidth, qreal halfHeight, qreal shoulder) {
+  return QPolygonF({{16, 16 - halfHeight}, {16 + halfWidth, 16 - shoulder}, {16 + halfWidth, 16 + shoulder},
+                    {16, 16 + halfHeight}, {16 - halfWidth, 16 + shoulder}, {16 - halfWidth, 16 - shoulder}});
+}
+
 // Draws on a 32 × 32 canvas, scaled to the pixmap's size.
 void draw(Picture picture, QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
@@ -39,11 +45,7 @@ void draw(Picture picture, QPainter& p) {
     }
     case Picture::RedrawMap: {
       p.setBrush(QColor(90, 160, 90));
-      QPolygonF hex;
-      for (const QPointF& pt : {QPointF(16, 4), QPointF(27, 10), QPointF(27, 22), QPointF(16, 28), QPointF(5, 22),
-                                QPointF(5, 10)})
-        hex << pt;
-      p.drawPolygon(hex);
+      p.drawPolygon(hexagon(11, 12, 6));
       p.setBrush(Qt::NoBrush);
       p.setPen(QPen(Qt::white, 2.5));
       p.drawArc(QRectF(10, 10, 12, 12), 30 * 16, 280 * 16);
@@ -85,11 +87,7 @@ void draw(Picture picture, QPainter& p) {
       p.setBrush(QColor(40, 90, 150));
       p.drawRoundedRect(QRectF(2, 2, 28, 28), 6, 6);
       p.setBrush(QColor(90, 170, 90));
-      QPolygonF hex;
-      for (const QPointF& pt : {QPointF(16, 6), QPointF(25, 11), QPointF(25, 21), QPointF(16, 26), QPointF(7, 21),
-                                QPointF(7, 11)})
-        hex << pt;
-      p.drawPolygon(hex);
+      p.drawPolygon(hexagon(9, 10, 5));
       p.setPen(QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       p.drawPolyline(QPolygonF({{11, 11}, {21, 11}, {11, 21}, {21, 21}}));
       break;
