@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/opengame.h"
+#include "headlessgame.h"
 #include "app/programfolder.h"
 #include "app/textutil.h"
 #include "db/database.h"
@@ -70,11 +71,8 @@ void importOnce(benchmark::State& state, int regions, int units) {
     const QString folder = workDir().filePath(QStringLiteral("run-%1-%2").arg(regions).arg(run++));
     programfolder::initProgramFolder(folder);
     Database db;
-    db.open(textutil::joinPath(folder, Database::fileName()));
     OpenGame game;
-    game.db = &db;
-    game.session.programPath = textutil::normalizeDirectory(folder);
-    game.session.gameTypeText = QStringLiteral("Molvanth");
+    openHeadlessGame(game, db, folder);
     state.ResumeTiming();
 
     const ImportOutcome outcome = importReport(game, report, {});

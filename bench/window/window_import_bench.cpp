@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "../headlessgame.h"
 #include "app/programfolder.h"
 #include "app/textutil.h"
 #include "report/reportimporter.h"
@@ -84,11 +85,8 @@ void BM_HeadlessImport(benchmark::State& state) {
     ImportOutcome outcome;
     {
       Database db;
-      db.open(textutil::joinPath(folder, Database::fileName()));
       OpenGame game;
-      game.db = &db;
-      game.session.programPath = textutil::normalizeDirectory(folder);
-      game.session.gameTypeText = QStringLiteral("Molvanth");
+      openHeadlessGame(game, db, folder);
       QElapsedTimer clock;
       clock.start();
       outcome = importReport(game, report(), {});
