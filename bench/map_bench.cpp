@@ -158,7 +158,7 @@ struct ZoomedView {
     p.translate(-at);
     p.fillRect(exposed, Qt::white);
     renderer.draw(p, g, exposed);
-    for (const QList<overlays::Mark>* marks : {&ships.marks, &units.marks(), &notes.marks})
+    for (const QList<overlays::Mark>* marks : {&std::as_const(ships.marks), &units.marks(), &std::as_const(notes.marks)})
       zoomedmap::drawMarks(p, g, *marks, exposed);
   }
 };

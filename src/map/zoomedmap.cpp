@@ -1,8 +1,8 @@
 #include "map/zoomedmap.h"
 
 #include <QCoreApplication>
+#include <cmath>
 #include <QDir>
-#include <QFontMetrics>
 #include <QGuiApplication>
 
 #include "db/database.h"
@@ -121,6 +121,7 @@ void Renderer::draw(QPainter& painter, const ZoomedGeometry& g, const QRect& exp
     font_ = QFont();
     font_.setPixelSize(std::max(8, scale + 4));
     fontScale_ = scale;
+    names_cache_.clear();
   }
   QList<QLineF> roads;
   struct Label {
@@ -151,12 +152,18 @@ void Renderer::draw(QPainter& painter, const ZoomedGeometry& g, const QRect& exp
   }
   if (labels.isEmpty()) return;
   painter.setFont(font_);
-  const QFontMetrics metrics(font_);
   for (const Label& l : labels) {
-    const int width = metrics.horizontalAdvance(*l.text);
-    if (!nameFits(width, scale)) continue;
+    auto it = names_cache_.find(*l.text);
+    if (it == names_cache_.end()) {
+      QStaticText text(*l.text);
+      text.setTextFormat(Qt::PlainText);
+      text.prepare(QTransform(), font_);
+      it = names_cache_.insert(*l.text, text);
+    }
+    const QSizeF size = it->size();
+    if (!nameFits(int(std::ceil(size.width())), scale)) continue;
     painter.setPen(l.ink);
-    painter.drawText(QPointF(l.centre.x() - width / 2.0, l.centre.y() + metrics.ascent() / 2.0), *l.text);
+    painter.drawStaticText(l.centre - QPointF(size.width() / 2, size.height() / 2), *it);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPainter>
 #include <QRect>
+#include <QStaticText>
 #include <QStringList>
 #include <array>
 
@@ -81,6 +82,8 @@ class Renderer {
   QStringList messages_;
   QFont font_;
   int fontScale_ = 0;
+  // Names laid out once per scale: shaping text is the dear part of a paint.
+  QHash<QString, QStaticText> names_cache_;
 };
 
 // The layers' marks over the part `exposed`, at the geometry's scale.

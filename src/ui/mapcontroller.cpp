@@ -470,6 +470,15 @@ bool MapController::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
+  if (watched == mapViewport_ && type == QEvent::Resize && fit_ && !map_.isNull()) {
+    // "Ganze Karte" stays the whole map when the window changes its size.
+    const QWidget* view = area_.ScrollBox1->viewport();
+    const double fit = mapview::fittingZoom(map_.width(), map_.height(), view->width(), view->height());
+    if (fit != zoom_) {
+      zoom_ = fit;
+      applyZoom();
+    }
+  }
   if (watched == mapViewport_ && (type == QEvent::Resize || type == QEvent::Show) && restoreScroll_) {
     QScrollArea* box = area_.ScrollBox1;
     box->horizontalScrollBar()->setValue(restoreScroll_->x());
