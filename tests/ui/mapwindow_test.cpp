@@ -188,6 +188,34 @@ TEST_F(MapWindowTest, ZoomStepsByKeysAndTheWholeMap) {
   EXPECT_TRUE(area()->Image3->painting());
 }
 
+TEST_F(MapWindowTest, CtrlWheelKeepsTheRegionUnderTheMouse) {
+  // Wider and taller than the view at every zoom, so the map can follow the mouse.
+  for (int i = 2; i < 40; ++i) {
+    region(i, 5, 0, "Ebene");
+    region(0, i, 0, "Wald");
+  }
+  form1->mapController->displayWorldMapHex();
+  QScrollArea* box = area()->ScrollBox1;
+  box->resize(281, 265);
+  menuAction("Zoom2")->trigger();
+  box->horizontalScrollBar()->setValue(100);
+  box->verticalScrollBar()->setValue(300);
+  QWidget* view = box->viewport();
+  const struct { QPoint mouse; int delta; double zoom; } turns[] = {
+      {QPoint(150, 10), 120, 3}, {QPoint(40, 30), 240, 6}, {QPoint(200, 5), -120, 4}, {QPoint(10, 10), -240, 2},
+  };
+  for (const auto& t : turns) {
+    const QPoint scroll(box->horizontalScrollBar()->value(), box->verticalScrollBar()->value());
+    const auto before = form1->mapController->worldRegionAt(scroll + t.mouse);
+    QWheelEvent wheel(QPointF(t.mouse), view->mapToGlobal(QPointF(t.mouse)), QPoint(), QPoint(0, t.delta),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    EXPECT_EQ(form1->mapController->zoom(), t.zoom);
+    const QPoint after(box->horizontalScrollBar()->value(), box->verticalScrollBar()->value());
+    EXPECT_EQ(form1->mapController->worldRegionAt(after + t.mouse), before) << t.zoom;
+  }
+}
+
 TEST_F(MapWindowTest, ZoomAndScrollAreKeptAcrossARestart) {
   // A map large enough to scroll at 4×.
   for (int x = 0; x < 40; ++x) region(x, 5, 0, "Ebene");
