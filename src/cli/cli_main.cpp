@@ -1,12 +1,20 @@
 // zendral-cli: the program's work without windows, on the same library.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHash>
+#include <cstring>
+#include <memory>
 
 #include "cli/clicommands.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  QStringList args = app.arguments();
+  // The zoomed world map writes region names and needs fonts; the tool
+  // stays without a display all the same.
+  const bool fonts = argc > 1 && std::strcmp(argv[1], "map") == 0;
+  if (fonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::unique_ptr<QCoreApplication> app =
+      fonts ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+  QStringList args = app->arguments();
   args.removeFirst();
   if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h") ||
       args.first() == QLatin1String("help")) {

@@ -5,11 +5,14 @@
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
 #include "map/mapgeometry.h"
+#include "map/mapview.h"
 #include "map/mapzoom.h"
 #include "map/overlays.h"
 #include "map/smallmap.h"
 #include "map/terraintiles.h"
+#include "map/worldhex.h"
 #include "map/worldmap.h"
+#include "map/zoomedmap.h"
 
 namespace cli {
 
@@ -31,7 +34,8 @@ void addMissingTiles(const GameSession& session) {
 }
 
 bool saveImage(const QImage& image, const QString& path) {
-  if (image.save(path, "PNG")) {
+  // Light compression: a zoomed whole map has millions of pixels.
+  if (image.save(path, "PNG", 80)) {
     printOut(QStringLiteral("Bild gespeichert: %1 (%2 × %3 Pixel)").arg(path).arg(image.width()).arg(image.height()));
     return true;
   }
@@ -44,8 +48,8 @@ int drawMap(const GameOptions& o, CliGame& cli) {
   const auto level = intOption(o, QStringLiteral("--level"), 0);
   const auto zoom = intOption(o, QStringLiteral("--zoom"), 1);
   if (!level || !zoom) return 2;
-  if (*zoom < mapzoom::kMinZoom || *zoom > mapzoom::kMaxZoom) {
-    printError(QStringLiteral("Die Vergrößerung muss zwischen 1 und 4 liegen, nicht %1.").arg(*zoom));
+  if (!mapview::zoomSteps().contains(*zoom)) {
+    printError(QStringLiteral("Die Vergrößerung muss 1, 2, 3, 4, 6 oder 8 sein, nicht %1.").arg(*zoom));
     return 2;
   }
   const QStringList layers = o.value(QStringLiteral("--overlay")).split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -79,21 +83,35 @@ int drawMap(const GameOptions& o, CliGame& cli) {
   QList<QImage> shown;
   QStringList messages;
   overlays::UnitOverlay units;
+  overlays::Layer ships, notes;
+  zoomedmap::Layers marks;
   for (const QString& layer : layers) {
     if (layer == QLatin1String("ships")) {
-      const overlays::Layer l = overlays::drawShips(*cli.game.db, session, map.image.size());
-      shown << l.image;
-      messages << l.messages;
+      ships = overlays::drawShips(*cli.game.db, session, map.image.size());
+      shown << ships.image;
+      messages << ships.messages;
+      marks.ships = &ships.marks;
     } else if (layer == QLatin1String("units")) {
       if (units.draw(*cli.game.db, session, map.image.size())) shown << units.image();
       else printOut(QStringLiteral("Keine eigenen Einheiten in dieser Runde."));
       messages << units.messages();
+      marks.units = &units.marks();
     } else {
-      shown << overlays::drawRegionMessages(*cli.game.db, session, map.image.size()).image;
+      notes = overlays::drawRegionMessages(*cli.game.db, session, map.image.size());
+      shown << notes.image;
+      marks.messages = &notes.marks;
     }
   }
   for (const QString& message : messages) printOut(message);
-  return saveImage(mapzoom::zoomed(mapzoom::composed(map.image, shown), *zoom), o.value(QStringLiteral("--out"))) ? 0 : 1;
+  const QString out = o.value(QStringLiteral("--out"));
+  if (*zoom == 1) return saveImage(mapzoom::composed(map.image, shown), out) ? 0 : 1;
+
+  // Zoomed: drawn sharp from the region rows, the layers at the same scale.
+  zoomedmap::Renderer renderer(session.path(QStringLiteral("images")), zoomedmap::Regions::load(*cli.game.db, session));
+  const worldhex::ZoomedGeometry geometry(session.mapOriginX, session.mapOriginY, map.image.height(), *zoom);
+  const QImage sharp = renderer.drawWhole(geometry, map.image.size(), marks);
+  for (const QString& message : renderer.messages()) printOut(message);
+  return saveImage(sharp, out) ? 0 : 1;
 }
 
 int drawSmallMap(const GameOptions& o, CliGame& cli) {

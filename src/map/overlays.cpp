@@ -25,7 +25,7 @@ struct PositionCells {
   int height;
   QStringList bad;
 
-  bool cell(const QString& position, QPoint* at) {
+  bool cell(const QString& position, QPoint* at, mapgeometry::Coordinates* region) {
     const mapgeometry::PositionCheck c = splitPosition(position, session.currentLevel);
     if (!c.numbers) {
       if (!bad.contains(position)) bad << position;
@@ -33,6 +33,7 @@ struct PositionCells {
     }
     if (!c.onLevel) return false;
     *at = overlayCell(c.at.x, c.at.y, session.mapOriginX, session.mapOriginY, height);
+    *region = c.at;
     return true;
   }
   QStringList messages() const { return bad.isEmpty() ? QStringList() : QStringList{badPositionsMessage(bad)}; }
@@ -56,12 +57,15 @@ Layer drawShips(Database& db, const GameSession& session, QSize mapSize) {
   QPainter p(&layer.image);
   while (q.step()) {
     QPoint at;
-    if (!cells.cell(q.column(0).toString(), &at)) continue;
+    mapgeometry::Coordinates region;
+    if (!cells.cell(q.column(0).toString(), &at, &region)) continue;
     const int px = at.x(), py = at.y();
-    if (q.columnInt(1) == session.ownPartyNumber)
+    const bool own = q.columnInt(1) == session.ownPartyNumber;
+    if (own)
       mapcanvas::ellipse(p, px + 2, py + 2, px + 5, py + 5, kRed, kRed);
     else
       mapcanvas::ellipse(p, px + 4, py + 4, px + 7, py + 7, kYellow, kYellow);
+    layer.marks.append({region.x, region.y, own ? Mark::Kind::OwnShip : Mark::Kind::ForeignShip, own ? kRed : kYellow});
   }
   layer.messages = cells.messages();
   return layer;
@@ -97,10 +101,12 @@ Layer drawRegionMessages(Database& db, const GameSession& session, QSize mapSize
     const QString umgebung = q.column(3).toString();
     const bool thisRound = umgebung.contains(roundText);
     if (q.columnInt(4) != session.roundCode && !thisRound) continue;
-    const QPoint at = overlayCell(int(q.columnInt(0)), int(q.columnInt(1)), session.mapOriginX, session.mapOriginY,
-                                  mapSize.height());
+    const int x = int(q.columnInt(0)), y = int(q.columnInt(1));
+    const QPoint at = overlayCell(x, y, session.mapOriginX, session.mapOriginY, mapSize.height());
     const bool sea = q.column(2).toString() == QLatin1String("Ozean");
     p.drawImage(at, thisRound ? diamond : (sea ? ocean : triangle));
+    layer.marks.append({x, y, thisRound ? Mark::Kind::Diamond : (sea ? Mark::Kind::OceanDot : Mark::Kind::Triangle),
+                        thisRound ? kRed : kYellow});
   }
   return layer;
 }
@@ -124,16 +130,21 @@ bool UnitOverlay::draw(Database& db, const GameSession& session, QSize mapSize) 
     const QString position = q.column(0).toString();
     if (magenta.contains(position)) continue;
     QPoint at;
-    if (!cells.cell(position, &at)) continue;
+    mapgeometry::Coordinates region;
+    if (!cells.cell(position, &at, &region)) continue;
     const QString flags = q.column(1).toString();
     const bool marked = flags.contains(QLatin1Char('X')) || flags.contains(QLatin1Char('V')) ||
                         flags.contains(QLatin1Char('x'));
     mapcanvas::hollowBox(p, at.x(), at.y(), at.x() + 8, at.y() + 8, marked ? kGreen : kMagenta);
+    layer_.marks.append({region.x, region.y, Mark::Kind::UnitBox, marked ? kGreen : kMagenta});
     if (!marked) magenta.insert(position);
   }
   p.end();
   layer_.messages = cells.messages();
-  if (!any) layer_.image = mapcanvas::wipedLayer(mapSize);
+  if (!any) {
+    layer_.image = mapcanvas::wipedLayer(mapSize);
+    layer_.marks.clear();
+  }
   return any;
 }
 
@@ -144,6 +155,7 @@ void UnitOverlay::faerbe_region(int x, int y, const QColor& colour) {
   const QPoint at = overlayCell(x, y, minX_, minY_, layer_.image.height());
   QPainter p(&layer_.image);
   mapcanvas::hollowBox(p, at.x(), at.y(), at.x() + 8, at.y() + 8, colour);
+  layer_.marks.append({x, y, Mark::Kind::UnitBox, colour});
 }
 
 }  // namespace overlays

@@ -13,9 +13,19 @@ class Database;
 
 namespace overlays {
 
+// One mark of a layer: what stands on which region. The 1× picture and the
+// zoomed drawing are both made from these.
+struct Mark {
+  enum class Kind { OwnShip, ForeignShip, UnitBox, Diamond, OceanDot, Triangle };
+  int x = 0, y = 0;
+  Kind kind = Kind::Triangle;
+  QColor colour;  // UnitBox: magenta, green or the command editor's colour
+};
+
 struct Layer {
   QImage image;
   QStringList messages;  // positions that are not coordinates, one message
+  QList<Mark> marks;     // in drawing order
 };
 
 // Ships of this round: own ones as red dots, foreign ones as yellow dots.
@@ -39,6 +49,7 @@ class UnitOverlay {
   void faerbe_region(int x, int y, const QColor& colour);
 
   const QImage& image() const { return layer_.image; }
+  const QList<Mark>& marks() const { return layer_.marks; }
   const QStringList& messages() const { return layer_.messages; }
 
  private:

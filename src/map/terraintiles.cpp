@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "map/worldhex.h"
+
 namespace terraintiles {
 
 namespace {
@@ -21,7 +23,7 @@ const Terrain kTerrains[] = {
     {"wozean.bmp", "ozean.bmp", QColor(40, 90, 200), Pattern::Waves, QColor(90, 140, 230)},
     {"webene.bmp", "ebene.bmp", QColor(150, 210, 90), Pattern::None, QColor()},
     {"whochl.bmp", "hochl.bmp", QColor(170, 150, 80), Pattern::Hills, QColor(130, 110, 60)},
-    {"wgletscher.bmp", "gletscher.bmp", QColor(245, 250, 255), Pattern::Ice, QColor(170, 200, 225)},
+    {"wgletscher.bmp", "gletscher.bmp", QColor(180, 200, 215), Pattern::Ice, QColor(110, 140, 170)},
     {"wgebirge.bmp", "gebirge.bmp", QColor(140, 120, 100), Pattern::Peaks, QColor(90, 75, 60)},
     {"wsumpf.bmp", "sumpf.bmp", QColor(110, 120, 50), Pattern::Reeds, QColor(70, 80, 30)},
     {"wwald.bmp", "wald.bmp", QColor(25, 100, 35), Pattern::Trees, QColor(10, 60, 20)},
@@ -35,6 +37,10 @@ const Terrain kTerrains[] = {
     {"waktiver vulkan.bmp", "aktiver vulkan.bmp", QColor(60, 40, 35), Pattern::Crater, QColor(255, 60, 10)},
     {"wwand.bmp", "wand.bmp", QColor(60, 60, 60), Pattern::Wall, QColor(25, 25, 25)},
 };
+
+// Unknown ground: mid grey with a lighter question mark, unlike any terrain.
+const QColor kBlankColour(128, 128, 128);
+const QColor kBlankMark(205, 205, 205);
 
 // Pattern marks in cell units of a 8 × 8 grid, scaled to the tile size.
 void drawPattern(QPainter& p, const Tile& tile) {
@@ -53,6 +59,7 @@ void drawPattern(QPainter& p, const Tile& tile) {
     case Pattern::Mist: dot(1, 2, 5); dot(2, 5, 5); break;
     case Pattern::Crater: dot(3, 3, 2, 2); dot(2, 2); dot(5, 5); break;
     case Pattern::Wall: dot(0, 3, 8); dot(4, 0, 1, 3); dot(2, 4, 1, 4); break;
+    case Pattern::Unknown: dot(2, 1, 3); dot(5, 2); dot(4, 3); dot(3, 4); dot(3, 6); break;  // a question mark
   }
 }
 }  // namespace
@@ -61,22 +68,27 @@ QList<Tile> standardTiles() {
   QList<Tile> tiles;
   for (const Terrain& t : kTerrains)
     tiles.append({QString::fromUtf8(t.worldFile), t.colour, kWorldTileSize, t.pattern, t.detail});
-  tiles.append({QStringLiteral("wblank.bmp"), QColor(), kWorldTileSize, Pattern::None, QColor()});
+  tiles.append({QStringLiteral("wblank.bmp"), kBlankColour, kWorldTileSize, Pattern::Unknown, kBlankMark});
   for (const Terrain& t : kTerrains)
     tiles.append({QString::fromUtf8(t.smallFile), t.colour, kSmallTileSize, t.pattern, t.detail});
-  tiles.append({QStringLiteral("blank.bmp"), QColor(), kSmallTileSize, Pattern::None, QColor()});
+  tiles.append({QStringLiteral("blank.bmp"), kBlankColour, kSmallTileSize, Pattern::Unknown, kBlankMark});
   return tiles;
 }
 
 QImage drawTile(const Tile& tile) {
-  QImage image(tile.size, tile.size, QImage::Format_RGB32);
+  const bool world = tile.size <= kWorldTileSize;
+  QImage image(tile.size, world ? kWorldTileHeight : tile.size, QImage::Format_RGB32);
   image.fill(Qt::white);
   if (!tile.colour.isValid()) return image;
   QPainter painter(&image);
-  if (tile.size <= kWorldTileSize) {
-    // The world map's rows shift by half a tile and touch: full squares
-    // give an unbroken map.
-    image.fill(tile.colour);
+  if (world) {
+    // The hex of the world map, pixel by pixel so that neighbouring tiles
+    // on the 8-pixel pitch fit without gap or overlap.
+    for (int j = 0; j < image.height(); ++j)
+      for (int i = 0; i < image.width(); ++i)
+        image.setPixelColor(i, j, worldhex::pixelInsideHex(i, j) ? tile.colour : transparentKey());
+    // The pattern lies in the middle of the hex, one pixel below the points.
+    painter.translate(0, 1);
   } else {
     // A pointed-top hexagon filling the cell, so neighbouring rows interlock.
     const double s = tile.size;
@@ -90,6 +102,17 @@ QImage drawTile(const Tile& tile) {
   }
   if (tile.detail.isValid()) drawPattern(painter, tile);
   return image;
+}
+
+QImage withTransparentKey(const QImage& tile) {
+  QImage out = tile.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = transparentKey().rgb();
+  for (int y = 0; y < out.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x)
+      if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+  }
+  return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 int writeMissingTiles(const QString& imagesDir, QString* error, const QString& copyFrom) {

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "map/terraintiles.h"
+
 namespace tilecache {
 
 QString smallTileFile(const QString& t) {
@@ -38,10 +40,12 @@ const QImage& TileCache::blank() {
   if (it == loaded_.end()) {
     QImage image(QDir(imagesDir_).filePath(blankFile_));
     if (image.isNull()) {
-      image = QImage(blankSize_, blankSize_, QImage::Format_RGB32);
-      image.fill(Qt::white);
+      // Without its file the blank tile is still the "unknown" grey, never white.
+      const QString name = blankSize_ <= terraintiles::kWorldTileSize ? QStringLiteral("wblank.bmp") : QStringLiteral("blank.bmp");
+      for (const terraintiles::Tile& t : terraintiles::standardTiles())
+        if (t.fileName == name) image = terraintiles::drawTile(t);
     }
-    it = loaded_.insert(blankFile_, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    it = loaded_.insert(blankFile_, terraintiles::withTransparentKey(image));
   }
   return *it;
 }
@@ -52,7 +56,7 @@ const QImage& TileCache::tile(const QString& fileName, const QString& regiontyp)
     auto it = loaded_.constFind(fileName);
     if (it != loaded_.constEnd()) return *it;
     const QImage image(QDir(imagesDir_).filePath(fileName));
-    if (!image.isNull()) return *loaded_.insert(fileName, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    if (!image.isNull()) return *loaded_.insert(fileName, terraintiles::withTransparentKey(image));
     missingFiles_.insert(fileName);
   }
   if (!reportedTerrains_.contains(regiontyp)) {

@@ -10,14 +10,16 @@
 #include <QVBoxLayout>
 
 #include "ui/formhelpers.h"
+#include "ui/mapimage.h"
 #include "ui/updown.h"
 
 using formhelpers::named;
 
 namespace {
 // A transparent layer over `base`, the same size and place.
-QLabel* overlay(const char* name, QLabel* base) {
-  auto* layer = named(new QLabel(base), name);
+template <typename Image = QLabel>
+Image* overlay(const char* name, QLabel* base) {
+  auto* layer = named(new Image(base), name);
   layer->setAttribute(Qt::WA_TransparentForMouseEvents);
   layer->setAttribute(Qt::WA_TranslucentBackground);
   layer->setGeometry(base->rect());
@@ -29,14 +31,14 @@ QLabel* overlay(const char* name, QLabel* base) {
 MapAreaPanel::MapAreaPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MapArea"));
   ScrollBox1 = named(new QScrollArea, "ScrollBox1");
-  Image82 = named(new QLabel, "Image82");
+  Image82 = named(new MapImage, "Image82");
   Image82->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image82->setMouseTracking(true);
   ScrollBox1->setWidget(Image82);
   ScrollBox1->setWidgetResizable(false);
-  Image3 = overlay("Image3", Image82);
-  Image2 = overlay("Image2", Image82);
-  Image4 = overlay("Image4", Image82);
+  Image3 = overlay<MapImage>("Image3", Image82);
+  Image2 = overlay<MapImage>("Image2", Image82);
+  Image4 = overlay<MapImage>("Image4", Image82);
 
   Panel1 = named(new QLabel, "Panel1");
   Panel1->setAlignment(Qt::AlignCenter);

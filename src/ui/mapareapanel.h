@@ -4,6 +4,8 @@
 // title and arrows.
 #include <QWidget>
 
+#include "ui/mapimage.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,10 +19,10 @@ class MapAreaPanel : public QWidget {
   explicit MapAreaPanel(QWidget* parent = nullptr);
 
   QScrollArea* ScrollBox1;
-  QLabel* Image82;  // world map
-  QLabel* Image3;   // ships overlay
-  QLabel* Image2;   // own units overlay
-  QLabel* Image4;   // region messages overlay
+  MapImage* Image82;  // world map
+  MapImage* Image3;   // ships overlay
+  MapImage* Image2;   // own units overlay
+  MapImage* Image4;   // region messages overlay
   QLabel* Panel1;   // title above the small map
   QLabel* Image1;   // small map
   QLabel* Image5;   // roads and marks over the small map

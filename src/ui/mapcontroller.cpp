@@ -11,19 +11,23 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "app/opengame.h"
 #include "db/dberror.h"
 #include "map/mapgeometry.h"
-#include "map/mapzoom.h"
 #include "map/smallmap.h"
 #include "map/terraintiles.h"
+#include "map/worldhex.h"
 #include "map/worldmap.h"
+#include "map/zoomedmap.h"
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
+#include "ui/mapimage.h"
 #include "ui/updown.h"
 
 namespace {
@@ -64,10 +68,11 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
   connect(toolBar_.ToolButton4, &QToolButton::clicked, this, &MapController::ToolButton4Click);
   connect(menu.Inselkarteexportieren1, &QAction::triggered, this, &MapController::displayWorldMapHex);
 
-  // Larger maps for today's screens: whole factors, chosen in the map menu.
+  // Larger maps for today's screens: the zoom steps and the whole map,
+  // chosen in the map menu or with Ctrl + plus / minus.
   menu.Karte1->addSeparator();
   auto* group = new QActionGroup(this);
-  for (int factor = mapzoom::kMinZoom; factor <= mapzoom::kMaxZoom; ++factor) {
+  for (int factor : mapview::zoomSteps()) {
     QAction* a = menu.Karte1->addAction(QStringLiteral("Weltkarte &%1fach").arg(factor));
     a->setObjectName(QStringLiteral("Zoom%1").arg(factor));
     a->setCheckable(true);
@@ -76,6 +81,33 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
     connect(a, &QAction::triggered, this, [this, factor] { setZoom(factor); });
     zoomActions_ << a;
   }
+  QAction* fit = menu.Karte1->addAction(QStringLiteral("&Ganze Karte"));
+  fit->setObjectName(QStringLiteral("ZoomFit"));
+  fit->setCheckable(true);
+  group->addAction(fit);
+  connect(fit, &QAction::triggered, this, &MapController::zoomToFit);
+  zoomActions_ << fit;
+  QAction* in = menu.Karte1->addAction(QStringLiteral("Weltkarte &vergrößern"));
+  in->setObjectName(QStringLiteral("ZoomIn"));
+  in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  connect(in, &QAction::triggered, this, [this] { setZoom(mapview::nextStep(zoom_)); });
+  QAction* out = menu.Karte1->addAction(QStringLiteral("Weltkarte ver&kleinern"));
+  out->setObjectName(QStringLiteral("ZoomOut"));
+  out->setShortcut(QKeySequence::ZoomOut);
+  connect(out, &QAction::triggered, this, [this] { setZoom(mapview::previousStep(zoom_)); });
+
+  saveTimer_ = new QTimer(this);
+  saveTimer_->setSingleShot(true);
+  saveTimer_->setInterval(500);
+  connect(saveTimer_, &QTimer::timeout, this, &MapController::saveView);
+  QScrollArea* box = area_.ScrollBox1;
+  for (QScrollBar* bar : {box->horizontalScrollBar(), box->verticalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, this, &MapController::viewChanged);
+}
+
+MapController::~MapController() {
+  // A view changed just before closing is still kept.
+  if (unsavedView_) saveView();
 }
 
 void MapController::showMessages(const QStringList& messages) {
@@ -95,7 +127,10 @@ void MapController::openWorldMap() {
   const worldmap::Drawing d = worldmap::openingWorldMap(*game_.db, game_.session);
   showMessages(d.messages);
   if (!d.error.isEmpty()) showMessages({d.error});
-  if (d.drawn) showWorldMap(d.image, true);
+  if (d.drawn) {
+    showWorldMap(d.image, true);
+    restoreView();
+  }
   refreshLevels();
 }
 
@@ -174,19 +209,25 @@ void MapController::UpDown2Click(int direction) {
   displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
 }
 
+mapgeometry::Coordinates MapController::worldRegionAt(QPoint shown) const {
+  if (const int scale = sharpScale())
+    return worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale)
+        .pixelToRegion(shown.x(), shown.y());
+  // The picture itself (or shrunk): the world map's own formula.
+  const QPointF p = zoom_ == 1 ? QPointF(shown) : QPointF(std::floor(shown.x() / zoom_), std::floor(shown.y() / zoom_));
+  return mapgeometry::worldPixelToRegion(p.x(), p.y(), map_.height(), game_.session.mapOriginX,
+                                         game_.session.mapOriginY);
+}
+
 void MapController::Image82MouseMove(QPoint shown) {
   if (map_.isNull()) return;
-  const QPoint p = mapzoom::unzoomed(shown, zoom_);
-  const auto c = mapgeometry::worldPixelToRegion(p.x(), p.y(), map_.height(), game_.session.mapOriginX,
-                                                 game_.session.mapOriginY);
+  const auto c = worldRegionAt(shown);
   panels_[1]->setText(mapgeometry::coordinateText(c.x, c.y));
 }
 
 void MapController::Image82MouseDown(QPoint shown) {
   if (map_.isNull()) return;
-  const QPoint p = mapzoom::unzoomed(shown, zoom_);
-  const auto c = mapgeometry::worldPixelToRegion(p.x(), p.y(), map_.height(), game_.session.mapOriginX,
-                                                 game_.session.mapOriginY);
+  const auto c = worldRegionAt(shown);
   panels_[0]->setText(mapgeometry::coordinateText(c.x, c.y));
   game_.session.smallMapX = c.x;
   game_.session.smallMapY = c.y;
@@ -212,16 +253,16 @@ void MapController::ToolButton1Click() {
   if (button->toolTip() != kShowShips) {
     button->setToolTip(kShowShips);
     area_.Image3->hide();
-    ships_ = QImage();
+    ships_ = overlays::Layer{};
     area_.Image3->clear();
+    area_.Image3->setPainter({});
     return;
   }
   if (!game_.db) return;
   Hourglass wait;
-  const overlays::Layer l = overlays::drawShips(*game_.db, game_.session, map_.size());
-  ships_ = l.image;
-  showLayer(area_.Image3, ships_);
-  showMessages(l.messages);
+  ships_ = overlays::drawShips(*game_.db, game_.session, map_.size());
+  showLayer(area_.Image3, ships_.image, &ships_.marks);
+  showMessages(ships_.messages);
   button->setToolTip(kHideShips);
 }
 
@@ -232,12 +273,13 @@ void MapController::ToolButton2Click() {
     area_.Image2->hide();
     units_.clear();
     area_.Image2->clear();
+    area_.Image2->setPainter({});
     return;
   }
   if (!game_.db) return;
   Hourglass wait;
   const bool any = units_.draw(*game_.db, game_.session, map_.size());
-  showLayer(area_.Image2, units_.image());
+  showLayer(area_.Image2, units_.image(), &units_.marks());
   showMessages(units_.messages());
   // Without an own unit of this round only the frame shows, and the button
   // still offers to show the units.
@@ -254,44 +296,120 @@ void MapController::ToolButton4Click() {
   }
   if (!game_.db) return;
   Hourglass wait;
-  messages_ = overlays::drawRegionMessages(*game_.db, game_.session, map_.size()).image;
-  showLayer(area_.Image4, messages_);
+  messages_ = overlays::drawRegionMessages(*game_.db, game_.session, map_.size());
+  showLayer(area_.Image4, messages_.image, &messages_.marks);
   button->setToolTip(kHideMessages);
 }
 
 void MapController::faerbe_region(int x, int y, const QColor& colour) {
   units_.faerbe_region(x, y, colour);
-  if (!units_.image().isNull()) area_.Image2->setPixmap(QPixmap::fromImage(mapzoom::zoomed(units_.image(), zoom_)));
+  if (!units_.image().isNull() && area_.Image2->isVisibleTo(&area_))
+    showLayer(area_.Image2, units_.image(), &units_.marks());
 }
 
-void MapController::setZoom(int factor) {
-  factor = mapzoom::clamped(factor);
+int MapController::sharpScale() const { return zoom_ >= 2 ? int(zoom_) : 0; }
+
+zoomedmap::Renderer* MapController::renderer() {
+  if (!renderer_ && game_.db) {
+    try {
+      renderer_ = std::make_unique<zoomedmap::Renderer>(game_.session.path(QStringLiteral("images")),
+                                                        zoomedmap::Regions::load(*game_.db, game_.session));
+    } catch (const DbError& e) {
+      showMessages({e.message()});
+      renderer_ = std::make_unique<zoomedmap::Renderer>(game_.session.path(QStringLiteral("images")),
+                                                        zoomedmap::Regions{});
+    }
+  }
+  return renderer_.get();
+}
+
+void MapController::setZoom(double factor, std::optional<QPoint> anchor) {
+  fit_ = false;
+  if (factor >= 1) factor = std::clamp(int(factor), mapview::zoomSteps().first(), mapview::zoomSteps().last());
+  if (factor <= 0) factor = 1;
+  for (QAction* a : zoomActions_)
+    a->setChecked(a->objectName() == QStringLiteral("Zoom%1").arg(factor) && factor == int(factor));
   if (factor == zoom_) return;
-  // Keep the map point in the middle of the view where it is.
+  // Keep the map point under the anchor (the view's middle) where it is.
   QScrollArea* box = area_.ScrollBox1;
-  const QPointF middle((box->horizontalScrollBar()->value() + box->viewport()->width() / 2.0) / zoom_,
-                       (box->verticalScrollBar()->value() + box->viewport()->height() / 2.0) / zoom_);
+  const QPointF at = anchor ? QPointF(*anchor) : QPointF(box->viewport()->width() / 2.0, box->viewport()->height() / 2.0);
+  const QPointF point((box->horizontalScrollBar()->value() + at.x()) / zoom_,
+                      (box->verticalScrollBar()->value() + at.y()) / zoom_);
   zoom_ = factor;
-  for (int i = 0; i < zoomActions_.size(); ++i) zoomActions_.at(i)->setChecked(i + mapzoom::kMinZoom == zoom_);
-  if (!map_.isNull()) showWorldMap(map_, false);
-  if (!ships_.isNull() && area_.Image3->isVisibleTo(&area_)) showLayer(area_.Image3, ships_);
-  if (!units_.image().isNull() && area_.Image2->isVisibleTo(&area_)) showLayer(area_.Image2, units_.image());
-  if (!messages_.isNull() && area_.Image4->isVisibleTo(&area_)) showLayer(area_.Image4, messages_);
-  box->horizontalScrollBar()->setValue(int(middle.x() * zoom_ - box->viewport()->width() / 2.0));
-  box->verticalScrollBar()->setValue(int(middle.y() * zoom_ - box->viewport()->height() / 2.0));
+  restoreScroll_.reset();
+  applyZoom();
+  box->horizontalScrollBar()->setValue(int(std::lround(point.x() * zoom_ - at.x())));
+  box->verticalScrollBar()->setValue(int(std::lround(point.y() * zoom_ - at.y())));
+  viewChanged();
+}
+
+void MapController::zoomToFit() {
+  const QWidget* view = area_.ScrollBox1->viewport();
+  const double fit = mapview::fittingZoom(map_.width(), map_.height(), view->width(), view->height());
+  setZoom(fit);
+  fit_ = true;
+  for (QAction* a : zoomActions_) a->setChecked(a->objectName() == QLatin1String("ZoomFit"));
+  viewChanged();
+}
+
+void MapController::applyZoom() {
+  MapImage* image = area_.Image82;
+  if (map_.isNull()) return;
+  const QSize size(int(map_.width() * zoom_), int(map_.height() * zoom_));
+  if (const int scale = sharpScale()) {
+    // Drawn from the region rows, only where the view shows the map.
+    image->clear();
+    image->resize(size);
+    image->setPainter([this, scale](QPainter& p, const QRect& exposed) {
+      p.fillRect(exposed, Qt::white);
+      if (zoomedmap::Renderer* r = renderer())
+        r->draw(p, worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale),
+                exposed);
+    });
+  } else {
+    image->setPainter({});
+    const QImage shown = zoom_ == 1 ? map_ : map_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image->setPixmap(QPixmap::fromImage(shown));
+    image->resize(size);
+  }
+  showShownLayers();
+}
+
+void MapController::showShownLayers() {
+  for (MapImage* layer : {area_.Image3, area_.Image2, area_.Image4}) layer->setGeometry(area_.Image82->rect());
+  if (!ships_.image.isNull() && area_.Image3->isVisibleTo(&area_)) showLayer(area_.Image3, ships_.image, &ships_.marks);
+  if (!units_.image().isNull() && area_.Image2->isVisibleTo(&area_))
+    showLayer(area_.Image2, units_.image(), &units_.marks());
+  if (!messages_.image.isNull() && area_.Image4->isVisibleTo(&area_))
+    showLayer(area_.Image4, messages_.image, &messages_.marks);
 }
 
 void MapController::showWorldMap(const QImage& map, bool middle) {
   map_ = map;
-  area_.Image82->setPixmap(QPixmap::fromImage(mapzoom::zoomed(map_, zoom_)));
-  area_.Image82->resize(map_.size() * zoom_);
-  for (QLabel* layer : {area_.Image3, area_.Image2, area_.Image4}) layer->setGeometry(area_.Image82->rect());
+  renderer_.reset();  // the regions may have changed with the picture
+  if (fit_) {
+    const QWidget* view = area_.ScrollBox1->viewport();
+    zoom_ = mapview::fittingZoom(map_.width(), map_.height(), view->width(), view->height());
+  }
+  applyZoom();
   if (middle) scrollToMiddle();
 }
 
-void MapController::showLayer(QLabel* label, const QImage& layer) {
+void MapController::showLayer(MapImage* label, const QImage& layer, const QList<overlays::Mark>* marks) {
   label->setGeometry(area_.Image82->rect());
-  label->setPixmap(QPixmap::fromImage(mapzoom::zoomed(layer, zoom_)));
+  if (const int scale = sharpScale()) {
+    // The marks at the map's scale; the 1× layer's frame is left out.
+    label->clear();
+    label->setPainter([this, scale, marks](QPainter& p, const QRect& exposed) {
+      zoomedmap::drawMarks(
+          p, worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale),
+          *marks, exposed);
+    });
+  } else {
+    label->setPainter({});
+    label->setPixmap(QPixmap::fromImage(
+        zoom_ == 1 ? layer : layer.scaled(area_.Image82->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  }
   label->show();
   label->raise();
 }
@@ -302,15 +420,72 @@ void MapController::scrollToMiddle() {
   box->horizontalScrollBar()->setValue(worldmap::scrollPosition(area_.Image82->width()));
 }
 
+void MapController::restoreView() {
+  const mapview::View v = mapview::load(game_.session.programPath, game_.session.slot);
+  if (!v.kept) return;
+  if (v.fit)
+    zoomToFit();
+  else
+    setZoom(v.zoom);
+  // The scroll bars reach their range only once the window is laid out:
+  // the position is set again on the view's first resizes.
+  restoreScroll_ = QPoint(v.scrollX, v.scrollY);
+  area_.ScrollBox1->horizontalScrollBar()->setValue(v.scrollX);
+  area_.ScrollBox1->verticalScrollBar()->setValue(v.scrollY);
+  unsavedView_.reset();
+  saveTimer_->stop();
+}
+
+void MapController::viewChanged() {
+  if (restoreScroll_ || map_.isNull() || game_.session.programPath.isEmpty()) return;
+  mapview::View v;
+  v.kept = true;
+  v.fit = fit_;
+  v.zoom = fit_ ? 1 : std::max(1, int(zoom_));
+  v.scrollX = area_.ScrollBox1->horizontalScrollBar()->value();
+  v.scrollY = area_.ScrollBox1->verticalScrollBar()->value();
+  unsavedView_ = v;
+  saveTimer_->start();
+}
+
+void MapController::saveView() {
+  if (!unsavedView_) return;
+  const mapview::View v = *unsavedView_;
+  unsavedView_.reset();
+  // Losing the view is no reason to trouble the player: it is only comfort.
+  mapview::save(game_.session.programPath, game_.session.slot, v);
+}
+
 bool MapController::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == mapViewport_ && type == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (wheel->modifiers() & Qt::ControlModifier) {
       const int steps = wheel->angleDelta().y() / 120;
-      if (steps != 0) setZoom(zoom_ + steps);
+      double to = zoom_;
+      for (int i = 0; i < std::abs(steps); ++i) to = steps > 0 ? mapview::nextStep(to) : mapview::previousStep(to);
+      // Centred on the mouse: the point under it stays under it.
+      if (steps != 0) setZoom(to, wheel->position().toPoint());
       return true;
     }
+    return false;
+  }
+  if (watched == mapViewport_ && type == QEvent::Resize && fit_ && !map_.isNull()) {
+    // "Ganze Karte" stays the whole map when the window changes its size.
+    const QWidget* view = area_.ScrollBox1->viewport();
+    const double fit = mapview::fittingZoom(map_.width(), map_.height(), view->width(), view->height());
+    if (fit != zoom_) {
+      zoom_ = fit;
+      applyZoom();
+    }
+  }
+  if (watched == mapViewport_ && (type == QEvent::Resize || type == QEvent::Show) && restoreScroll_) {
+    QScrollArea* box = area_.ScrollBox1;
+    box->horizontalScrollBar()->setValue(restoreScroll_->x());
+    box->verticalScrollBar()->setValue(restoreScroll_->y());
+    if (box->horizontalScrollBar()->value() == restoreScroll_->x() &&
+        box->verticalScrollBar()->value() == restoreScroll_->y() && box->viewport()->isVisible())
+      restoreScroll_.reset();
     return false;
   }
   if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress) return false;

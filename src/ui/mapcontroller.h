@@ -7,22 +7,32 @@
 #include <QImage>
 #include <QObject>
 #include <functional>
+#include <memory>
+#include <optional>
 
+#include "map/mapgeometry.h"
+#include "map/mapview.h"
 #include "map/overlays.h"
 #include "ui/prompts.h"
 
 class QAction;
 class QLabel;
+class QTimer;
 class MainToolBar;
+class MapImage;
 class MapAreaPanel;
 struct MainMenu;
 struct OpenGame;
+namespace zoomedmap {
+class Renderer;
+}
 
 class MapController : public QObject {
   Q_OBJECT
  public:
   MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& toolBar, MainMenu& menu, QLabel* const panels[3],
                 QObject* parent = nullptr);
+  ~MapController() override;
 
   void setPrompts(const Prompts& prompts) { prompts_ = prompts; }
   // Where a click on either map ends: the region view of the picked region.
@@ -54,16 +64,30 @@ class MapController : public QObject {
     return [this](int x, int y, const QColor& c) { faerbe_region(x, y, c); };
   }
 
-  int zoom() const { return zoom_; }
-  void setZoom(int factor);
+  // The world map's scale: a zoom step (1, 2, 3, 4, 6, 8) or, for "Ganze
+  // Karte", what fits the scroll box. From 2× on the map is drawn sharp
+  // from the region rows; the map point at `anchor` (a viewport point,
+  // default its middle) stays where it is.
+  double zoom() const { return zoom_; }
+  void setZoom(double factor, std::optional<QPoint> anchor = std::nullopt);
+  void zoomToFit();
   const QImage& worldMap() const { return map_; }
+  // The region under a point of the shown world map, at the shown zoom.
+  mapgeometry::Coordinates worldRegionAt(QPoint shown) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void showWorldMap(const QImage& map, bool scrollToMiddle);
-  void showLayer(QLabel* label, const QImage& layer);
+  void showLayer(MapImage* label, const QImage& layer, const QList<overlays::Mark>* marks);
+  void showShownLayers();
+  void applyZoom();
+  int sharpScale() const;  // 0 when the map is shown as its picture
+  zoomedmap::Renderer* renderer();
+  void restoreView();
+  void viewChanged();
+  void saveView();
   void showMessages(const QStringList& messages);
   void scrollToMiddle();
 
@@ -79,8 +103,14 @@ class MapController : public QObject {
   Prompts prompts_;
   std::function<void(int, int)> picked_;
   QImage map_;  // at 1×, as saved
-  QImage ships_, messages_;
+  overlays::Layer ships_, messages_;
   overlays::UnitOverlay units_;
-  int zoom_ = 1;
-  QList<QAction*> zoomActions_;
+  double zoom_ = 1;
+  bool fit_ = false;
+  std::unique_ptr<zoomedmap::Renderer> renderer_;
+  QList<QAction*> zoomActions_;  // the steps, then "Ganze Karte"
+  // The view kept for the next start, written shortly after it changes.
+  QTimer* saveTimer_ = nullptr;
+  std::optional<mapview::View> unsavedView_;
+  std::optional<QPoint> restoreScroll_;
 };

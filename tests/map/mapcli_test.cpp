@@ -71,6 +71,21 @@ TEST(MapCli, WorldMapOfAReadReportAndPickingItsTiles) {
                                        QStringLiteral("-27"), QStringLiteral("--out"), png});
   EXPECT_EQ(smallmap.code, 0) << smallmap.err.toStdString();
   EXPECT_EQ(QImage(png).size(), QSize(261, 261));
-  EXPECT_NE(cli(QStringList{QStringLiteral("map")} + game + QStringList{QStringLiteral("--zoom"), QStringLiteral("5")}).code, 0);
+  for (const char* zoom : {"5", "0", "16", "x"})
+    EXPECT_NE(cli(QStringList{QStringLiteral("map")} + game + QStringList{QStringLiteral("--zoom"), QString::fromLatin1(zoom)}).code, 0)
+        << zoom;
+
+  // Without a zoom the 1× picture; zoomed the sharp drawing, not that picture magnified.
+  const QString plain = tmp.filePath(QStringLiteral("plain.png"));
+  const QString sharp = tmp.filePath(QStringLiteral("sharp.png"));
+  ASSERT_EQ(cli(QStringList{QStringLiteral("map")} + game + QStringList{QStringLiteral("--out"), plain}).code, 0);
+  ASSERT_EQ(cli(QStringList{QStringLiteral("map")} + game +
+                QStringList{QStringLiteral("--zoom"), QStringLiteral("4"), QStringLiteral("--out"), sharp})
+                .code,
+            0);
+  EXPECT_EQ(QImage(plain).size(), saved.size());
+  const QImage zoomed = QImage(sharp).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(zoomed.size(), saved.size() * 4);
+  EXPECT_NE(zoomed, QImage(plain).convertToFormat(QImage::Format_RGB32).scaled(zoomed.size()));
   EXPECT_NE(cli(QStringList{QStringLiteral("map")} + game + QStringList{QStringLiteral("--level"), QStringLiteral("7")}).code, 0);
 }

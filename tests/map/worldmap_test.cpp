@@ -15,7 +15,7 @@ QString configLine(const MapFixture& f, int line) {
   return ConfigFile::load(f.dir.path() + QStringLiteral("/zendral.cfg")).slotLine(1, line);
 }
 QColor tileColour(const MapFixture& f, const char* file) {
-  return QImage(f.images() + QString::fromUtf8(file)).pixelColor(0, 0);
+  return QImage(f.images() + QString::fromUtf8(file)).pixelColor(4, 5);  // the hex's middle
 }
 }  // namespace
 
@@ -26,7 +26,7 @@ TEST(WorldMap, SingleRegionGivesOneTileSavedWithItsOrigin) {
   ASSERT_TRUE(d.drawn);
   EXPECT_TRUE(d.error.isEmpty()) << d.error.toStdString();
   EXPECT_EQ(d.image.size(), QSize(8, 8));
-  EXPECT_EQ(d.image.pixelColor(0, 0), tileColour(f, "webene.bmp"));
+  EXPECT_EQ(d.image.pixelColor(4, 5), tileColour(f, "webene.bmp"));
   EXPECT_EQ(QImage(f.images() + QStringLiteral("worldmap-1.bmp")).size(), QSize(8, 8));
   EXPECT_EQ(configLine(f, ConfigFile::OriginX), QStringLiteral("0"));
 }
@@ -41,9 +41,12 @@ TEST(WorldMap, TilesByTerrainAndOneMessagePerUnknownTerrain) {
   EXPECT_EQ(d.messages, QStringList({QStringLiteral("Fuer die Regionart Lava existiert noch keine Grafik!")}));
   // minX -2, minY 5, R = 4, C = round(2 + 4 + 1 + 2 - 2.5) = 6 (6.5 to the even 6).
   EXPECT_EQ(d.image.size(), QSize(48, 32));
-  EXPECT_EQ(d.image.pixelColor(0, 24), tileColour(f, "wozean.bmp"));  // (-2, 5) at the bottom left
-  EXPECT_EQ(d.image.pixelColor(12, 0), tileColour(f, "wwald.bmp"));   // (-2, 8) three half tiles on
-  EXPECT_EQ(d.image.pixelColor(21, 16), QColor(Qt::white));          // (0, 6): blank tile
+  EXPECT_EQ(d.image.pixelColor(4, 29), tileColour(f, "wozean.bmp"));  // (-2, 5) at the bottom left
+  EXPECT_EQ(d.image.pixelColor(16, 5), tileColour(f, "wwald.bmp"));   // (-2, 8) three half tiles on
+  EXPECT_EQ(d.image.pixelColor(24, 21), tileColour(f, "wblank.bmp")); // (0, 6): blank tile
+  EXPECT_NE(tileColour(f, "wblank.bmp"), QColor(Qt::white));
+  // The hex corners show what lies below: the white ground above (-2, 8).
+  EXPECT_EQ(d.image.pixelColor(12, 0), QColor(Qt::white));
   EXPECT_EQ(f.session.mapOriginX, -2);
   EXPECT_EQ(f.session.mapOriginY, 5);
   EXPECT_EQ(configLine(f, ConfigFile::OriginY), QStringLiteral("5"));

@@ -73,7 +73,9 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrder) {
                                 QStringLiteral("&Koordinaten Umrechnen (Ursprung)"), QStringLiteral("-"),
                                 QStringLiteral("Weltkarte &1fach"), QStringLiteral("Weltkarte &2fach"),
                                 QStringLiteral("Weltkarte &3fach"), QStringLiteral("Weltkarte &4fach"),
-                                QStringLiteral("&Zug Checker"),
+                                QStringLiteral("Weltkarte &6fach"), QStringLiteral("Weltkarte &8fach"),
+                                QStringLiteral("&Ganze Karte"), QStringLiteral("Weltkarte &vergrößern"),
+                                QStringLiteral("Weltkarte ver&kleinern"), QStringLiteral("&Zug Checker"),
                                 QStringLiteral("&Taschenrechner"), QStringLiteral("&Datenbank aufräumen"),
                                 QStringLiteral("&Kurz Referenz"), QStringLiteral("&Info")}));
   EXPECT_EQ(disabled,

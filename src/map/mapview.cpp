@@ -1,0 +1,82 @@
+#include "map/mapview.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <algorithm>
+
+#include "app/textutil.h"
+
+namespace mapview {
+
+namespace {
+constexpr int kSlots = 6;
+
+QStringList readLines(const QString& path) {
+  QFile f(path);
+  QStringList lines;
+  if (f.open(QIODevice::ReadOnly | QIODevice::Text))
+    lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+  while (lines.size() < kSlots) lines << QString();
+  return lines.mid(0, kSlots);
+}
+}  // namespace
+
+const QList<int>& zoomSteps() {
+  static const QList<int> steps = {1, 2, 3, 4, 6, 8};
+  return steps;
+}
+
+int nextStep(double zoom) {
+  for (int step : zoomSteps())
+    if (step > zoom + 1e-9) return step;
+  return zoomSteps().last();
+}
+
+int previousStep(double zoom) {
+  for (auto it = zoomSteps().crbegin(); it != zoomSteps().crend(); ++it)
+    if (*it < zoom - 1e-9) return *it;
+  return zoomSteps().first();
+}
+
+double fittingZoom(int mapWidth, int mapHeight, int viewWidth, int viewHeight) {
+  if (mapWidth <= 0 || mapHeight <= 0 || viewWidth <= 0 || viewHeight <= 0) return 1;
+  const double fit = std::min(double(viewWidth) / mapWidth, double(viewHeight) / mapHeight);
+  if (fit < 1) return fit;
+  return std::min(int(fit), zoomSteps().last());
+}
+
+QString fileName() { return QStringLiteral("kartenansicht.cfg"); }
+
+View load(const QString& programPath, int slot) {
+  View v;
+  if (slot < 1 || slot > kSlots) return v;
+  const QStringList parts =
+      readLines(textutil::joinPath(programPath, fileName())).at(slot - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (parts.size() != 3) return v;
+  bool ok[3] = {false, false, false};
+  const QString zoom = parts.at(0);
+  v.fit = zoom == QLatin1String("ganz");
+  v.zoom = v.fit ? 1 : zoom.toInt(&ok[0]);
+  if (v.fit) ok[0] = true;
+  v.scrollX = parts.at(1).toInt(&ok[1]);
+  v.scrollY = parts.at(2).toInt(&ok[2]);
+  if (!ok[0] || !ok[1] || !ok[2] || (!v.fit && !zoomSteps().contains(v.zoom))) return View{};
+  v.kept = true;
+  return v;
+}
+
+bool save(const QString& programPath, int slot, const View& view) {
+  if (slot < 1 || slot > kSlots) return false;
+  const QString path = textutil::joinPath(programPath, fileName());
+  QStringList lines = readLines(path);
+  lines[slot - 1] = (view.fit ? QStringLiteral("ganz") : QString::number(view.zoom)) + QLatin1Char(' ') +
+                    QString::number(view.scrollX) + QLatin1Char(' ') + QString::number(view.scrollY);
+  // Written whole or not at all: a broken file would lose every slot's view.
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  f.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+  return f.commit();
+}
+
+}  // namespace mapview
