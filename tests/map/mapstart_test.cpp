@@ -9,18 +9,10 @@ namespace {
 struct MapStartTest : ::testing::Test, maptest::MapFixture {};
 
 TEST(MapStartPosition, PositionTexts) {
-  const struct {
-    const char* text;
-    bool ok;
-    int x, y, level;
-  } cases[] = {{"3/4", true, 3, 4, 0},   {"-7/12/1", true, -7, 12, 1}, {" 0/-2 ", true, 0, -2, 0},
-               {"3", false, 0, 0, 0},    {"3/4/1/2", false, 0, 0, 0},  {"a/4", false, 0, 0, 0},
-               {"", false, 0, 0, 0},     {"3/4/x", false, 0, 0, 0}};
-  for (const auto& c : cases) {
-    int x = 99, y = 99, level = 99;
-    EXPECT_EQ(mapstart::parsePosition(QString::fromUtf8(c.text), &x, &y, &level), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(QList<int>({x, y, level}), QList<int>({c.x, c.y, c.level})) << c.text;
-  }
+  int x = 0, y = 0, level = 0;
+  EXPECT_TRUE(mapstart::parsePosition(" -7/12/1 ", &x, &y, &level));
+  EXPECT_EQ(QList<int>({x, y, level}), QList<int>({-7, 12, 1}));
+  for (const char* bad : {"3", "3/4/1/2", "a/4", "", "3/4/x"}) EXPECT_FALSE(mapstart::parsePosition(bad, &x, &y, &level)) << bad;
 }
 
 TEST_F(MapStartTest, TheHomeRegionWinsThenTheFirstOwnUnitThenTheMiddle) {

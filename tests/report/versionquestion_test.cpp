@@ -1,40 +1,32 @@
 // The version question and the slot's "Nicht mehr fragen".
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/gamesession.h"
 #include "report/reportimporter.h"
-#include "report/versionquestion.h"
 #include "support/testsupport.h"
 
 namespace {
 
-struct VersionQuestionTest : ::testing::Test {
-  VersionQuestionTest() {
-    session.slot = 2;
-    session.programPath = dir.path() + QLatin1Char('/');
-    callbacks.askVersion = [this](const QString& question) {
-      questions << question;
-      return answer;
-    };
-    callbacks.inform = [this](const QString& message) { told << message; };
-  }
+TEST(VersionQuestion, ATickedYesIsRememberedPerSlotForThatVersionAndOlderNewFormats) {
   QTemporaryDir dir;
   GameSession session;
-  ImportCallbacks callbacks;
+  session.slot = 2;
+  session.programPath = dir.path() + QLatin1Char('/');
   versionquestion::Answer answer;
   QStringList questions, told;
-};
-
-TEST_F(VersionQuestionTest, ATickedYesIsRememberedForThatVersionAndOlderNewFormats) {
+  ImportCallbacks callbacks;
+  callbacks.askVersion = [&](const QString& q) {
+    questions << q;
+    return answer;
+  };
+  callbacks.inform = [&](const QString& m) { told << m; };
   // Each step: the report's version, the player's answer, whether it is read
   // and whether the question came.
   const struct {
     int version;
-    bool yes, tick;
-    bool read, asked;
+    bool yes, tick, read, asked;
   } steps[] = {
       {45, false, false, true, false},  // read without question
       {64, false, true, false, true},   // "Nein" with the box ticked remembers nothing
@@ -51,28 +43,15 @@ TEST_F(VersionQuestionTest, ATickedYesIsRememberedForThatVersionAndOlderNewForma
     EXPECT_EQ(versionquestion::mayRead(session, s.version, callbacks), s.read) << s.version;
     EXPECT_EQ(!questions.isEmpty(), s.asked) << s.version;
   }
-  EXPECT_EQ(versionquestion::rememberedVersion(session), 64);
   EXPECT_TRUE(versionquestion::rememberedPath(session).endsWith(QStringLiteral("cr-version-2.txt")));
-  // Another slot remembers its own.
   GameSession other = session;
   other.slot = 3;
-  EXPECT_EQ(versionquestion::rememberedVersion(other), 0);
-  EXPECT_TRUE(told.isEmpty());
-}
-
-TEST_F(VersionQuestionTest, WithoutTheBoxTheYesNoQuestionDecidesAndAGarbledFileCountsAsNone) {
-  callbacks.askVersion = nullptr;
-  bool yes = true;
-  callbacks.askYesNo = [&](const QString&) { return yes; };
-  EXPECT_TRUE(versionquestion::mayRead(session, 64, callbacks));
-  yes = false;
-  EXPECT_FALSE(versionquestion::mayRead(session, 64, callbacks));  // nothing was remembered
+  EXPECT_EQ(versionquestion::rememberedVersion(other), 0);  // another slot asks on its own
   testsupport::writeFile(versionquestion::rememberedPath(session), "vierundsechzig\n");
-  EXPECT_EQ(versionquestion::rememberedVersion(session), 0);
-  EXPECT_FALSE(versionquestion::mayRead(session, 64, callbacks));
-}
+  EXPECT_EQ(versionquestion::rememberedVersion(session), 0);  // a garbled file counts as none
+  EXPECT_TRUE(told.isEmpty());
 
-TEST_F(VersionQuestionTest, AFileThatCannotBeWrittenIsToldAndTheReportStillRead) {
+  // A file that cannot be written is told, and the report is still read.
   session.programPath = dir.filePath(QStringLiteral("gibt-es-nicht/"));
   answer = {true, true};
   EXPECT_TRUE(versionquestion::mayRead(session, 64, callbacks));
