@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+# Only what the demo runs; the tests and benchmarks are built by the test command.
+cmake --build build -j"$(nproc)" --target zendral zendral-cli
 demo="${DEMO_DIR:-/tmp/zendral-demo}"
 cli="$root/build/src/zendral-cli"
 "$cli" init "$demo"

@@ -1,5 +1,7 @@
 #include "military/partychoices.h"
 
+#include <algorithm>
+
 #include "db/database.h"
 #include "db/sqlitestatement.h"
 
@@ -14,6 +16,10 @@ QList<PartyChoice> partyChoices(Database& db, int slot) {
                                    "ORDER BY \"Partei Nr\""));
   q.bind(1, slot);
   while (q.step()) out.append({q.column(0).toString(), qint32(q.columnInt(1))});
+  // By name as the player reads them; equal names stay in number order.
+  std::stable_sort(out.begin() + 1, out.end(), [](const PartyChoice& a, const PartyChoice& b) {
+    return QString::localeAwareCompare(a.name, b.name) < 0;
+  });
   return out;
 }
 

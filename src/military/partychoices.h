@@ -1,7 +1,7 @@
 #pragma once
 // The parties the group and ship reports can be limited to: first the entry
 // "(alle Parteien)" with the number -2, which lifts the party condition, then
-// the parties of the slot in number order.
+// the parties of the slot by name.
 #include <QList>
 #include <QString>
 

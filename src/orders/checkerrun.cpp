@@ -19,15 +19,6 @@
 
 namespace checker {
 
-Command commandFor(const GameSession& game, const QString& datum) {
-  Command c;
-  c.program = game.checkerPath;
-  c.arguments = {templatefile::fileName(game.slot, datum)};
-  c.workingDirectory = game.programPath;
-  c.outputPath = game.statusPath(QStringLiteral("check.txt"));
-  return c;
-}
-
 namespace {
 
 // A relative checker path is meant from the program folder, as the checker
@@ -57,6 +48,24 @@ QString errorTail(const QByteArray& bytes) {
 }
 
 }  // namespace
+
+QStringList splitSetting(const QString& setting, const QString& workingDirectory) {
+  if (setting.trimmed().isEmpty()) return {setting};
+  if (QFileInfo(resolveProgram(setting, workingDirectory)).isFile()) return {setting};
+  const QStringList parts = QProcess::splitCommand(setting);
+  return parts.isEmpty() ? QStringList{setting} : parts;
+}
+
+Command commandFor(const GameSession& game, const QString& datum) {
+  Command c;
+  const QStringList setting = splitSetting(game.checkerPath, game.programPath);
+  c.program = setting.first();
+  c.arguments = setting.mid(1);
+  c.arguments << templatefile::fileName(game.slot, datum);
+  c.workingDirectory = game.programPath;
+  c.outputPath = game.statusPath(QStringLiteral("check.txt"));
+  return c;
+}
 
 CheckerRun::CheckerRun(Command command, QObject* parent) : QObject(parent), command_(std::move(command)) {}
 
@@ -136,6 +145,7 @@ void CheckerRun::endProcess() {
 
 void CheckerRun::processFinished(int exitCode, bool crashed) {
   if (!running_) return;
+  outcome_.ran = true;
   stdout_ += process_->readAllStandardOutput();
   stderr_ += process_->readAllStandardError();
   const QString seconds = QString::number(timeLimitMs_ / 1000.0, 'g', 3);

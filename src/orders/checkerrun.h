@@ -1,9 +1,11 @@
 #pragma once
 // Running the external order checker on the saved order template: the
-// checker named in the options gets the template's file name as its one
-// argument, runs in the program folder, and its standard output becomes
-// "status-data/check.txt". No command interpreter is involved, so a path
-// with blanks or quotes names exactly one program.
+// checker named in the options gets its own options and then the template's
+// file name as arguments, runs in the program folder, and its standard
+// output becomes "status-data/check.txt". No command interpreter is
+// involved: a setting that names an existing file as a whole is that
+// program (blanks and all), otherwise it is split like a command line with
+// quotes respected ("/usr/local/bin/mcheck -w4").
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -19,8 +21,8 @@ namespace checker {
 inline constexpr int kTimeLimitMs = 60000;
 
 struct Command {
-  QString program;           // the checker path of the options
-  QStringList arguments;     // the template file name, without folder
+  QString program;           // the checker program of the options' setting
+  QStringList arguments;     // its options, then the template file name, without folder
   QString workingDirectory;  // the program folder
   QString outputPath;        // program folder + "status-data/check.txt"
 };
@@ -29,11 +31,15 @@ struct Command {
 // name is formed from it).
 Command commandFor(const GameSession& game, const QString& datum);
 
+// The checker setting as program and options, resolved from `workingDirectory`.
+QStringList splitSetting(const QString& setting, const QString& workingDirectory);
+
 struct Outcome {
   bool ok = false;
   QString message;   // German; empty when the checker ran and exited with 0
   QString output;    // the checker's output as check.txt now holds it
   bool cancelled = false;
+  bool ran = false;  // the checker was started (its output is worth showing)
 };
 
 // One run of the checker. start() returns at once; finished() follows when

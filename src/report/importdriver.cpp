@@ -11,6 +11,7 @@
 #include "report/reportfile.h"
 #include "report/reportheader.h"
 #include "report/reportimporter.h"
+#include "report/versionquestion.h"
 #include "app/configfile.h"
 #include "app/gameopening.h"
 #include "app/statusdata.h"
@@ -169,16 +170,13 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   try {
     if (s.lines.isEmpty()) s.fail(QStringLiteral("Die Datei ist leer."));
     s.version = reportheader::readVersion(s);
-    if (!reportheader::versionSupported(s.version)) {
-      const bool yes = callbacks.askYesNo && callbacks.askYesNo(reportheader::versionQuestion());
-      if (!yes) {
-        // The counters were set to 0 before the question; a refused report
-        // leaves them so, as it leaves the tables untouched.
-        game.status.resetImportCounters();
-        out.status = ImportOutcome::Status::Refused;
-        out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
-        return out;
-      }
+    if (!versionquestion::mayRead(staged.session, s.version, callbacks)) {
+      // The counters were set to 0 before the question; a refused report
+      // leaves them so, as it leaves the tables untouched.
+      game.status.resetImportCounters();
+      out.status = ImportOutcome::Status::Refused;
+      out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
+      return out;
     }
     s.currentLine = 1;
     if (reportheader::readHeader(s) == reportheader::HeaderResult::WrongGameType) {

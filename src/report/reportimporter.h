@@ -6,12 +6,16 @@
 #include <functional>
 
 #include "app/opengame.h"
+#include "report/versionquestion.h"
 
 class ImportProgress;
 
 struct ImportCallbacks {
   // A warning question with Yes and No; returns true for Yes.
   std::function<bool(const QString& question)> askYesNo;
+  // The version question with its check box "Nicht mehr fragen"; without
+  // it the version is asked through askYesNo.
+  std::function<versionquestion::Answer(const QString& question)> askVersion;
   // An information or error message with an OK button.
   std::function<void(const QString& message)> inform;
   ImportProgress* progress = nullptr;

@@ -60,8 +60,9 @@ void CheckerController::finished() {
   progress_->hide();
   const checker::Outcome outcome = run_->outcome();
   run_.release()->deleteLater();  // finished() is still on its way out of the run
-  // What the checker wrote is shown also when it failed.
-  if (form8_) form8_->showFile(outputPath_);
+  // What the checker wrote is shown also when it failed; a checker that
+  // never ran leaves its message alone, with no empty window over it.
+  if (form8_ && outcome.ran) form8_->showFile(outputPath_);
   if (!outcome.ok && !outcome.cancelled && prompts_->error) prompts_->error(outcome.message);
   emit checked();
 }

@@ -1,6 +1,7 @@
 #include "ui/mainmenu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,6 +27,7 @@ MainMenu::MainMenu(QWidget* window) {
   Datei1 = menu(MainMenu1, "Datei1", QStringLiteral("&Datei"));
   Neu1 = item(Datei1, "Neu1", QStringLiteral("&CR einlesen"));
   Speichern1 = item(Datei1, "Speichern1", QStringLiteral("Zugvorlage &Speichern"));
+  Speichern1->setShortcut(QKeySequence::Save);
   ZugVorlageSpeichern1 = item(Datei1, "ZugVorlageSpeichern1", QStringLiteral("&Zugvorlage Speichern unter..."));
   Optionen1 = item(Datei1, "Optionen1", QStringLiteral("&Optionen"));
   Datei1->addSeparator()->setObjectName(QStringLiteral("N1"));

@@ -19,6 +19,7 @@
 #include "app/opengame.h"
 #include "db/dberror.h"
 #include "map/mapgeometry.h"
+#include "map/mapstart.h"
 #include "map/smallmap.h"
 #include "map/terraintiles.h"
 #include "map/worldhex.h"
@@ -119,7 +120,37 @@ void MapController::openSmallMap() {
   QString error;
   terraintiles::writeMissingTiles(game_.session.path(QStringLiteral("images")), &error);
   if (!error.isEmpty()) showMessages({error});
+  centreSmallMapOnLand();
   displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+}
+
+void MapController::centreSmallMapOnLand() {
+  if (!game_.db) return;
+  try {
+    const QPoint centre = mapstart::smallMapCentre(*game_.db, game_.session);
+    game_.session.smallMapX = centre.x();
+    game_.session.smallMapY = centre.y();
+  } catch (const DbError& e) {
+    showMessages({e.message()});
+  }
+}
+
+void MapController::reportRead() {
+  if (!game_.db) return;
+  bool brought = false;
+  try {
+    brought = mapstart::reportBroughtShownLevel(*game_.db, game_.session);
+  } catch (const DbError& e) {
+    showMessages({e.message()});
+  }
+  if (!brought) return;
+  const bool first = map_.isNull();
+  displayWorldMapHex();
+  // The report's regions and marks show on the small map as well.
+  centreSmallMapOnLand();
+  displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+  // A map shown for the first time opens where the small map is, on land.
+  if (first && !map_.isNull()) scrollToRegion(game_.session.smallMapX, game_.session.smallMapY);
 }
 
 void MapController::openWorldMap() {
@@ -190,7 +221,10 @@ void MapController::Button9Click() {
       showMessages({s.error});
       return;
     }
-    if (s.recentred) displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+    if (s.recentred) {
+      centreSmallMapOnLand();
+      displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+    }
     if (s.map.drawn) showWorldMap(s.map.image, s.scroll);
     showMessages(s.map.messages);
     if (!s.map.error.isEmpty()) showMessages({s.map.error});
@@ -454,6 +488,14 @@ void MapController::saveView() {
   unsavedView_.reset();
   // Losing the view is no reason to trouble the player: it is only comfort.
   mapview::save(game_.session.programPath, game_.session.slot, v);
+}
+
+void MapController::scrollToRegion(int x, int y) {
+  QScrollArea* box = area_.ScrollBox1;
+  const QPoint cell = mapgeometry::overlayCell(x, y, game_.session.mapOriginX, game_.session.mapOriginY, map_.height());
+  const QPoint middle = (cell + QPoint(mapgeometry::kWorldPitch / 2, mapgeometry::kWorldPitch / 2)) * zoom_;
+  box->horizontalScrollBar()->setValue(middle.x() - box->viewport()->width() / 2);
+  box->verticalScrollBar()->setValue(middle.y() - box->viewport()->height() / 2);
 }
 
 bool MapController::eventFilter(QObject* watched, QEvent* event) {

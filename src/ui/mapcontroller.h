@@ -44,6 +44,9 @@ class MapController : public QObject {
   void openWorldMap();
   // The slot's levels in the level list (after opening and each import).
   void refreshLevels();
+  // After a report was read: the world map anew when the report brought
+  // regions of the shown level, and the small map onto land.
+  void reportRead();
 
   void displayWorldMapHex();
   void displaySmallMap(int x, int y);
@@ -90,6 +93,10 @@ class MapController : public QObject {
   void saveView();
   void showMessages(const QStringList& messages);
   void scrollToMiddle();
+  // Scrolls the world map so that region (x, y) is in the middle of the view.
+  void scrollToRegion(int x, int y);
+  // Moves a small-map centre without a region onto land (mapstart).
+  void centreSmallMapOnLand();
 
   OpenGame& game_;
   MapAreaPanel& area_;

@@ -13,6 +13,7 @@
 #include "ui/tform10.h"
 #include "ui/tform4.h"
 #include "ui/tform5.h"
+#include "views/regionview.h"
 
 namespace {
 
@@ -24,7 +25,23 @@ struct Hourglass {
   Hourglass& operator=(const Hourglass&) = delete;
 };
 
+// The slot's regions of one level: what the map shows is what is exported.
+struct LevelRegions {
+  LevelRegions(Database& db, int slot, int level) : table(db, QStringLiteral("regionen")) {
+    table.setSlotLevelFilter(slot, level);
+    table.setFiltered(true);
+  }
+  Table table;
+};
+
 }  // namespace
+
+std::optional<MapTools::ShownRegion> MapTools::shownRegionOf(const RegionView& view) {
+  if (!view.found) return std::nullopt;
+  for (const auto& [field, value] : view.row)
+    if (field == QStringLiteral("Regionname")) return ShownRegion{view.x, view.y, view.level, value.toString()};
+  return std::nullopt;
+}
 
 MapTools::MapTools(TForm1& window) : QObject(&window), window_(window) {
   connect(window.menu.Kartendatenexportieren1, &QAction::triggered, this, &MapTools::Kartendatenexportieren1Click);
@@ -48,7 +65,9 @@ void MapTools::Kartendatenexportieren1Click() {
   mapexchange::ExportResult result;
   {
     Hourglass wait;
-    result = mapexchange::exportFullMap(window_.tables()->regionen, path);
+    const GameSession& session = window_.game().session;
+    LevelRegions regions(*window_.game().db, session.slot, session.currentLevel);
+    result = mapexchange::exportFullMap(regions.table, path);
   }
   if (result.ok())
     window_.prompts().inform(mapexchange::fullExportMessage(path));
@@ -84,8 +103,8 @@ void MapTools::Kartenbereichexportieren1Click() {
   mapexchange::ExportResult result;
   {
     Hourglass wait;
-    result = mapexchange::exportArea(window_.tables()->regionen, window_.game().session.slot, shown->x, shown->y,
-                                     *radius, path);
+    LevelRegions regions(*window_.game().db, window_.game().session.slot, shown->level);
+    result = mapexchange::exportArea(regions.table, window_.game().session.slot, shown->x, shown->y, *radius, path);
   }
   if (result.ok())
     window_.prompts().inform(mapexchange::areaExportMessage(path));

@@ -10,16 +10,20 @@
 
 class TForm1;
 class TForm4;
+struct RegionView;
 
 class MapTools : public QObject {
   Q_OBJECT
  public:
-  // The region the area export is centred on: the one last shown.
+  // The region the area export is centred on: the one the region view shows.
   struct ShownRegion {
     int x = 0;
     int y = 0;
+    int level = 0;
     QString name;
   };
+  // The region view's region; nothing while it shows no region with a row.
+  static std::optional<ShownRegion> shownRegionOf(const RegionView& view);
   using ShownRegionSource = std::function<std::optional<ShownRegion>()>;
   // Asks for a file to write / to read; empty when the player cancels.
   using FileChooser = std::function<QString()>;

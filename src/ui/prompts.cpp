@@ -1,5 +1,6 @@
 #include "ui/prompts.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -15,6 +16,16 @@ Prompts Prompts::messageBoxes(QWidget* parent) {
   p.warnYesNo = [owner, title](const QString& text) {
     return QMessageBox::warning(owner.data(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+  };
+  p.warnYesNoWithBox = [owner, title](const QString& text, const QString& boxText, bool* ticked) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, owner.data());
+    box.setDefaultButton(QMessageBox::No);
+    auto* check = new QCheckBox(boxText);
+    check->setObjectName(QStringLiteral("NichtMehrFragen"));
+    box.setCheckBox(check);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (ticked) *ticked = check->isChecked();
+    return yes;
   };
   p.inform = [owner, title](const QString& text) { QMessageBox::information(owner.data(), title, text); };
   p.error = [owner, title](const QString& text) { QMessageBox::critical(owner.data(), title, text); };

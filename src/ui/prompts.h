@@ -9,6 +9,9 @@ class QWidget;
 struct Prompts {
   std::function<bool(const QString&)> confirm;    // confirmation, Yes / No
   std::function<bool(const QString&)> warnYesNo;  // warning, Yes / No
+  // Warning, Yes / No, with a check box (its text the second argument)
+  // whose state goes to the third.
+  std::function<bool(const QString&, const QString&, bool*)> warnYesNoWithBox;
   std::function<void(const QString&)> inform;     // information, OK
   std::function<void(const QString&)> error;      // error, OK
 

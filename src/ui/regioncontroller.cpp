@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,12 +15,16 @@
 #include "ui/tform6.h"
 #include "ui/tform9.h"
 #include "ui/unitpage.h"
+#include "ui/windowplacement.h"
 #include "views/commandeditor.h"
 #include "views/tablerowmodel.h"
 #include "views/unitview.h"
 #include "views/viewtables.h"
 
 namespace {
+
+// Room beside a header text for the frame and the sort mark.
+constexpr int kHeaderPadding = 16;
 
 class WaitCursor {
  public:
@@ -86,6 +91,13 @@ void RegionController::getSekKoo(int x, int y) {
     // What the player typed belongs to the region shown so far.
     pages_.region->submitEdits();
     if (!regionRow_->lastError().isEmpty()) fail(regionRow_->lastError());
+    // The entry shown so far keeps its edits; then it leaves the page.
+    pages_.units->submitEdits();
+    for (TableRowModel* row : {unitRow_.get(), buildingRow_.get(), shipRow_.get()}) {
+      row->clearRow();
+      if (!row->lastError().isEmpty()) fail(row->lastError());
+    }
+    pages_.units->clearDetails();
     pages_.region->bindModel(regionRow_.get());  // follows the game type's road binding
     const RegionFilters filters{pages_.units->CheckBox1->isChecked(), pages_.units->CheckBox2->isChecked()};
     shown_ = ::getSekKoo(t, game_.session, x, y, filters);
@@ -100,7 +112,6 @@ void RegionController::getSekKoo(int x, int y) {
     pages_.units->ListBox3->clear();
     pages_.units->ListBox3->addItems(shown_.unitList);
     showHistory(shown_);
-    pages_.units->clearTexts();
   } catch (const DbError& e) {
     fail(e.message());
   }
@@ -122,6 +133,12 @@ void RegionController::showHistory(const RegionView& view) {
       grid->setItem(r, c, item);
     }
   grid->selectRow(rows - 1);
+  // Every column at least as wide as its header text.
+  QHeaderView* top = grid->horizontalHeader();
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    const int needed = top->fontMetrics().horizontalAdvance(header.value(c)) + kHeaderPadding;
+    if (top->sectionSize(c) < needed) top->resizeSection(c, needed);
+  }
 }
 
 void RegionController::ListBox3Click() {
@@ -161,6 +178,7 @@ void RegionController::ListBox3DblClick() {
   if (!editor_ || !unitRow_ || !unitRow_->hasRow()) return;
   if (!commandeditor::isOwnParty(pages_.units->Edit29->text(), game_.session)) return;
   editor_->show();
+  windowplacement::placeBeside(editor_, pages_.units->ListBox3);
   editor_->raise();
   editor_->clearOrders();
   const qint32 nr = qint32(unitRow_->fieldValue(QStringLiteral("Einheit Nr")).toLongLong());
@@ -186,6 +204,8 @@ void RegionController::Button1Click() {
   editorLineCount_ = commandeditor::writeBack(game_.orders, pages_.units->Edit21->text(), editorLineCount_,
                                               editor_->orderLines());
   pages_.orders->showModel();
+  // The template stays at the lines just written, not at its first line.
+  pages_.orders->showLine(commandeditor::unitHeaderLine(game_.orders.lines(), pages_.units->Edit21->text()));
   setflags();
 }
 

@@ -29,10 +29,14 @@ void fillParties(QComboBox* lookup, QLineEdit* numberEdit, const OpenGame& game)
   if (game.db)
     for (const partychoices::PartyChoice& p : partychoices::partyChoices(*game.db, game.session.slot))
       lookup->addItem(p.name, p.number);
-  const int keep = chosen.isValid() ? lookup->findData(chosen) : -1;
+  // The player's choice stays; before one, the own faction is chosen so
+  // that the first "Bericht" shows a report.
+  int keep = chosen.isValid() ? lookup->findData(chosen) : -1;
+  if (keep < 0) keep = lookup->findData(game.session.ownPartyNumber);
+  const QVariant shown = keep >= 0 ? lookup->itemData(keep) : QVariant();
   lookup->setCurrentIndex(keep);
   lookup->blockSignals(false);
-  numberEdit->setText(keep >= 0 ? QString::number(chosen.toInt()) : QString());
+  numberEdit->setText(keep >= 0 ? QString::number(shown.toInt()) : QString());
 }
 
 void connectParties(QComboBox* lookup, QLineEdit* numberEdit) {

@@ -153,8 +153,22 @@ int ReportPagesPanel::toggledHeight(int height, bool statusActive) {
 }
 
 void ReportPagesPanel::PageControl1MouseDown() {
-  const int target = toggledHeight(height(), tabText(currentIndex()) == QStringLiteral("Status"));
+  // "Status" gets the height that shows its fields whole again.
+  const bool statusActive = tabText(currentIndex()) == QStringLiteral("Status");
+  const int target = statusActive ? qMax(kLowHeight, statusHeight()) : toggledHeight(height(), false);
   setHeightInSplitter(target);
+}
+
+int ReportPagesPanel::clampedHeight(int target, int total, int ownMinimum, int othersMinimum) {
+  if (total <= 0) return 0;
+  if (ownMinimum + othersMinimum > total)
+    return int(qint64(total) * ownMinimum / qMax(1, ownMinimum + othersMinimum));
+  return qBound(ownMinimum, target, total - othersMinimum);
+}
+
+int ReportPagesPanel::keptHeight(const QTabWidget* tabs) {
+  constexpr int kPageStrip = 40;
+  return tabs->tabBar()->sizeHint().height() + kPageStrip;
 }
 
 int ReportPagesPanel::statusHeight() const { return status_->sizeHint().height() + tabBar()->sizeHint().height() + 8; }
@@ -180,18 +194,16 @@ void ReportPagesPanel::setHeightInSplitter(int target) {
   int total = 0;
   for (int size : sizes) total += size;
   if (index < 0 || sizes.size() < 2 || total <= 0) return;
-  // The rest goes to the pages below. When they cannot keep their smallest
-  // height next to the high report page, the report page covers them whole.
-  int mine = qMin(target, total);
+  // The rest goes to the pages below; each tab control keeps its tab bar.
   const int others = int(sizes.size()) - 1;
-  int rest = (total - mine) / others;
+  int othersMinimum = 0;
   for (int i = 0; i < sizes.size(); ++i) {
-    QWidget* other = splitter->widget(i);
-    if (i != index && target == kHighHeight && rest < other->minimumSizeHint().height()) {
-      rest = 0;
-      mine = total;
-    }
+    if (i == index) continue;
+    const auto* tabs = qobject_cast<const QTabWidget*>(splitter->widget(i));
+    othersMinimum += tabs ? keptHeight(tabs) : 0;
   }
+  const int mine = clampedHeight(target, total, keptHeight(this), othersMinimum);
+  const int rest = (total - mine) / others;
   for (int i = 0; i < sizes.size(); ++i) sizes[i] = i == index ? mine : rest;
   splitter->setSizes(sizes);
 }

@@ -29,6 +29,13 @@ class ReportPagesPanel : public QTabWidget {
   // The height a mouse press leads to: high when the control is low and a
   // report page other than "Status" is active, low in every other case.
   static int toggledHeight(int height, bool statusActive);
+  // The height the control gets of the splitter's `total` for a wished
+  // `target`: it keeps at least `ownMinimum` and leaves the tab controls
+  // below at least `othersMinimum`, so that neither loses its tab bar.
+  // When both do not fit the room is shared in that proportion.
+  static int clampedHeight(int target, int total, int ownMinimum, int othersMinimum);
+  // Tab bar and a strip of the page: what a tab control keeps.
+  static int keptHeight(const QTabWidget* tabs);
   // A mouse press on the tabs (any button): toggles the height. Inside a
   // splitter the splitter gives the room, so dragging it still works.
   void PageControl1MouseDown();

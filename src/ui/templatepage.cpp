@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTimer>
@@ -64,6 +66,14 @@ void TemplatePage::showModel() {
 
 void TemplatePage::commitToModel() {
   if (model_) model_->setText(RichEdit4->toPlainText());
+}
+
+void TemplatePage::showLine(int line) {
+  const QTextBlock block = RichEdit4->document()->findBlockByNumber(line);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  RichEdit4->setTextCursor(cursor);
+  RichEdit4->centerCursor();
 }
 
 void TemplatePage::clear() {

@@ -32,6 +32,8 @@ class TemplatePage : public QWidget {
   void showModel();
   // Puts the editor's text into the model (before it is saved or read).
   void commitToModel();
+  // Puts the cursor on line `line` (from 0) and scrolls it into the middle.
+  void showLine(int line);
   void clear();
   // After a save: the flag is cleared and the indicator green.
   void markSaved();

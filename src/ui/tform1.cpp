@@ -101,6 +101,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   pages->addWidget(PageControl1);
   pages->addWidget(PageControl2);
   pages->setStretchFactor(1, 2);
+  // Neither tab control may be squeezed to nothing: both keep their tab bars.
+  pages->setChildrenCollapsible(false);
   auto* central = new QSplitter(Qt::Horizontal);
   central->addWidget(mapArea);
   central->addWidget(pages);
@@ -144,15 +146,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
   mapTools = new MapTools(*this);
-  // The area export centres on the region the region view showed last.
-  mapTools->setShownRegionSource([this]() -> std::optional<MapTools::ShownRegion> {
-    const GameSession& s = game_.session;
-    if (!tables_ || tables_->regionen.eof() || mapArea->Panel1->text().isEmpty()) return std::nullopt;
-    const auto x = textutil::strictInt(s.shownX);
-    const auto y = textutil::strictInt(s.shownY);
-    if (!x || !y) return std::nullopt;
-    return MapTools::ShownRegion{*x, *y, tables_->regionen.text(QStringLiteral("Regionname"))};
-  });
+  // The area export centres on the region the region view shows.
+  mapTools->setShownRegionSource([this] { return MapTools::shownRegionOf(regionController->shown()); });
   // Marks set in the command editor colour the region's square on the unit layer.
   regionController->setRegionColourer(mapController->regionColourer());
   connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
@@ -349,6 +344,12 @@ void TForm1::Neu1Click() {
 
     ImportCallbacks callbacks;
     callbacks.askYesNo = [this](const QString& question) { return prompts_.warnYesNo(question); };
+    if (prompts_.warnYesNoWithBox)
+      callbacks.askVersion = [this](const QString& question) {
+        versionquestion::Answer a;
+        a.yes = prompts_.warnYesNoWithBox(question, versionquestion::checkBoxText(), &a.dontAskAgain);
+        return a;
+      };
     callbacks.inform = [this, &informed](const QString& message) {
       informed << message;
       prompts_.inform(message);
@@ -382,6 +383,7 @@ void TForm1::Neu1Click() {
     }
     setEnabled(true);
   }
+  if (outcome.ok() && failure.isEmpty()) mapController->reportRead();
 
   if (failure.isEmpty() && outcome.status == ImportOutcome::Status::Failed)
     failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);

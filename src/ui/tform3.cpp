@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "app/configfile.h"
@@ -60,10 +61,18 @@ void TForm3::fill(const ConfigFile& config) {
 
 void TForm3::start(int slot) {
   if (slot < 1 || slot > ConfigFile::kSlots) return;
+  // A slot without a game type would open broken and refuse every report.
+  if (typeBoxes.at(slot - 1)->currentText().isEmpty()) {
+    QMessageBox::information(this, windowTitle(), noTypeMessage());
+    typeBoxes.at(slot - 1)->setFocus();
+    return;
+  }
   started_ = true;
   hide();
   emit startRequested(slot, nameEdits.at(slot - 1)->text(), typeBoxes.at(slot - 1)->currentText());
 }
+
+QString TForm3::noTypeMessage() { return QStringLiteral("Bitte zuerst den Spieltyp wählen: Molvanth oder Quarnel."); }
 
 void TForm3::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -17,8 +17,9 @@ class TForm3 : public QDialog {
   // Slot names from lines o+1, the type from o+2 when it is exactly
   // "Molvanth" or "Quarnel"; a slot with a type keeps it (disabled box).
   void fill(const ConfigFile& config);
-  // "Start" of slot 1..6.
+  // "Start" of slot 1..6; without a game type it only says to choose one.
   void start(int slot);
+  static QString noTypeMessage();
 
   QVector<QGroupBox*> groupBoxes;  // "Spiel 1" .. "Spiel 6"
   QVector<QLineEdit*> nameEdits;

@@ -218,6 +218,19 @@ void UnitPage::collapseDetails() {
   detailsTop_ = 396;
 }
 
+void UnitPage::clearDetails() {
+  if (memoMapper_) memoMapper_->clearMapping();
+  for (QLineEdit* e : {DBEdit2, Edit29, DBEdit23, DBEdit22, DBEdit21, DBEdit31, DBEdit1, DBEdit5}) e->clear();
+  CheckBox3->setChecked(false);
+  CheckBox3->setEnabled(false);
+  DBMemo1->clear();
+  Memo9->clear();
+  clearTexts();
+  PageControl4->setTabVisible(PageControl4->indexOf(TabSheet23), false);
+  PageControl4->setTabVisible(PageControl4->indexOf(TabSheet24), false);
+  layoutDetails();
+}
+
 void UnitPage::clearTexts() {
   Memo2->clear();
   Memo3->clear();

@@ -23,6 +23,9 @@ class UnitPage : public QWidget {
   // an entry is chosen, and the area kept low.
   void collapseDetails();
   void clearTexts();  // the item and skill texts
+  // No entry chosen (another region is shown): every detail of the unit,
+  // building or ship shown before goes; the command editor's unit stays.
+  void clearDetails();
 
   // The unit row model the bound fields show.
   void bindModel(TableRowModel* unit);

@@ -107,6 +107,13 @@ QStringList unitLines(const QStringList& templateLines, const QString& unitIdTex
   return out;
 }
 
+int unitHeaderLine(const QStringList& templateLines, const QString& unitIdText) {
+  const QString key = headerKey(unitIdText);
+  for (int i = 0; i < templateLines.size(); ++i)
+    if (templateLines.at(i).contains(key)) return i;
+  return -1;
+}
+
 int writeBack(OrderTemplate& orders, const QString& unitIdText, int editorLineCount, const QStringList& editorLines) {
   const QString key = headerKey(unitIdText);
   QStringList& lines = orders.lines();

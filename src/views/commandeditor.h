@@ -35,6 +35,8 @@ QString headerKey(const QString& unitIdText);
 // line with "EINHEIT" or "REGION", an empty line or the end (for every
 // header of the unit). Empty when the header is not in the template.
 QStringList unitLines(const QStringList& templateLines, const QString& unitIdText);
+// The index of the unit's first header line in the template; -1 when none.
+int unitHeaderLine(const QStringList& templateLines, const QString& unitIdText);
 
 // "Befehle ausführen": replaces the orders after the unit's header by the
 // editor's lines from the second one on. At most `editorLineCount` - 1 lines

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,6 +24,10 @@ void DialogAnswerer::answer() {
     if (qobject_cast<QPushButton*>(b)) buttonTexts << b->text();
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages << box->text();
+    if (QCheckBox* check = box->checkBox()) {
+      checkBoxes << check->text();
+      if (tickCheckBox) check->setChecked(true);
+    }
     for (QAbstractButton* b : box->buttons()) {
       if (b->text() == messageButton || box->buttons().size() == 1) {
         b->click();

@@ -14,8 +14,10 @@ class DialogAnswerer : public QObject {
 
   QString fileToOpen;                 // typed into the next file dialog
   QString messageButton = QStringLiteral("&Ja");  // pressed in message boxes ("OK" when there is no such button)
+  bool tickCheckBox = false;          // ticks a message box's check box first
 
   QStringList messages;     // texts of the message boxes answered
+  QStringList checkBoxes;   // texts of their check boxes
   QStringList buttonTexts;  // all button texts of the dialogs answered
   QStringList fileFilters;  // filters of the last file dialog
   QString selectedFilter;   // and the one it had selected

@@ -57,35 +57,66 @@ TEST_F(MapToolsTest, ImportGivesTheWindowBackOnEveryWayOut) {
   EXPECT_TRUE(said.errors.value(0).contains("Zeile 3"));
 }
 
-TEST_F(MapToolsTest, ExportsAskForFileAndRadius) {
+TEST_F(MapToolsTest, ExportsWriteTheShownLevelAndTheAreaCentresOnTheClickedRegion) {
   for (const auto& [x, y] : {std::pair{0, 0}, {1, 1}, {0, 1}})
     row("regionen", {{"Spiel", 1}, {"Breite", x}, {"Länge", y}, {"Ebene", 0}, {"Regionname", "R"}, {"Regiontyp", "Wald"}});
-  saveAs = dir.filePath("alles.txt");
-  form1->menu.Kartendatenexportieren1->trigger();
-  EXPECT_EQ(said.infos.value(0), "Exportieren der Gesamtkarte in Datei: " + saveAs + " erfolgreich durchgeführt.");
+  for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}})
+    row("regionen", {{"Spiel", 1}, {"Breite", x}, {"Länge", y}, {"Ebene", 1}, {"Regionname", "Tief"}, {"Regiontyp", "Wald"}});
+  const auto headers = [this] {
+    QFile f(saveAs);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(f.readAll()).split("\r\n").filter("REGION");
+  };
 
-  // No region marked yet: the message, and no file is asked for.
-  said.infos.clear();
+  // Nothing clicked yet: the message, and no file is asked for.
   saveAs = dir.filePath("bereich.txt");
   form1->menu.Kartenbereichexportieren1->trigger();
   EXPECT_EQ(said.infos, QStringList{"Es ist noch keine Region markiert. Bitte zuerst den Mittelpunkt des Exportbereichs markieren."});
+  EXPECT_FALSE(QFile::exists(saveAs));
+  // A click on a hex without a region marks nothing either.
+  said.infos.clear();
+  form1->regionClicked(5, 5);
+  form1->menu.Kartenbereichexportieren1->trigger();
+  EXPECT_EQ(said.infos.size(), 1);
 
-  tools().setShownRegionSource([] { return MapTools::ShownRegion{0, 0, "Mitte"}; });
   QStringList asked;
-  QString answer = "1,5";
+  QString answer;
   tools().setTextAsker([&](const QString& caption, const QString& prompt, const QString& fallback) {
     asked = {caption, prompt, fallback};
     return answer;
   });
-  form1->menu.Kartenbereichexportieren1->trigger();
-  EXPECT_EQ(asked, QStringList({"Kartenteilexport", "Exportradius um Mitte  (0/0)?", "8"}));
-  EXPECT_EQ(said.errors.size(), 1);
-  EXPECT_FALSE(QFile::exists(saveAs));
-  answer = "1";
-  form1->menu.Kartenbereichexportieren1->trigger();
-  QFile f(saveAs);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll().count("REGION"), 2);  // (1, 1) lies outside radius 1
+  // Per shown level: the full export and the area export around the clicked
+  // region write that level's regions only.
+  const struct {
+    int level;
+    QPoint clicked;
+    QStringList all;
+    QString prompt;
+    QStringList area;  // radius 1
+  } cases[] = {
+      {0, {0, 0}, {"REGION 0 0", "REGION 0 1", "REGION 1 1"}, "Exportradius um R  (0/0)?", {"REGION 0 1", "REGION 0 0"}},
+      {1, {1, 0}, {"REGION 0 0 1", "REGION 1 0 1"}, "Exportradius um Tief  (1/0)?", {"REGION 1 0 1", "REGION 0 0 1"}},
+  };
+  for (const auto& c : cases) {
+    game.session.currentLevel = c.level;
+    said.infos.clear();
+    said.errors.clear();
+    saveAs = dir.filePath(QStringLiteral("alles-%1.txt").arg(c.level));
+    form1->menu.Kartendatenexportieren1->trigger();
+    EXPECT_EQ(said.infos.value(0), "Exportieren der Gesamtkarte in Datei: " + saveAs + " erfolgreich durchgeführt.");
+    EXPECT_EQ(headers(), c.all) << c.level;
+
+    form1->regionClicked(c.clicked.x(), c.clicked.y());
+    saveAs = dir.filePath(QStringLiteral("bereich-%1.txt").arg(c.level));
+    answer = "1,5";
+    form1->menu.Kartenbereichexportieren1->trigger();
+    EXPECT_EQ(asked, QStringList({"Kartenteilexport", c.prompt, "8"}));
+    EXPECT_EQ(said.errors.size(), 1);
+    EXPECT_FALSE(QFile::exists(saveAs));
+    answer = "1";
+    form1->menu.Kartenbereichexportieren1->trigger();
+    EXPECT_EQ(headers(), c.area) << c.level;
+  }
 }
 
 TEST_F(MapToolsTest, ManualEntryKeepsTheDialogOnBadInputAndAlwaysGivesTheWindowBack) {

@@ -86,19 +86,23 @@ struct MilitaryPagesTest : ::testing::Test, uitest::ProgramFolderFixture {
   GroupPage* groups = nullptr;
 };
 
-TEST_F(MilitaryPagesTest, GroupReportNeedsAPartyThenListsAndTheMenuChangesAGroup) {
+TEST_F(MilitaryPagesTest, GroupReportStartsWithTheOwnPartyThenListsAndTheMenuChangesAGroup) {
   QComboBox* lookup = groups->DBLookupComboBox1;
   ASSERT_EQ(lookup->count(), 3);
-  EXPECT_EQ(lookup->itemText(0), QStringLiteral("(alle Parteien)"));
+  // "(alle Parteien)" first, then by name; the own party is chosen.
+  EXPECT_EQ(QStringList({lookup->itemText(0), lookup->itemText(1), lookup->itemText(2)}),
+            QStringList({"(alle Parteien)", "Die Wölfe", "Nachbarn"}));
   EXPECT_EQ(groups->Edit19->text(), QStringLiteral("3806"));
-  EXPECT_TRUE(groups->DBEdit4->text().isEmpty());
-  groups->Button2->click();
-  ASSERT_EQ(said.errors.size(), 1);
-  EXPECT_TRUE(said.errors.first().contains(QStringLiteral("Partei Nr")));
-
-  chooseParty(lookup, QStringLiteral("Die Wölfe"));
+  EXPECT_EQ(lookup->currentText(), QStringLiteral("Die Wölfe"));
   EXPECT_EQ(groups->DBEdit4->text(), QStringLiteral("757"));
+  // The player's own choice survives the refresh after a report.
+  chooseParty(lookup, QStringLiteral("Nachbarn"));
+  groups->refreshParties();
+  EXPECT_EQ(groups->DBEdit4->text(), QStringLiteral("100"));
+  chooseParty(lookup, QStringLiteral("Die Wölfe"));
+
   groups->Button2->click();
+  EXPECT_TRUE(said.errors.isEmpty()) << said.errors.join('\n').toStdString();
   QTableWidget* grid = groups->StringGrid4;
   ASSERT_EQ(grid->rowCount(), 2);
   EXPECT_EQ(groups->Edit20->text(), QStringLiteral("2"));
@@ -134,6 +138,11 @@ TEST_F(MilitaryPagesTest, GroupReportNeedsAPartyThenListsAndTheMenuChangesAGroup
 TEST_F(MilitaryPagesTest, ShipRegisterListsAllPartiesAndKeepsOneEmptyRowWhenNothingIsFound) {
   ShipRegisterPage* ships = form1->shipRegisterPage;
   EXPECT_EQ(ships->Edit26->text(), QStringLiteral("3806"));
+  // The first press already shows a report: the own party's ships, none.
+  EXPECT_EQ(ships->DBEdit30->text(), QStringLiteral("757"));
+  ships->Button8->click();
+  EXPECT_EQ(ships->Edit27->text(), QStringLiteral("0"));
+  EXPECT_TRUE(said.errors.isEmpty()) << said.errors.join('\n').toStdString();
   chooseParty(ships->DBLookupComboBox2, QStringLiteral("(alle Parteien)"));
   EXPECT_EQ(ships->DBEdit30->text(), QStringLiteral("-2"));
   ships->Button8->click();
@@ -190,6 +199,42 @@ TEST_F(CheckerPageTest, ToolButtonSavesRunsAndShowsTheOutputWhileTheWindowStaysA
   EXPECT_EQ(form8.Memo1->toPlainText(), QStringLiteral("zweiter Lauf"));
   ASSERT_EQ(said.errors.size(), 1);
   EXPECT_TRUE(said.errors.first().contains(QStringLiteral("Fehlercode 2")));
+}
+
+TEST_F(CheckerPageTest, TheCheckerSettingMayCarryOptionsAndAFailedStartIsToldAlone) {
+  // A checker that names each argument on a line of its own.
+  checker("for a in \"$@\"; do echo \"[$a]\"; done\n");
+  const QString plain = game.session.checkerPath;
+  const QString spaced = programFile(QStringLiteral("mein checker"));
+  ASSERT_TRUE(QFile::copy(plain, spaced));
+  const QString file = QStringLiteral("[Zug-Spiel1-38-Juni.txt]");
+  const struct {
+    QString setting;
+    QString output;  // empty: the checker did not run, only the message shows
+    QString message;
+  } cases[] = {
+      {plain + QStringLiteral(" -w4"), QStringLiteral("[-w4]\n") + file, QString()},
+      {QLatin1Char('"') + spaced + QStringLiteral("\" -w4 \"-r 50\""), QStringLiteral("[-w4]\n[-r 50]\n") + file, QString()},
+      {spaced, file, QString()},  // an existing file with a blank in its name runs whole
+      {QString(), QString(), QStringLiteral("Es ist kein Zug Checker eingetragen")},
+      {programFile(QStringLiteral("fehlt")) + QStringLiteral(" -w4"), QString(), QStringLiteral("nicht gefunden")},
+  };
+  for (const auto& c : cases) {
+    form8.hide();
+    form8.Memo1->clear();
+    said.errors.clear();
+    game.session.checkerPath = c.setting;
+    form1->ToolBar1->ToolButton5->click();
+    ASSERT_TRUE(waitForCheck(form1->checker, 10000)) << c.setting.toStdString();
+    EXPECT_EQ(form8.isVisible(), !c.output.isEmpty()) << c.setting.toStdString();
+    EXPECT_EQ(form8.Memo1->toPlainText(), c.output) << c.setting.toStdString();
+    if (c.message.isEmpty()) {
+      EXPECT_TRUE(said.errors.isEmpty()) << said.errors.join('\n').toStdString();
+    } else {
+      ASSERT_EQ(said.errors.size(), 1) << c.setting.toStdString();
+      EXPECT_TRUE(said.errors.first().contains(c.message)) << said.errors.first().toStdString();
+    }
+  }
 }
 
 TEST_F(CheckerPageTest, MissingCalculatorIsReported) {

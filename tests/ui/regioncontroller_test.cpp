@@ -7,6 +7,9 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QDir>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTextBlock>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +35,7 @@
 #include "ui/tform6.h"
 #include "ui/tform9.h"
 #include "ui/unitpage.h"
+#include "ui/windowplacement.h"
 
 namespace {
 
@@ -136,6 +140,66 @@ TEST_F(RegionWindowTest, ChoosingEntriesShowsUnitBuildingAndLayout) {
   EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(units()->TabSheet23)));
   EXPECT_EQ(units()->PageControl4->height(), 89);
   EXPECT_FALSE(units()->DBMemo1->toPlainText().isEmpty());
+}
+
+TEST_F(RegionWindowTest, AnotherRegionClearsTheUnitShownBeforeAndKeepsItsEdits) {
+  choose(u8("Falke"));
+  ASSERT_EQ(units()->Edit29->text(), u8("bsp"));
+  units()->DBEdit22->setText(u8("1234"));  // the player corrects the silver
+  form1->regionController->getSekKoo(15, -27);
+  for (QLineEdit* e : {units()->DBEdit2, units()->Edit29, units()->DBEdit23, units()->DBEdit22, units()->DBEdit21,
+                       units()->DBEdit31})
+    EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString() << ": " << e->text().toStdString();
+  for (QPlainTextEdit* t : {units()->Memo2, units()->Memo3, units()->Memo9, units()->DBMemo1})
+    EXPECT_TRUE(t->toPlainText().isEmpty()) << t->objectName().toStdString();
+  EXPECT_FALSE(units()->CheckBox3->isEnabled());
+  // The correction went into the unit's row before it left the page.
+  form1->regionController->getSekKoo(14, -27);
+  choose(u8("Falke"));
+  EXPECT_EQ(units()->DBEdit22->text(), u8("1234"));
+}
+
+TEST_F(RegionWindowTest, TheEditorOpensBesideTheListAndTheTemplateStaysAtTheUnit) {
+  form1->PageControl2->setCurrentWidget(units());
+  QApplication::processEvents();
+  choose(u8("Falke"));
+  form1->regionController->ListBox3DblClick();
+  ASSERT_TRUE(form6.isVisible());
+  const QRect list(units()->ListBox3->mapToGlobal(QPoint(0, 0)), units()->ListBox3->size());
+  // Beside the list where the screen has room for it, else kept on the
+  // screen; its top at the list's top.
+  const QRect screen = units()->ListBox3->screen()->availableGeometry();
+  const QRect frame = form6.frameGeometry();
+  const bool room = screen.right() - list.right() > frame.width() || list.left() - screen.left() > frame.width();
+  if (room) EXPECT_FALSE(frame.intersects(list));
+  EXPECT_TRUE(screen.contains(frame.topLeft()) && frame.right() <= screen.right());
+  EXPECT_EQ(frame.top(), list.top());
+  form6.Button1->click();
+  QPlainTextEdit* editor = form1->templatePage->RichEdit4;
+  EXPECT_TRUE(editor->textCursor().block().text().contains(u8("EINHEIT wzqt;")))
+      << editor->textCursor().block().text().toStdString();
+
+  // The history grid's columns are as wide as their headers.
+  QTableWidget* grid = form1->statisticsPage->grid();
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    const QString header = grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString();
+    EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->fontMetrics().horizontalAdvance(header)) << c;
+  }
+}
+
+TEST(EditorPlacement, BesideTheAnchorOnTheScreen) {
+  const QRect screen(0, 0, 1000, 800);
+  const struct {
+    QRect anchor;
+    QSize size;
+    QPoint expected;
+  } cases[] = {
+      {{100, 100, 200, 300}, {300, 200}, {308, 100}},  // right of it
+      {{600, 100, 200, 300}, {300, 200}, {292, 100}},  // no room right: left of it
+      {{100, 100, 800, 300}, {300, 200}, {700, 100}},  // room on neither side: kept on the screen
+      {{100, 700, 200, 90}, {300, 200}, {308, 600}},   // the top kept on the screen
+  };
+  for (const auto& c : cases) EXPECT_EQ(windowplacement::besidePosition(c.anchor, c.size, screen), c.expected) << c.anchor.x();
 }
 
 TEST_F(RegionWindowTest, CommandEditorWritesBackMarksAndColours) {

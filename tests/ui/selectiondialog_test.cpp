@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "app/configfile.h"
+#include "dialoganswerer.h"
 #include "ui/tform3.h"
 
 namespace {
@@ -62,6 +63,24 @@ TEST(SelectionDialog, StartHandsOverNameAndTypeOfItsSlot) {
   EXPECT_FALSE(dialog.isVisible());
   dialog.close();
   EXPECT_EQ(abandoned, 0);  // a started slot is not an abandoned selection
+}
+
+TEST(SelectionDialog, StartWithoutAGameTypeSaysToChooseOneAndStaysOpen) {
+  TForm3 dialog;
+  dialog.fill(configWithTypes({QString()}));
+  dialog.show();
+  int started = 0;
+  QObject::connect(&dialog, &TForm3::startRequested, [&] { ++started; });
+  uitest::DialogAnswerer answer;
+  dialog.startButtons.at(0)->click();
+  EXPECT_EQ(started, 0);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(answer.messages, QStringList{QStringLiteral("Bitte zuerst den Spieltyp wählen: Molvanth oder Quarnel.")});
+  // Once a type is chosen the slot starts.
+  dialog.typeBoxes.at(0)->setCurrentText(QStringLiteral("Molvanth"));
+  dialog.startButtons.at(0)->click();
+  EXPECT_EQ(started, 1);
+  EXPECT_EQ(answer.messages.size(), 1);
 }
 
 TEST(SelectionDialog, ShortOrMissingFileFillsWhatThereIsAndClosingAbandons) {

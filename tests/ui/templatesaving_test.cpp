@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 
 #include "orders/templatefile.h"
@@ -55,6 +56,19 @@ TEST_F(TemplateSavingTest, SavingWritesTheTurnsFileAndReplacesItLater) {
                                                      QStringLiteral("  ARBEITE")}));
   EXPECT_EQ(templateFiles(), QStringList({kTurnFile}));
   EXPECT_EQ(indicator(), kGreen);
+}
+
+TEST_F(TemplateSavingTest, CtrlSInTheEditorSavesTheTemplate) {
+  open();
+  form1->show();
+  form1->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+  page->RichEdit4->setFocus();
+  type(QStringLiteral("  LERNE Hiebwaffen"));
+  ASSERT_TRUE(game.orders.unsaved());
+  QTest::keyClick(page->RichEdit4, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(game.orders.unsaved());
+  EXPECT_EQ(readProgramFile(kTurnFile).value(1), QStringLiteral("  LERNE Hiebwaffen"));
 }
 
 TEST_F(TemplateSavingTest, SaveAsWritesTheChosenFileOnlyAndACancelWritesNothing) {

@@ -15,15 +15,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/programfolder.h"
 #include "app/reportfolder.h"
+#include "db/table.h"
 #include "map/mapgeometry.h"
 #include "dialoganswerer.h"
 #include "support/testsupport.h"
+#include "ui/grouppage.h"
 #include "ui/mainmenu.h"
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
@@ -100,6 +103,7 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
 
   uitest::DialogAnswerer answer;
   answer.fileToOpen = report;
+  answer.tickCheckBox = true;  // "Nicht mehr fragen"
   const QString edited = QStringLiteral("; in der ersten Runde nur lernen");
   Seen before;
   {
@@ -117,23 +121,33 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
     ASSERT_EQ(answer.messages.size(), 1) << answer.messages.join(u'\n').toStdString();
     EXPECT_TRUE(answer.messages.first().startsWith(QStringLiteral("Der CR ist neuer oder älter")));
     EXPECT_TRUE(answer.buttonTexts.contains(QStringLiteral("&Nein")));
+    EXPECT_EQ(answer.checkBoxes, QStringList{QStringLiteral("Nicht mehr fragen")});
     EXPECT_TRUE(w.form1.isEnabled());
     EXPECT_FALSE(w.form5.isVisible());
     EXPECT_EQ(QDir(reportfolder::lastFolder(w.game.session.programPath)), QDir(reports));
 
-    // The own unit's region, clicked on the world map (drawn after the
-    // report with "Weltkarte aktualisieren"), fills the region page and the
-    // unit list; choosing the unit shows its items.
-    w.form1.menu.Inselkarteexportieren1->trigger();
+    // The world map is drawn at the end of the import. The own unit's
+    // region, clicked on it, fills the region page and the unit list;
+    // choosing the unit shows its items.
+    ASSERT_FALSE(w.form1.mapArea->Image82->pixmap().isNull());
     clickRegion(w, 14, -27);
     EXPECT_EQ(w.form1.mapArea->Panel1->text(), QStringLiteral("Falkenfeld  14/-27"));
     EXPECT_EQ(w.game.session.smallMapX, 14);
     EXPECT_EQ(w.game.session.smallMapY, -27);
     QListWidget* units = w.form1.unitPage->ListBox3;
-    const QList<QListWidgetItem*> falke = units->findItems(QStringLiteral("Falke (wzqt)"), Qt::MatchContains);
+    QList<QListWidgetItem*> falke = units->findItems(QStringLiteral("Falke (wzqt)"), Qt::MatchContains);
     ASSERT_EQ(falke.size(), 1);
     QTest::mouseClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(falke.first()).center());
     EXPECT_EQ(w.form1.unitPage->Memo2->toPlainText(), QStringLiteral("9 Schwert\n9 Schild"));
+    // Another region: the unit shown before leaves the page.
+    clickRegion(w, 15, -27);
+    EXPECT_TRUE(w.form1.unitPage->Memo2->toPlainText().isEmpty());
+    EXPECT_TRUE(w.form1.unitPage->Edit29->text().isEmpty());
+    EXPECT_TRUE(w.form1.unitPage->DBEdit22->text().isEmpty());
+    clickRegion(w, 14, -27);
+    falke = units->findItems(QStringLiteral("Falke (wzqt)"), Qt::MatchContains);
+    ASSERT_EQ(falke.size(), 1);
+    QTest::mouseClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(falke.first()).center());
 
     // With the own units shown on the map, marking the region's only unit in
     // the command editor turns its square from magenta to lime green.
@@ -151,6 +165,14 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
     w.form6.Button1->click();
     EXPECT_EQ(squareColour(), 0x00FF00u);
     w.form1.ToolBar1->ToolButton2->click();
+
+    // The first "Bericht" of the group page lists the own party's units.
+    clickTab(w.form1.PageControl2, QStringLiteral("Gruppierungen"));
+    answer.messages.clear();
+    w.form1.groupPage->Button2->click();
+    EXPECT_TRUE(answer.messages.isEmpty()) << answer.messages.join(u'\n').toStdString();
+    EXPECT_GT(w.form1.groupPage->StringGrid4->rowCount(), 0);
+    EXPECT_FALSE(w.form1.groupPage->StringGrid4->item(0, 2) == nullptr);
 
     clickTab(w.form1.PageControl2, QStringLiteral("Zugvorlage"));
     QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
@@ -177,17 +199,24 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
   ProgramWindows again(dir.path());
   startSlot1(again);
   EXPECT_TRUE(answer.messages.isEmpty()) << answer.messages.join(u'\n').toStdString();
+  // The small map starts on land, not on the home region 0/0 nobody set.
+  const GameSession& s2 = again.game.session;
+  Table regionen(*again.game.db, QStringLiteral("regionen"));
+  EXPECT_TRUE(regionen.findKey({s2.slot, s2.smallMapX, s2.smallMapY, 0})) << s2.smallMapX << "/" << s2.smallMapY;
   const Seen after = seen(again);
   EXPECT_EQ(after.templateText.toStdString(), before.templateText.toStdString());
   EXPECT_EQ(after.statusFields, before.statusFields);
   EXPECT_EQ(after.pages, before.pages);
   EXPECT_FALSE(again.game.orders.unsaved());
 
-  // The next report dialog opens where the last report was.
-  answer.fileToOpen.clear();
+  // The next report dialog opens where the last report was, and the
+  // report's version, agreed to with "Nicht mehr fragen", is not asked again.
+  answer.tickCheckBox = false;
   again.form1.menu.Neu1->trigger();
   QApplication::processEvents();
   EXPECT_EQ(QDir(answer.fileDialogFolder), QDir(reports));
+  EXPECT_TRUE(answer.messages.isEmpty()) << answer.messages.join(u'\n').toStdString();
+  EXPECT_EQ(again.form1.templatePage->RichEdit4->toPlainText().left(8), QStringLiteral(" PARTEI "));
 }
 
 }  // namespace
