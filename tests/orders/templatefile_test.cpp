@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -129,6 +130,72 @@ TEST_F(TemplateSave, FailedWriteNamesThePathAndKeepsTheFlag) {
   error = templatefile::saveAs(orders, chosen);
   EXPECT_TRUE(error.contains(chosen));
   EXPECT_FALSE(orders.unsaved());
+}
+
+}  // namespace
+
+namespace {
+
+QStringList readBack(const QString& path) { return templatefile::load(path).value_or(QStringList{QStringLiteral("<fehlt>")}); }
+
+// Another round's orders are kept under a name with their round before the
+// new template replaces them; the same lines are never kept twice.
+TEST_F(TemplateSave, ReplacedTemplatesAreKeptUnderTheirRound) {
+  const QStringList week1 = {QStringLiteral(" PARTEI L1"), QStringLiteral("    LERNE Taktik")};
+  const QStringList week2 = {QStringLiteral(" PARTEI L1"), QStringLiteral("    ARBEITE")};
+  const QString kept4101 = dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-4101.txt"));
+  const QString turn = dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,.txt"));
+  struct Step {
+    const char* name;
+    QStringList onDisk;  // empty: no file
+    qint32 heldRound;
+    QStringList replacing;
+    QString keptAs;      // file name expected, empty when nothing is kept
+  };
+  const Step steps[] = {
+      {"no file yet", {}, 4101, week1, QString()},
+      {"same lines", week1, 4101, week1, QString()},
+      {"week 2 replaces week 1", week1, 4101, week2, kept4101},
+      {"kept once only", week1, 4101, week2, QString()},
+      {"other lines of round 4101", week2, 4101, week1, dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-4101-2.txt"))},
+      {"round not known", week2, 0, week1, dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-alt.txt"))},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    QFile::remove(turn);
+    if (!s.onDisk.isEmpty()) ASSERT_EQ(textutil::writeLinesAtomic(turn, s.onDisk), QString());
+    const templatefile::Kept kept = templatefile::keepBeforeReplacing(turn, s.heldRound, s.replacing);
+    EXPECT_EQ(kept.error, QString());
+    EXPECT_EQ(kept.path, s.keptAs);
+    if (!s.keptAs.isEmpty()) EXPECT_EQ(readBack(s.keptAs), s.onDisk);
+  }
+  EXPECT_EQ(readBack(kept4101), week1);
+}
+
+TEST_F(TemplateSave, AFileChangedByAnotherProgramIsNotOverwrittenByTheTimer) {
+  const QString path = turnFile();
+  orders.setUnsaved(true);
+  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
+  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
+  const QStringList theirs = {QStringLiteral(" PARTEI L1"), QStringLiteral("    GIB ry 10 Silber")};
+  ASSERT_EQ(textutil::writeLinesAtomic(path, theirs), QString());
+  EXPECT_TRUE(templatefile::changedOnDisk(orders, path));
+
+  orders.add(QStringLiteral("; mein"));
+  orders.setUnsaved(true);
+  const templatefile::AutosaveOutcome out = templatefile::autosave(orders, game, datum);
+  EXPECT_FALSE(out.wrote);
+  EXPECT_TRUE(out.skipped.contains(path));
+  EXPECT_TRUE(orders.unsaved());
+  EXPECT_EQ(readBack(path), theirs);
+
+  ASSERT_EQ(templatefile::reloadFromDisk(orders, path), QString());
+  EXPECT_EQ(orders.lines(), theirs);
+  EXPECT_FALSE(orders.unsaved());
+  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
+  // A file deleted meanwhile holds nothing to lose: it is written again.
+  QFile::remove(path);
+  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
 }
 
 }  // namespace
