@@ -1,5 +1,5 @@
-// Orders through the headless tool: two weeks of one month, a copied program
-// folder, and writing one unit's orders back from a file.
+// Orders through the headless tool: two weeks of one month in a copied
+// program folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -73,38 +73,6 @@ TEST(CliOrders, WeekTwoKeepsWeekOnesOrdersAndACopiedFolderWritesOnlyIntoItself) 
   EXPECT_TRUE(week2.out.contains(QDir(b).filePath(kept))) << week2.out.toStdString();
   EXPECT_EQ(templates(a), afterWeek1);
   EXPECT_EQ(textutil::readLines(orders), std::optional<QStringList>(mine));
-}
-
-TEST(CliOrders, SetTakesAFileWithOrWithoutTheUnitsHeader) {
-  QTemporaryDir tmp;
-  const QString dir = tmp.path();
-  ASSERT_EQ(cli({QStringLiteral("init"), dir}).code, 0);
-  ASSERT_EQ(importInto(dir, testsupport::testData(QStringLiteral("481-beispiel.cr"))).code, 0);
-  const QString header = cli({QStringLiteral("orders"), QStringLiteral("--dir"), dir, QStringLiteral("wzqt")}).out.section(
-      QLatin1Char('\n'), 0, 0);
-  ASSERT_TRUE(header.trimmed().startsWith(QStringLiteral("EINHEIT wzqt;"))) << header.toStdString();
-  const QString file = tmp.filePath(QStringLiteral("befehle.txt"));
-  struct Case {
-    QStringList text;
-    int code;
-    QString shown;  // the unit's lines afterwards
-  };
-  const Case cases[] = {
-      {{QStringLiteral("    LERNE Taktik"), QString(), QStringLiteral("    GIB ry 10 Silber")}, 0,
-       header + QStringLiteral("\n    LERNE Taktik\n\n    GIB ry 10 Silber")},
-      {{header, QStringLiteral("    BENENNE EINHEIT \"Förster\"")}, 0, header + QStringLiteral("\n    BENENNE EINHEIT \"Förster\"")},
-      {{QStringLiteral("    ARBEITE"), QStringLiteral("REGION 1,1")}, 1, header + QStringLiteral("\n    BENENNE EINHEIT \"Förster\"")},
-  };
-  for (const Case& c : cases) {
-    ASSERT_EQ(textutil::writeLinesAtomic(file, c.text), QString());
-    for (int press = 0; press < 2; ++press) {
-      const CliRun set = cli({QStringLiteral("orders"), QStringLiteral("--dir"), dir, QStringLiteral("wzqt"),
-                           QStringLiteral("--set"), file});
-      EXPECT_EQ(set.code, c.code) << set.err.toStdString();
-    }
-    const CliRun shown = cli({QStringLiteral("orders"), QStringLiteral("--dir"), dir, QStringLiteral("wzqt")});
-    EXPECT_EQ(shown.out.trimmed(), c.shown.trimmed()) << c.text.join(u'|').toStdString();
-  }
 }
 
 }  // namespace

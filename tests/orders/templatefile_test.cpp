@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <functional>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -172,30 +173,24 @@ TEST_F(TemplateSave, ReplacedTemplatesAreKeptUnderTheirRound) {
   EXPECT_EQ(readBack(kept4101), week1);
 }
 
-TEST_F(TemplateSave, AFileChangedByAnotherProgramIsNotOverwrittenByTheTimer) {
+// Whether another program wrote the turn's file since this one saved it.
+TEST_F(TemplateSave, ChangesOnDiskAreNoticed) {
   const QString path = turnFile();
-  orders.setUnsaved(true);
-  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
-  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
   const QStringList theirs = {QStringLiteral(" PARTEI L1"), QStringLiteral("    GIB ry 10 Silber")};
-  ASSERT_EQ(textutil::writeLinesAtomic(path, theirs), QString());
-  EXPECT_TRUE(templatefile::changedOnDisk(orders, path));
-
-  orders.add(QStringLiteral("; mein"));
-  orders.setUnsaved(true);
-  const templatefile::AutosaveOutcome out = templatefile::autosave(orders, game, datum);
-  EXPECT_FALSE(out.wrote);
-  EXPECT_TRUE(out.skipped.contains(path));
-  EXPECT_TRUE(orders.unsaved());
-  EXPECT_EQ(readBack(path), theirs);
-
-  ASSERT_EQ(templatefile::reloadFromDisk(orders, path), QString());
-  EXPECT_EQ(orders.lines(), theirs);
-  EXPECT_FALSE(orders.unsaved());
-  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
-  // A file deleted meanwhile holds nothing to lose: it is written again.
-  QFile::remove(path);
-  EXPECT_FALSE(templatefile::changedOnDisk(orders, path));
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"saved by this program", [] {}},
+      {"written by another", [&] { textutil::writeLinesAtomic(path, theirs); }},
+      {"deleted: nothing to lose", [&] { QFile::remove(path); }},
+  };
+  const bool changed[] = {false, true, false};
+  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
+  for (int i = 0; i < 3; ++i) {
+    steps[i].second();
+    EXPECT_EQ(templatefile::changedOnDisk(orders, path), changed[i]) << steps[i].first;
+  }
+  // A file this run never loaded or saved belongs to somebody else.
+  textutil::writeLinesAtomic(path, theirs);
+  EXPECT_TRUE(templatefile::changedOnDisk(OrderTemplate(), path));
 }
 
 }  // namespace
