@@ -78,6 +78,12 @@ QString programPathProblem(const QString& programPath) {
   return QString();
 }
 
+bool isOtherFolder(const QString& programPath, const QString& folder) {
+  const QString a = QFileInfo(programPath).canonicalFilePath();
+  const QString b = QFileInfo(folder).canonicalFilePath();
+  return !a.isEmpty() && !b.isEmpty() && a != b;
+}
+
 void adoptProgramPath(GameSession& session, ConfigFile& config, const QString& folder) {
   const QString path = textutil::normalizeDirectory(QFileInfo(folder).absoluteFilePath());
   config.setSlotLine(session.slot, ConfigFile::ProgramPath, path);

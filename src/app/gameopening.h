@@ -51,6 +51,9 @@ void readSlotSettings(GameSession& session, const ConfigFile& config);
 // it is sound. A folder that was moved or copied keeps the old path in its
 // configuration, and the program would read and write elsewhere.
 QString programPathProblem(const QString& programPath);
+// True when `programPath` and `folder` both exist and are different folders
+// (a program folder copied elsewhere still names the old one).
+bool isOtherFolder(const QString& programPath, const QString& folder);
 
 // Makes `folder` the slot's program path: writes it into line o+6 of
 // `config` and saves the file, and takes it into the session. Throws

@@ -151,7 +151,7 @@ QString writeFactionStatistics(Database& db, const GameSession& game, const Stat
 }
 
 QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders) {
+                        OrderTemplate& orders, bool writeTemplate) {
   QStringList errors;
 
   // The slot number decides, not the game type.
@@ -175,8 +175,12 @@ QString saveStatusFiles(const GameSession& game, ReportPages& pages, const Statu
     errors << e.message();
   }
 
-  const QString templateError = templatefile::save(orders, game, status.datum);
-  if (!templateError.isEmpty()) errors << templateError;
+  if (writeTemplate) {
+    const QString templateError = templatefile::save(orders, game, status.datum);
+    if (!templateError.isEmpty()) errors << templateError;
+  } else {
+    orders.setUnsaved(true);
+  }
 
   return errors.join(QLatin1Char('\n'));
 }
@@ -258,6 +262,7 @@ StatusLoad loadStatusData(OpenGame& game) {
   if (!game.status.datum.isEmpty()) {
     const QString path = templatefile::filePath(session, game.status.datum);
     const auto lines = templatefile::load(path);
+    templatefile::rememberDisk(game.orders, path);
     if (lines) {
       game.orders.setLines(*lines);
     } else {

@@ -27,8 +27,10 @@ QString writeFactionStatistics(Database& db, const GameSession& game, const Stat
 // Every part is tried; the messages of the parts that failed come back
 // joined by line breaks (empty when all went through). The template's
 // unsaved flag is cleared when its file was written and set when not.
+// Without `writeTemplate` the template file is left as it is (its old
+// content could not be kept) and the flag stays set.
 QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders);
+                        OrderTemplate& orders, bool writeTemplate = true);
 
 // Both parts over the open game: the files, then the statistics row.
 QString saveStatusData(OpenGame& game);

@@ -1,5 +1,7 @@
 #include "cli/cligame.h"
 
+#include <QFileInfo>
+
 #include "app/configfile.h"
 #include "app/gameopening.h"
 #include "app/statusdata.h"
@@ -27,6 +29,14 @@ std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
     gameopening::upgradeTables(cli->db, [](const QString& message) { printOut(message); });
     gameopening::beginSlot(cli->game.session, o.slot, name, typeText);
     gameopening::readSlotSettings(cli->game.session, config);
+    // The tool works in the folder --dir names, also when a copied folder's
+    // zendral.cfg still names the folder it was copied from.
+    GameSession& session = cli->game.session;
+    const QString dir = textutil::normalizeDirectory(QFileInfo(o.dir).absoluteFilePath());
+    if (gameopening::isOtherFolder(session.programPath, dir))
+      printOut(QStringLiteral("Hinweis: In %1 ist als Programmpfad %2 eingetragen; verwendet wird %3 (--dir).")
+                   .arg(config.path(), session.programPath, dir));
+    session.programPath = dir;
     cli->game.db = &cli->db;
     zeigePunkteStatistik(cli->db, o.slot, cli->game.session.ownPartyNumber, cli->game.points);
     const statusdata::StatusLoad loaded = statusdata::loadStatusData(cli->game);

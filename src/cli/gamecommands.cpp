@@ -32,6 +32,7 @@ int importInto(const GameOptions& o, CliGame& cli) {
                .arg(outcome.messages));
   printOut(QStringLiteral("Eigene Einheiten: %1, Personen: %2, Silber: %3. Datum: %4.")
                .arg(st.einheiten, st.personen, st.silber, st.datum));
+  if (!outcome.keptTemplate.isEmpty()) printOut(outcome.keptTemplate);
   if (!outcome.message.isEmpty()) {
     printError(outcome.message);
     return 1;

@@ -125,8 +125,14 @@ int editOrders(const GameOptions& o, CliGame& cli) {
       printError(QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(file));
       return 1;
     }
+    QString error;
+    const std::optional<QStringList> orders = commandeditor::ordersOf(*text, id, &error);
+    if (!orders) {
+      printError(error);
+      return 1;
+    }
     if (received.isEmpty()) printOut(QStringLiteral("Einheit %1 steht nicht in der Zugvorlage; es wird nur die Markierung gespeichert.").arg(id));
-    commandeditor::writeBack(game.orders, id, int(received.size()), *text);
+    commandeditor::writeBack(game.orders, id, *orders);
   }
   // The region as the page shows it, so the unmarked units and the colour match.
   s.currentLevel = levelOf(unit->position);

@@ -42,6 +42,13 @@ std::optional<UnitClass> classByOptionName(const QString& name) {
 
 int roundsBetween(qint32 newerCode, qint32 olderCode) { return int(monthIndex(newerCode) - monthIndex(olderCode)); }
 
+qint32 previousRoundCode(qint32 code) {
+  // Months run from 1 to 12, so month index m belongs to year (m - 1) / 12.
+  const qint64 m = monthIndex(code) - 1;
+  const qint64 year = (m - 1) / 12;
+  return qint32(year * 100 + (m - 12 * year));
+}
+
 std::optional<UnitClass> classify(qint32 seenCode, qint32 currentCode, qint32 partyNumber, qint32 ownParty) {
   const int age = roundsBetween(currentCode, seenCode);
   if (age < 0) return std::nullopt;

@@ -24,6 +24,8 @@ std::optional<UnitClass> classByOptionName(const QString& name);
 // Rounds between two round codes (year × 100 + month), counted in months so
 // that a year change does not count as 89 rounds.
 int roundsBetween(qint32 newerCode, qint32 olderCode);
+// The round code one round before `code`, counted the same way (4101 gives 4012).
+qint32 previousRoundCode(qint32 code);
 
 // The class of a row last seen in `seenCode`, or nullopt for a row from a
 // round after the current one.

@@ -1,5 +1,6 @@
 #pragma once
 // The order template as lines, with the unsaved flag the indicator shows.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +19,18 @@ class OrderTemplate {
   bool unsaved() const { return unsaved_; }
   void setUnsaved(bool on) { unsaved_ = on; }
 
+  // The template file as this program last loaded or saved it, to notice
+  // when another program changed it since.
+  struct DiskStamp {
+    QString path;
+    bool exists = false;
+    QByteArray hash;
+  };
+  const DiskStamp& diskStamp() const { return disk_; }
+  void setDiskStamp(const DiskStamp& stamp) { disk_ = stamp; }
+
  private:
   QStringList lines_;
   bool unsaved_ = false;
+  DiskStamp disk_;
 };

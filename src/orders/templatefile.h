@@ -31,11 +31,13 @@ QString saveTo(OrderTemplate& orders, const QString& path);
 // "Zugvorlage Speichern": under the turn's file name.
 QString save(OrderTemplate& orders, const GameSession& game, const QString& datum);
 
-// The timer's save: only while there are unsaved changes. `wrote` tells
+// The timer's save: only while there are unsaved changes, and never over a
+// file another program changed since it was loaded or saved. `wrote` tells
 // whether a write was tried.
 struct AutosaveOutcome {
   bool wrote = false;
   QString error;
+  QString skipped;  // why a due save was left out (the file changed on disk)
 };
 bool autosaveDue(const OrderTemplate& orders);
 AutosaveOutcome autosave(OrderTemplate& orders, const GameSession& game, const QString& datum);
@@ -44,6 +46,32 @@ AutosaveOutcome autosave(OrderTemplate& orders, const GameSession& game, const Q
 // dialog was cancelled) writes nothing and keeps the flag. A failed write
 // keeps the flag as it was, since the turn's own file is not touched.
 QString saveAs(OrderTemplate& orders, const QString& chosenPath);
+
+// Keeping a template that is about to be replaced: the kept name carries
+// the round code of the template it holds before ".txt"
+// ("Zug-Spiel1-6-Schneebann,-4101.txt"; "-alt" when its round is not
+// known), with "-2", "-3", ... when that name holds other lines already.
+QString keptName(const QString& path, qint32 heldRound, int copy = 1);
+struct Kept {
+  QString path;   // where the old template went; empty when nothing was kept
+  QString error;  // German message when it could not be kept
+};
+// Before the file at `path` is replaced by `newLines`: copies it to the
+// kept name of `heldRound` (0: not known) unless it is missing, holds the
+// same lines, or the same lines were kept under that round already.
+Kept keepBeforeReplacing(const QString& path, qint32 heldRound, const QStringList& newLines);
+// The status bar or output line that says where the old template went.
+QString keptMessage(const Kept& kept);
+
+// Notes what the file at `path` holds now as the template's own file.
+void rememberDisk(OrderTemplate& orders, const QString& path);
+// Whether the file at `path` differs from what this program last loaded or
+// saved there (another program wrote it meanwhile); a missing file has not.
+bool changedOnDisk(const OrderTemplate& orders, const QString& path);
+// Loads the file at `path` as the template (saved, stamp noted); returns a
+// German message when it cannot be read.
+QString reloadFromDisk(OrderTemplate& orders, const QString& path);
+QString changedOnDiskMessage(const QString& path);
 
 // Reads a template file into lines (UTF-8 or an older installation's
 // ISO-8859-1); std::nullopt when it cannot be opened.

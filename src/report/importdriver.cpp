@@ -10,6 +10,7 @@
 #include "report/linedecoder.h"
 #include "report/reportfile.h"
 #include "report/reportheader.h"
+#include "orders/templatefile.h"
 #include "report/reportimporter.h"
 #include "report/versionquestion.h"
 #include "app/configfile.h"
@@ -91,7 +92,16 @@ void walkBlocks(ImportState& s) {
 // What follows a read report: the slot settings, the summaries, the status
 // files and the points table. The database is committed by now; failures
 // here are reported, the report stays read.
-QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallbacks& callbacks) {
+// The template file the import is about to replace may hold the player's
+// orders of another week of the same month (the file name knows only year and
+// month): keep it under its round's name first.
+templatefile::Kept keepOldTemplate(const OpenGame& game, const OpenGame& staged) {
+  const QString newPath = templatefile::filePath(staged.session, staged.status.datum);
+  const bool sameFile = !game.status.datum.isEmpty() && templatefile::filePath(game.session, game.status.datum) == newPath;
+  return templatefile::keepBeforeReplacing(newPath, sameFile ? game.session.roundCode : 0, staged.orders.lines());
+}
+
+QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallbacks& callbacks, bool writeTemplate) {
   QStringList errors;
   auto tell = [&](const QString& message) {
     if (callbacks.inform) callbacks.inform(message);
@@ -110,7 +120,7 @@ QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallback
     const auto orcs = summaries::summiereOrkvermehrung(staged.pages, staged.status);
     if (!orcs.ok) tell(summaries::orkFehlerBeimEinlesen());
   }
-  const QString filesError = statusdata::saveStatusFiles(session, staged.pages, staged.status, staged.orders);
+  const QString filesError = statusdata::saveStatusFiles(session, staged.pages, staged.status, staged.orders, writeTemplate);
   if (!filesError.isEmpty()) errors << filesError;
   if (callbacks.progress) callbacks.progress->setPart(QStringLiteral("Gesamtproduktionsdaten werden berechnet"));
   try {
@@ -245,7 +255,10 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   game.db->checkpointInBackground();
   countBlocks(s.lines, out);
   s.lines.clear();
-  QStringList fileErrors = writeAfterImport(staged, s.version, callbacks);
+  const templatefile::Kept kept = keepOldTemplate(game, staged);
+  QStringList fileErrors = writeAfterImport(staged, s.version, callbacks, kept.error.isEmpty());
+  if (!kept.error.isEmpty()) fileErrors << kept.error;
+  out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
 
   const QString treePath =
       staged.session.statusPath(QStringLiteral("%1-besitz.%2").arg(staged.session.slot).arg(staged.session.roundCode));

@@ -25,6 +25,9 @@ struct ImportOutcome {
   enum class Status { Read, Refused, Failed };
   Status status = Status::Failed;
   QString message;  // German text for Refused and Failed
+  // Where the template file of another round went before the new one
+  // replaced it (a German sentence; empty when nothing was kept).
+  QString keptTemplate;
   // What was read, for the headless tool's summary.
   int regions = 0, units = 0, buildings = 0, ships = 0, factions = 0, messages = 0;
   bool ok() const { return status == Status::Read; }

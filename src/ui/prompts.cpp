@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 
 Prompts Prompts::messageBoxes(QWidget* parent) {
@@ -29,5 +30,17 @@ Prompts Prompts::messageBoxes(QWidget* parent) {
   };
   p.inform = [owner, title](const QString& text) { QMessageBox::information(owner.data(), title, text); };
   p.error = [owner, title](const QString& text) { QMessageBox::critical(owner.data(), title, text); };
+  p.choose = [owner, title](const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner.data());
+    QList<QAbstractButton*> shown;
+    for (int i = 0; i < buttons.size(); ++i) {
+      const bool last = i == buttons.size() - 1;
+      shown << box.addButton(buttons.at(i), last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (!shown.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(shown.first()));
+    box.exec();
+    const int chosen = int(shown.indexOf(box.clickedButton()));
+    return chosen < 0 ? int(buttons.size()) - 1 : chosen;
+  };
   return p;
 }

@@ -2,6 +2,7 @@
 // The questions and messages the windows put to the player, as replaceable
 // functions so that tests can answer them.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -14,6 +15,9 @@ struct Prompts {
   std::function<bool(const QString&, const QString&, bool*)> warnYesNoWithBox;
   std::function<void(const QString&)> inform;     // information, OK
   std::function<void(const QString&)> error;      // error, OK
+  // A question with the given buttons; the index of the chosen one (the
+  // last one, the cancel button, when the box is closed otherwise).
+  std::function<int(const QString&, const QStringList&)> choose;
 
   // Message boxes over `parent`.
   static Prompts messageBoxes(QWidget* parent);

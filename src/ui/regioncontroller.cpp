@@ -109,8 +109,7 @@ void RegionController::getSekKoo(int x, int y) {
     pages_.region->showRow();
     pages_.region->fill(shown_);
     if (pages_.title) pages_.title->setText(shown_.panelText);
-    pages_.units->ListBox3->clear();
-    pages_.units->ListBox3->addItems(shown_.unitList);
+    pages_.units->setList(shown_.unitList, shown_.unitEntries);
     showHistory(shown_);
   } catch (const DbError& e) {
     fail(e.message());
@@ -142,46 +141,51 @@ void RegionController::showHistory(const RegionView& view) {
 }
 
 void RegionController::ListBox3Click() {
-  QListWidgetItem* item = pages_.units->ListBox3->currentItem();
-  if (!item || !game_.db) return;
-  const QString entry = item->text();
+  const int current = pages_.units->ListBox3->currentRow();
+  if (current < 0 || !game_.db) return;
+  const std::optional<RegionView::ListEntry> entry = pages_.units->entryAt(current);
+  if (!entry) return;
   try {
     ViewTables& t = tables();
-    QString error;
-    const std::optional<qint32> nr = unitview::entryNumber(entry, game_.session, &error);
-    if (!nr) {
-      fail(error);
-      return;
-    }
-    const unitview::EntryKind kind = unitview::entryKind(entry);
+    const qint32 nr = entry->number;
     pages_.units->submitEdits();
     for (TableRowModel* row : {unitRow_.get(), buildingRow_.get(), shipRow_.get()})
       if (!row->lastError().isEmpty()) fail(row->lastError());
-    if (kind == unitview::EntryKind::Unit) {
-      const UnitView view = showUnit(t, game_.session, game_.pages, shown_.regionPosition, *nr);
+    shownEntry_.reset();
+    if (entry->kind == unitview::EntryKind::Unit) {
+      const UnitView view = showUnit(t, game_.session, game_.pages, shown_.regionPosition, nr);
       if (!view.found) return;  // the page keeps the unit it shows
-      unitRow_->showRow({game_.session.slot, shown_.regionPosition, *nr});
+      unitRow_->showRow({game_.session.slot, shown_.regionPosition, nr});
       pages_.units->showUnit(view);
+      shownEntry_ = entry;
       return;
     }
-    const StructureView view = showStructure(t, game_.session, kind, *nr);
-    const bool ship = kind == unitview::EntryKind::Ship;
-    TableRowModel* row = ship ? shipRow_.get() : buildingRow_.get();
-    row->showRow({game_.session.slot, *nr});
-    pages_.units->showStructure(view, row, ship ? QStringLiteral("Schiffs Beschreibung") : QStringLiteral("Burg Beschreibung"));
+    const StructureView view = showStructure(t, game_.session, entry->kind, nr);
+    const bool ship = entry->kind == unitview::EntryKind::Ship;
+    TableRowModel* structureRow = ship ? shipRow_.get() : buildingRow_.get();
+    structureRow->showRow({game_.session.slot, nr});
+    pages_.units->showStructure(view, structureRow,
+                                ship ? QStringLiteral("Schiffs Beschreibung") : QStringLiteral("Burg Beschreibung"));
+    shownEntry_ = entry;
   } catch (const DbError& e) {
     fail(e.message());
   }
 }
 
 void RegionController::ListBox3DblClick() {
+  // Only the own unit of the double-clicked line: a building, a ship or a
+  // line the page does not show opens nothing.
+  const std::optional<RegionView::ListEntry> entry = pages_.units->entryAt(pages_.units->ListBox3->currentRow());
+  if (!entry || entry->kind != unitview::EntryKind::Unit) return;
+  if (shownEntry_ != entry) ListBox3Click();
+  if (shownEntry_ != entry) return;
   if (!editor_ || !unitRow_ || !unitRow_->hasRow()) return;
   if (!commandeditor::isOwnParty(pages_.units->Edit29->text(), game_.session)) return;
   editor_->show();
   windowplacement::placeBeside(editor_, pages_.units->ListBox3);
   editor_->raise();
   editor_->clearOrders();
-  const qint32 nr = qint32(unitRow_->fieldValue(QStringLiteral("Einheit Nr")).toLongLong());
+  const qint32 nr = entry->number;
   const QString id = game_.session.idText(nr);
   pages_.orders->commitToModel();
   const QStringList lines = commandeditor::unitLines(game_.orders.lines(), id);
@@ -201,8 +205,14 @@ void RegionController::ListBox3DblClick() {
 void RegionController::Button1Click() {
   if (!editor_) return;
   pages_.orders->commitToModel();
-  editorLineCount_ = commandeditor::writeBack(game_.orders, pages_.units->Edit21->text(), editorLineCount_,
-                                              editor_->orderLines());
+  const QString id = pages_.units->Edit21->text();
+  QString error;
+  const std::optional<QStringList> orders = commandeditor::ordersOf(editor_->orderLines(), id, &error);
+  if (!orders) {
+    fail(error);
+    return;
+  }
+  if (commandeditor::writeBack(game_.orders, id, *orders)) editorLineCount_ = int(orders->size()) + 1;
   pages_.orders->showModel();
   // The template stays at the lines just written, not at its first line.
   pages_.orders->showLine(commandeditor::unitHeaderLine(game_.orders.lines(), pages_.units->Edit21->text()));
@@ -215,7 +225,7 @@ void RegionController::setflags() {
     QStringList lines = pages_.units->listLines();
     const commandeditor::FlagResult r =
         commandeditor::setflags(tables(), game_.session, shown_.regionPosition, pages_.units->Edit21->text(),
-                                editor_->marks(), shown_.unflaggedUnits, lines);
+                                editor_->marks(), shown_.unflaggedUnits, lines, &shown_.unitEntries);
     pages_.units->setListLines(lines);
     shown_.unitList = lines;
     if (colourRegion_) colourRegion_(r.x, r.y, r.colour);

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "views/regionview.h"
 
@@ -80,5 +81,7 @@ class RegionController : public QObject {
   std::unique_ptr<TableRowModel> shipRow_;
   RegionView shown_;
   bool regionShown_ = false;
+  // The list line the unit page shows (unit, building or ship).
+  std::optional<RegionView::ListEntry> shownEntry_;
   int editorLineCount_ = 0;
 };

@@ -95,7 +95,24 @@ void TemplatePage::setTurn(const GameSession* session, const StatusFields* statu
 bool TemplatePage::Speichern1Click() {
   if (!canSave()) return false;
   commitToModel();
+  if (!resolveDiskChange()) return false;
   return finishSave(templatefile::save(*model_, *session_, status_->datum));
+}
+
+bool TemplatePage::resolveDiskChange() {
+  const QString path = templatefile::filePath(*session_, status_->datum);
+  if (!templatefile::changedOnDisk(*model_, path)) return true;
+  const QStringList buttons = {QStringLiteral("Überschreiben"), QStringLiteral("Von der Festplatte laden"),
+                               QStringLiteral("Abbrechen")};
+  // Without anyone to ask, the other program's file stays.
+  const int answer = choose_ ? choose_(templatefile::changedOnDiskMessage(path), buttons) : 2;
+  if (answer == 0) return true;
+  if (answer == 1) {
+    const QString error = templatefile::reloadFromDisk(*model_, path);
+    showModel();
+    finishSave(error);
+  }
+  return false;
 }
 
 bool TemplatePage::ZugVorlageSpeichern1Click() {
@@ -112,7 +129,9 @@ void TemplatePage::Timer1Timer() {
   if (!canSave() || reporting_ || !window()->isEnabled()) return;
   if (!templatefile::autosaveDue(*model_)) return;
   commitToModel();
-  finishSave(templatefile::save(*model_, *session_, status_->datum));
+  const templatefile::AutosaveOutcome out = templatefile::autosave(*model_, *session_, status_->datum);
+  if (!out.skipped.isEmpty() && reportStatus_) reportStatus_(out.skipped);
+  finishSave(out.error);
 }
 
 QString TemplatePage::askSaveAsPath() {

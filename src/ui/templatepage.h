@@ -2,6 +2,7 @@
 // The page "Zugvorlage": the order template editor, its saved indicator,
 // the search field, and saving the template (explicitly, under a chosen
 // name, and every five minutes by the timer).
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -21,6 +22,8 @@ class TemplatePage : public QWidget {
   // Asks for the file of "Speichern unter..."; empty when cancelled.
   using FileChooser = std::function<QString()>;
   using ErrorSink = std::function<void(const QString&)>;
+  // A question with buttons, answered by the index of the chosen one.
+  using Chooser = std::function<int(const QString&, const QStringList&)>;
 
   // The autosave timer starts here and runs for the whole program run.
   explicit TemplatePage(QWidget* parent = nullptr);
@@ -44,17 +47,24 @@ class TemplatePage : public QWidget {
   void setTurn(const GameSession* session, const StatusFields* status);
   // Where failed saves are reported (the window's error message).
   void setErrorSink(ErrorSink sink) { reportError_ = std::move(sink); }
+  // Where the automatic save says why it left the file alone (status bar).
+  void setStatusSink(ErrorSink sink) { reportStatus_ = std::move(sink); }
+  // Asks what "Speichern" does with a file another program changed.
+  void setChooser(Chooser chooser) { choose_ = std::move(chooser); }
   // Replaces the save dialog (tests answer it).
   void setSaveAsChooser(FileChooser chooser) { chooseSaveAs_ = std::move(chooser); }
 
-  // "Zugvorlage Speichern": under the turn's file name. True when written.
+  // "Zugvorlage Speichern": under the turn's file name. When another
+  // program changed that file since it was loaded or saved, asks whether to
+  // overwrite it or to load it. True when written.
   bool Speichern1Click();
   // "Zugvorlage Speichern unter...": to a file chosen in the dialog; a
   // cancelled dialog writes nothing and keeps the flag. True when written.
   bool ZugVorlageSpeichern1Click();
   // The timer: saves under the turn's file name when there are unsaved
   // changes, unless no game is open or the window is disabled (an import
-  // or the options dialog is running).
+  // or the options dialog is running). A file another program changed is
+  // left alone; the indicator stays red and the status bar says why.
   void Timer1Timer();
 
   // Finds the search text after the selection (from the start when nothing
@@ -82,11 +92,15 @@ class TemplatePage : public QWidget {
   QString askSaveAsPath();
   // Colours the indicator by the flag and reports a failed write.
   bool finishSave(const QString& error);
+  // "Speichern" over a file changed on disk: true when it may be written.
+  bool resolveDiskChange();
 
   OrderTemplate* model_ = nullptr;
   const GameSession* session_ = nullptr;
   const StatusFields* status_ = nullptr;
   ErrorSink reportError_;
+  ErrorSink reportStatus_;
+  Chooser choose_;
   FileChooser chooseSaveAs_;
   bool loading_ = false;
   bool reporting_ = false;  // an error message is open

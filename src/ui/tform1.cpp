@@ -94,6 +94,9 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
   templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
+  templatePage->setChooser([this](const QString& text, const QStringList& buttons) {
+    return prompts_.choose ? prompts_.choose(text, buttons) : int(buttons.size()) - 1;
+  });
   regionController = new RegionController(game_, {regionPage, unitPage, templatePage, statisticsPage->grid(), mapArea->Panel1}, this);
   regionController->setMessageSinks([this](const QString& m) { prompts_.inform(m); }, [this](const QString& m) { prompts_.error(m); });
 
@@ -120,6 +123,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
     StatusBar1->addWidget(statusPanels[i]);
   }
   setStatusBar(StatusBar1);
+  templatePage->setStatusSink([this](const QString& message) { StatusBar1->showMessage(message); });
 
   mapController = new MapController(game_, *mapArea, *ToolBar1, menu, statusPanels, this);
   mapController->setRegionPicked([this](int x, int y) { regionClicked(x, y); });
@@ -215,6 +219,10 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
       cursor.restore();
       if (!offerStartFolder()) return false;
       cursor.set();
+    } else {
+      cursor.restore();
+      chooseCopiedFolder();
+      cursor.set();
     }
 
     mapController->openSmallMap();
@@ -257,6 +265,27 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
 }
 
 void TForm1::regionClicked(int x, int y) { regionController->getSekKoo(x, y); }
+void TForm1::chooseCopiedFolder() {
+  if (startConfig_.path().isEmpty()) return;
+  const QString startFolder = QFileInfo(startConfig_.path()).absolutePath();
+  if (!gameopening::isOtherFolder(game_.session.programPath, startFolder)) return;
+  // A copied or restored program folder still names the folder it came from;
+  // writing there would put this folder's orders into the other one.
+  const QStringList buttons = {QStringLiteral("Diesen Ordner verwenden"), QStringLiteral("Gespeicherten Pfad verwenden")};
+  const int answer =
+      prompts_.choose
+          ? prompts_.choose(QStringLiteral("Spiel %1 wurde aus %2 geöffnet, in %3 ist als Programmpfad aber %4 "
+                                           "eingetragen (ein kopierter Programmordner?).\nWelcher Ordner soll für "
+                                           "Zugvorlage und Statusdateien verwendet werden?")
+                                .arg(game_.session.slot)
+                                .arg(startFolder, startConfig_.path(), game_.session.programPath),
+                            buttons)
+          : 0;
+  if (answer != 0) return;
+  gameopening::adoptProgramPath(game_.session, startConfig_, startFolder);
+  StatusBar1->showMessage(QStringLiteral("Programmpfad von Spiel %1 ist jetzt %2.").arg(game_.session.slot).arg(startFolder));
+}
+
 bool TForm1::offerStartFolder() {
   const QString problem = gameopening::programPathProblem(game_.session.programPath);
   const int slot = game_.session.slot;
@@ -315,6 +344,7 @@ void TForm1::Neu1Click() {
     prompts_.error(QStringLiteral("Das Einlesen von Auswertungen ist in diesem Programm nicht verfügbar."));
     return;
   }
+  if (!saveOrdersBeforeImport()) return;
   // Where the reports are is no reason to stop reading this one.
   reportfolder::remember(game_.session.programPath, path);
 
@@ -387,12 +417,27 @@ void TForm1::Neu1Click() {
 
   if (failure.isEmpty() && outcome.status == ImportOutcome::Status::Failed)
     failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden.").arg(path);
+  if (!outcome.keptTemplate.isEmpty()) StatusBar1->showMessage(outcome.keptTemplate);
   if (!failure.isEmpty()) {
     if (!informed.contains(failure)) prompts_.error(failure);
   } else if (outcome.status == ImportOutcome::Status::Refused && !outcome.message.isEmpty() &&
              !informed.contains(outcome.message)) {
     prompts_.inform(outcome.message);
   }
+}
+
+bool TForm1::saveOrdersBeforeImport() {
+  templatePage->commitToModel();
+  if (!game_.orders.unsaved()) return true;
+  const QStringList buttons = {QStringLiteral("Ja"), QStringLiteral("Nein"), QStringLiteral("Abbrechen")};
+  // Without anyone to ask, the orders are saved before the report is read.
+  const int answer =
+      prompts_.choose
+          ? prompts_.choose(QStringLiteral("Die Zugvorlage wurde noch nicht gespeichert. Vor dem Einlesen speichern?"), buttons)
+          : 0;
+  if (answer == 1) return true;
+  // A save that did not go through keeps the orders and the report unread.
+  return answer == 0 && templatePage->Speichern1Click();
 }
 
 void TForm1::Optionen1Click() {

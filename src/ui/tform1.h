@@ -83,6 +83,9 @@ class TForm1 : public QMainWindow {
 
   // Menu handlers.
   void Neu1Click();
+  // Before a report replaces the template: unsaved orders are saved first,
+  // read over, or the report is not read (the player chooses).
+  bool saveOrdersBeforeImport();
   void Optionen1Click();
   void Info2Click();
   void Beenden1Click() { close(); }
@@ -135,6 +138,9 @@ class TForm1 : public QMainWindow {
   // The slot's program path is gone or holds no zendral.cfg: offers the
   // start folder instead. False when the opening has to stop.
   bool offerStartFolder();
+  // The slot's program path is another existing folder than the one whose
+  // zendral.cfg was read: asks which one to use and stores the answer.
+  void chooseCopiedFolder();
   void saveOptions();
   void closeOptions();
 

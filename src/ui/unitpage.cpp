@@ -198,11 +198,37 @@ void UnitPage::layoutDetails() {
   detailsTop_ = l.top;
 }
 
+namespace {
+constexpr int kEntryKindRole = Qt::UserRole;
+constexpr int kEntryNumberRole = Qt::UserRole + 1;
+}  // namespace
+
+void UnitPage::setList(const QStringList& lines, const QVector<RegionView::ListEntry>& entries) {
+  ListBox3->clear();
+  for (int i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(lines.at(i), ListBox3);
+    if (i >= entries.size()) continue;
+    item->setData(kEntryKindRole, int(entries.at(i).kind));
+    item->setData(kEntryNumberRole, entries.at(i).number);
+  }
+}
+
 void UnitPage::setListLines(const QStringList& lines) {
+  if (lines.size() == ListBox3->count()) {
+    for (int i = 0; i < lines.size(); ++i) ListBox3->item(i)->setText(lines.at(i));
+    return;
+  }
   const int row = ListBox3->currentRow();
   ListBox3->clear();
   ListBox3->addItems(lines);
   if (row >= 0 && row < lines.size()) ListBox3->setCurrentRow(row);
+}
+
+std::optional<RegionView::ListEntry> UnitPage::entryAt(int row) const {
+  const QListWidgetItem* item = ListBox3->item(row);
+  if (!item || !item->data(kEntryKindRole).isValid()) return std::nullopt;
+  return RegionView::ListEntry{unitview::EntryKind(item->data(kEntryKindRole).toInt()),
+                               qint32(item->data(kEntryNumberRole).toLongLong())};
 }
 
 QStringList UnitPage::listLines() const {

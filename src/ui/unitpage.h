@@ -1,6 +1,9 @@
 #pragma once
 // The page "Einheiten": the list of the shown region's buildings, ships and
 // units, and the details of the chosen entry.
+#include <optional>
+
+#include "views/regionview.h"
 #include <QWidget>
 
 class QCheckBox;
@@ -39,8 +42,14 @@ class UnitPage : public QWidget {
   // move to another row.
   void submitEdits();
   // The list lines, keeping the chosen line where it is.
+  // The lines of ListBox3, each carrying the unit, building or ship it
+  // stands for.
+  void setList(const QStringList& lines, const QVector<RegionView::ListEntry>& entries);
+  // New texts for the same lines (the marks changed); what they stand for stays.
   void setListLines(const QStringList& lines);
   QStringList listLines() const;
+  // What the line `row` stands for; nothing for a row without that knowledge.
+  std::optional<RegionView::ListEntry> entryAt(int row) const;
   // Height of the detail tabs and their place from the top of the page.
   int detailsTop() const { return detailsTop_; }
 

@@ -11,15 +11,23 @@ namespace commandeditor {
 
 namespace {
 
-bool endsUnit(const QString& line) {
-  return line.contains(QLatin1String("EINHEIT")) || line.contains(QLatin1String("REGION")) || line.isEmpty();
+bool isHeader(const QString& line, const QString& key) {
+  return QStringView(line).trimmed().startsWith(key);
 }
 
-// How many lines after `header` belong to the unit.
-int ownLines(const QStringList& lines, int header) {
-  int n = 0;
-  for (int i = header + 1; i < lines.size() && !endsUnit(lines.at(i)); ++i) ++n;
-  return n;
+// One past the unit's last line, for its header at `header`: up to the next
+// part of the template, without the empty lines before it.
+int unitEnd(const QStringList& lines, int header) {
+  int next = header + 1;
+  while (next < lines.size() && !startsSection(lines.at(next))) ++next;
+  while (next > header + 1 && lines.at(next - 1).trimmed().isEmpty()) --next;
+  return next;
+}
+
+int findHeader(const QStringList& lines, const QString& key) {
+  for (int i = 0; i < lines.size(); ++i)
+    if (isHeader(lines.at(i), key)) return i;
+  return -1;
 }
 
 void removeFirst(QString& s, QChar c) {
@@ -39,11 +47,16 @@ void replaceFirst(QString& line, const QString& what, const QString& with) {
   if (i >= 0) line.replace(i, what.size(), with);
 }
 
-void markListLines(QStringList& list, const QString& unitNr, bool marked) {
+void markListLines(QStringList& list, const QString& unitNr, bool marked,
+                   const QVector<RegionView::ListEntry>* entries) {
   const QString tag = QLatin1Char('(') + codec::Encode(unitNr.toInt()) + QLatin1Char(')');
   const QString indentStar = QLatin1StringView(regionview::kIndentStar);
   const QString fourteen(14, QLatin1Char(' '));
-  for (QString& line : list) {
+  const RegionView::ListEntry unit{unitview::EntryKind::Unit, unitNr.toInt()};
+  for (int i = 0; i < list.size(); ++i) {
+    QString& line = list[i];
+    // A foreign unit named "Wache (rs)" is not the own unit rs.
+    if (entries && i < entries->size() && entries->at(i) != unit) continue;
     if (!line.contains(tag)) continue;
     if (marked) {
       if (line.startsWith(QString(5, QLatin1Char(' '))))
@@ -93,42 +106,52 @@ bool isOwnParty(const QString& partyText, const GameSession& session) {
 
 QString headerKey(const QString& unitIdText) { return QStringLiteral("EINHEIT ") + unitIdText + QLatin1Char(';'); }
 
+bool startsSection(const QString& line) {
+  const QStringView text = QStringView(line).trimmed();
+  qsizetype end = 0;
+  while (end < text.size() && !text.at(end).isSpace()) ++end;
+  const QStringView word = text.left(end);
+  for (const char* section : {"EINHEIT", "REGION", "NAECHSTER", "PARTEI"})
+    if (word == QLatin1StringView(section)) return true;
+  return false;
+}
+
 QStringList unitLines(const QStringList& templateLines, const QString& unitIdText) {
-  const QString key = headerKey(unitIdText);
-  QStringList out;
-  for (int i = 0; i < templateLines.size(); ++i) {
-    if (!templateLines.at(i).contains(key)) continue;
-    // A unit listed twice gets both of its blocks, one after the other.
-    out << templateLines.at(i);
-    int j = i + 1;
-    for (; j < templateLines.size() && !endsUnit(templateLines.at(j)); ++j) out << templateLines.at(j);
-    i = j - 1;
+  const int header = findHeader(templateLines, headerKey(unitIdText));
+  if (header < 0) return {};
+  return templateLines.mid(header, unitEnd(templateLines, header) - header);
+}
+
+std::optional<QStringList> ordersOf(const QStringList& editorLines, const QString& unitIdText, QString* error) {
+  QStringList out = editorLines;
+  if (!out.isEmpty() && isHeader(out.first(), headerKey(unitIdText))) out.removeFirst();
+  while (!out.isEmpty() && out.last().trimmed().isEmpty()) out.removeLast();
+  for (int i = 0; i < out.size(); ++i) {
+    if (!startsSection(out.at(i))) continue;
+    if (error)
+      *error = QStringLiteral("Die Befehle der Einheit %1 wurden nicht übernommen: die Zeile „%2“ beginnt mit %3 und "
+                              "würde einen neuen Abschnitt der Zugvorlage anfangen. Bitte die Zeile ändern oder löschen.")
+                   .arg(unitIdText, out.at(i).trimmed(), out.at(i).trimmed().section(QLatin1Char(' '), 0, 0));
+    return std::nullopt;
   }
   return out;
 }
 
 int unitHeaderLine(const QStringList& templateLines, const QString& unitIdText) {
-  const QString key = headerKey(unitIdText);
-  for (int i = 0; i < templateLines.size(); ++i)
-    if (templateLines.at(i).contains(key)) return i;
-  return -1;
+  return findHeader(templateLines, headerKey(unitIdText));
 }
 
-int writeBack(OrderTemplate& orders, const QString& unitIdText, int editorLineCount, const QStringList& editorLines) {
-  const QString key = headerKey(unitIdText);
+bool writeBack(OrderTemplate& orders, const QString& unitIdText, const QStringList& newOrders) {
   QStringList& lines = orders.lines();
-  bool changed = false;
-  for (int i = 0; i < lines.size(); ++i) {
-    if (!lines.at(i).contains(key)) continue;
-    const int remove = qMax(0, qMin(editorLineCount - 1, ownLines(lines, i)));
-    for (int k = 0; k < remove; ++k) lines.removeAt(i + 1);
-    editorLineCount = int(editorLines.size());
-    for (int k = 1; k < editorLines.size(); ++k) lines.insert(i + k, editorLines.at(k));
-    i += qMax(0, int(editorLines.size()) - 1);
-    changed = true;
-  }
-  if (changed) orders.setUnsaved(true);
-  return editorLineCount;
+  const int header = findHeader(lines, headerKey(unitIdText));
+  if (header < 0) return false;
+  const int end = unitEnd(lines, header);
+  const QStringList before = lines.mid(header + 1, end - header - 1);
+  if (before == newOrders) return true;
+  lines.remove(header + 1, end - header - 1);
+  for (int k = 0; k < newOrders.size(); ++k) lines.insert(header + 1 + k, newOrders.at(k));
+  orders.setUnsaved(true);
+  return true;
 }
 
 QString flagsWithMark(const QString& flags, const QString& mark) {
@@ -140,7 +163,8 @@ QString flagsWithMark(const QString& flags, const QString& mark) {
 }
 
 FlagResult setflags(ViewTables& tables, const GameSession& session, const QString& regionPosition,
-                    const QString& unitIdText, Marks marks, QString& unflaggedUnits, QStringList& unitList) {
+                    const QString& unitIdText, Marks marks, QString& unflaggedUnits, QStringList& unitList,
+                    const QVector<RegionView::ListEntry>* entries) {
   QString mark;
   if (marks.mark) mark = QStringLiteral("x");
   if (marks.longMark) mark = QStringLiteral("X");
@@ -158,11 +182,11 @@ FlagResult setflags(ViewTables& tables, const GameSession& session, const QStrin
     if (!mark.isEmpty()) {
       result.flags = flagsWithMark(flags, mark);
       removeEntry(unflaggedUnits, decimal);
-      markListLines(unitList, decimal, true);
+      markListLines(unitList, decimal, true, entries);
     } else {
       result.flags = flags.isEmpty() ? flags : flagsWithMark(flags, mark);
       unflaggedUnits += decimal + QLatin1Char('*');
-      markListLines(unitList, decimal, false);
+      markListLines(unitList, decimal, false, entries);
     }
     units.setValue(QStringLiteral("Flags"), result.flags.isEmpty() ? QVariant() : QVariant(result.flags));
     units.post();

@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "views/regionview.h"
 
 class OrderTemplate;
 struct GameSession;
@@ -31,19 +34,31 @@ bool isOwnParty(const QString& partyText, const GameSession& session);
 // "EINHEIT " + number + ";": the unit's header in the template.
 QString headerKey(const QString& unitIdText);
 
-// The lines the editor receives: from the unit's header up to the next
-// line with "EINHEIT" or "REGION", an empty line or the end (for every
-// header of the unit). Empty when the header is not in the template.
+// The lines the editor receives: the unit's header (a line whose text after
+// leading blanks begins with the header key) and every line after it up to
+// the next line whose first word is EINHEIT, REGION, NAECHSTER or PARTEI,
+// without the empty lines right before that line (or before the end).
+// Empty when the header is not in the template.
 QStringList unitLines(const QStringList& templateLines, const QString& unitIdText);
 // The index of the unit's first header line in the template; -1 when none.
 int unitHeaderLine(const QStringList& templateLines, const QString& unitIdText);
 
-// "Befehle ausführen": replaces the orders after the unit's header by the
-// editor's lines from the second one on. At most `editorLineCount` - 1 lines
-// are replaced, and never more than the unit's own lines. Returns the new
-// line count (the editor's), or `editorLineCount` when the header is
-// missing. A change marks the template unsaved.
-int writeBack(OrderTemplate& orders, const QString& unitIdText, int editorLineCount, const QStringList& editorLines);
+// Whether the first word of `line` (after leading blanks) starts a new part
+// of the template: EINHEIT, REGION, NAECHSTER or PARTEI.
+bool startsSection(const QString& line);
+
+// The orders of the editor's (or a file's) lines: without the unit's own
+// header when it is the first line, without trailing empty lines. A line
+// that would start a new part of the template is refused with a German
+// message in `error`, since it would cut the unit's orders in two.
+std::optional<QStringList> ordersOf(const QStringList& editorLines, const QString& unitIdText, QString* error);
+
+// "Befehle ausführen": replaces the unit's orders (the lines after its
+// header that unitLines finds, whatever happened elsewhere in the template
+// meanwhile) by `orders`. Writing the same orders again gives the same
+// template. Returns false when the header is not in the template (nothing
+// changes then). A change marks the template unsaved.
+bool writeBack(OrderTemplate& orders, const QString& unitIdText, const QStringList& newOrders);
 
 // Flags after storing a mark ("", "x" or "X").
 QString flagsWithMark(const QString& flags, const QString& mark);
@@ -63,8 +78,10 @@ inline const QColor kSomeUnmarked = QColor(0xFF, 0x00, 0xFF);  // fuchsia
 
 // Stores the boxes' mark in the unit `unitIdText` (identifier notation) at
 // `regionPosition`, updates the list of unmarked own units and the list
-// markers, and gives the colour of the region's square.
+// markers (only on the unit's own lines when `entries` tells what each
+// line stands for), and gives the colour of the region's square.
 FlagResult setflags(ViewTables& tables, const GameSession& session, const QString& regionPosition,
-                    const QString& unitIdText, Marks marks, QString& unflaggedUnits, QStringList& unitList);
+                    const QString& unitIdText, Marks marks, QString& unflaggedUnits, QStringList& unitList,
+                    const QVector<RegionView::ListEntry>* entries = nullptr);
 
 }  // namespace commandeditor

@@ -5,6 +5,7 @@
 
 #include "app/gamesession.h"
 #include "app/textutil.h"
+#include "db/cleanup.h"
 
 namespace possessionsfile {
 
@@ -62,7 +63,7 @@ Loaded loadRound(const GameSession& session, const QString& roundText) {
   return load(file, QStringLiteral("Die Datei ") + file + QStringLiteral(" existiert nicht!"));
 }
 
-QString previousRound(const GameSession& session) { return QString::number(session.roundCode - 1); }
+QString previousRound(const GameSession& session) { return QString::number(cleanup::previousRoundCode(session.roundCode)); }
 
 QStringList toIndentedLines(const QVector<TextTreeNode>& nodes) {
   QStringList out;

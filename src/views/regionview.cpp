@@ -72,14 +72,6 @@ QString shipLine(const Table& t, const GameSession& s) {
   return head + load + QStringLiteral(" ,") + t.text(u("Kueste"));
 }
 
-// The number between the first `open` and the next `close` of a list line.
-QString between(const QString& line, QChar open, QChar close) {
-  const qsizetype from = line.indexOf(open);
-  if (from < 0) return QString();
-  const qsizetype to = line.indexOf(close, from + 1);
-  return to < 0 ? line.mid(from + 1) : line.mid(from + 1, to - from - 1);
-}
-
 bool marked(const QString& flags) {
   return flags.contains(QLatin1Char('x')) || flags.contains(QLatin1Char('X')) || flags.contains(QLatin1Char('V'));
 }
@@ -148,6 +140,7 @@ void listBuildingsAndShips(ViewTables& t, const GameSession& s, RegionView& view
   for (const FoundRow& b : buildings) {
     if (b.infoDatum != s.roundCode) continue;
     view.unitList << b.line;
+    view.unitEntries.push_back({unitview::EntryKind::Building, qint32(b.number)});
     ++view.buildingSectionEnd;
   }
   const auto ships = rowsAt(t.schiffe, "Schiffs Position", "Schiffs Nr", s.slot, positions,
@@ -155,42 +148,34 @@ void listBuildingsAndShips(ViewTables& t, const GameSession& s, RegionView& view
   for (const FoundRow& ship : ships) {
     if (currentOnly && ship.infoDatum != s.roundCode) continue;
     view.unitList << ship.line;
+    view.unitEntries.push_back({unitview::EntryKind::Ship, qint32(ship.number)});
     view.shipSectionEnd = int(view.unitList.size()) + 1;
   }
 }
 
 // Puts a unit line under its building or ship, or at the end.
-void placeUnitLine(RegionView& view, const QString& stationed, const QString& name) {
+void placeUnitLine(RegionView& view, const GameSession& s, const QString& stationed, const QString& name, qint32 nr) {
   const bool inBuilding = stationed.startsWith(QLatin1Char('B'));
   const bool onShip = stationed.startsWith(QLatin1Char('S'));
+  const RegionView::ListEntry entry{unitview::EntryKind::Unit, nr};
   if (!inBuilding && !onShip) {
     view.unitList << name;
+    view.unitEntries.push_back(entry);
     return;
   }
   const QString id = stationed.mid(2);
-  QStringList& list = view.unitList;
-  if (inBuilding) {
-    const int end = qMin(view.buildingSectionEnd, int(list.size()));
-    for (int i = 0; i < end; ++i) {
-      const QString& line = list.at(i);
-      if (line.contains(QLatin1Char('(')) && line.contains(L("-Burg ")) && between(line, u'(', u')') == id) {
-        list.insert(i + 1, name);
-        ++view.shipSectionEnd;
-        break;
-      }
-    }
-    ++view.buildingSectionEnd;
-    return;
-  }
-  const int end = qMin(view.shipSectionEnd, int(list.size()));
+  const unitview::EntryKind kind = inBuilding ? unitview::EntryKind::Building : unitview::EntryKind::Ship;
+  int& sectionEnd = inBuilding ? view.buildingSectionEnd : view.shipSectionEnd;
+  const int end = qMin(sectionEnd, int(view.unitList.size()));
   for (int i = 0; i < end; ++i) {
-    const QString& line = list.at(i);
-    if (line.contains(QLatin1Char('[')) && between(line, u'[', u']') == id) {
-      list.insert(i + 1, name);
-      break;
-    }
+    const RegionView::ListEntry& at = view.unitEntries.at(i);
+    if (at.kind != kind || s.idText(at.number) != id) continue;
+    view.unitList.insert(i + 1, name);
+    view.unitEntries.insert(i + 1, entry);
+    if (inBuilding) ++view.shipSectionEnd;
+    break;
   }
-  ++view.shipSectionEnd;
+  ++sectionEnd;
 }
 
 void walkUnits(ViewTables& t, const GameSession& s, RegionView& view, const RegionFilters& filters) {
@@ -253,7 +238,7 @@ void walkUnits(ViewTables& t, const GameSession& s, RegionView& view, const Regi
     const bool v = !star && flags.contains(QLatin1Char('V'));
     const char* marker = nested ? (star ? regionview::kIndentStar : v ? regionview::kIndentV : regionview::kIndentNone)
                                 : (star ? regionview::kStar : v ? regionview::kV : regionview::kNone);
-    placeUnitLine(view, stationed, QLatin1StringView(marker) + name + QStringLiteral(" , ") + units.text(u("Rasse")));
+    placeUnitLine(view, s, stationed, QLatin1StringView(marker) + name + QStringLiteral(" , ") + units.text(u("Rasse")), nr);
   }
   units.close();
 }
@@ -310,7 +295,7 @@ QString noRegionText() { return QStringLiteral("Keine Informationen über Region
 
 QStringList historyHeader() {
   return {u("Datum"),  u("Bäume"),  u("Eisen"),         u("Laen"),         u("Mallorn"),
-          u("Bauern"), u("Pferde"), u("Bauern Silber"), u("Partei Silber Region")};
+          u("Bauern"), u("Pferde"), u("Bauern Silber"), u("Partei Silber")};
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // What the pages "Region Info", "Einheiten" and "Statistik" show of one
 // region: computed from the tables without any widget.
+#include "views/unitview.h"
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,14 @@ struct RegionView {
   QStringList guards;                          // "Regionsbewacher"
   QStringList surroundings;                    // "Regionsumgebung"
   QStringList unitList;                        // ListBox3
+  // What each line of unitList stands for, line by line; a line's text is
+  // never parsed back (a name may hold parentheses).
+  struct ListEntry {
+    unitview::EntryKind kind = unitview::EntryKind::Unit;
+    qint32 number = 0;
+    bool operator==(const ListEntry&) const = default;
+  };
+  QVector<ListEntry> unitEntries;
   int buildingSectionEnd = 0;
   int shipSectionEnd = 0;
   QString unflaggedUnits = QStringLiteral("*");  // own units without a mark

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <functional>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -129,6 +131,66 @@ TEST_F(TemplateSave, FailedWriteNamesThePathAndKeepsTheFlag) {
   error = templatefile::saveAs(orders, chosen);
   EXPECT_TRUE(error.contains(chosen));
   EXPECT_FALSE(orders.unsaved());
+}
+
+}  // namespace
+
+namespace {
+
+QStringList readBack(const QString& path) { return templatefile::load(path).value_or(QStringList{QStringLiteral("<fehlt>")}); }
+
+// Another round's orders are kept under a name with their round before the
+// new template replaces them; the same lines are never kept twice.
+TEST_F(TemplateSave, ReplacedTemplatesAreKeptUnderTheirRound) {
+  const QStringList week1 = {QStringLiteral(" PARTEI L1"), QStringLiteral("    LERNE Taktik")};
+  const QStringList week2 = {QStringLiteral(" PARTEI L1"), QStringLiteral("    ARBEITE")};
+  const QString kept4101 = dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-4101.txt"));
+  const QString turn = dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,.txt"));
+  struct Step {
+    const char* name;
+    QStringList onDisk;  // empty: no file
+    qint32 heldRound;
+    QStringList replacing;
+    QString keptAs;      // file name expected, empty when nothing is kept
+  };
+  const Step steps[] = {
+      {"no file yet", {}, 4101, week1, QString()},
+      {"same lines", week1, 4101, week1, QString()},
+      {"week 2 replaces week 1", week1, 4101, week2, kept4101},
+      {"kept once only", week1, 4101, week2, QString()},
+      {"other lines of round 4101", week2, 4101, week1, dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-4101-2.txt"))},
+      {"round not known", week2, 0, week1, dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni,-alt.txt"))},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    QFile::remove(turn);
+    if (!s.onDisk.isEmpty()) ASSERT_EQ(textutil::writeLinesAtomic(turn, s.onDisk), QString());
+    const templatefile::Kept kept = templatefile::keepBeforeReplacing(turn, s.heldRound, s.replacing);
+    EXPECT_EQ(kept.error, QString());
+    EXPECT_EQ(kept.path, s.keptAs);
+    if (!s.keptAs.isEmpty()) EXPECT_EQ(readBack(s.keptAs), s.onDisk);
+  }
+  EXPECT_EQ(readBack(kept4101), week1);
+}
+
+// Whether another program wrote the turn's file since this one saved it.
+TEST_F(TemplateSave, ChangesOnDiskAreNoticed) {
+  const QString path = turnFile();
+  const QStringList theirs = {QStringLiteral(" PARTEI L1"), QStringLiteral("    GIB ry 10 Silber")};
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"saved by this program", [] {}},
+      {"written by another", [&] { textutil::writeLinesAtomic(path, theirs); }},
+      {"deleted: nothing to lose", [&] { QFile::remove(path); }},
+  };
+  const bool changed[] = {false, true, false};
+  ASSERT_EQ(templatefile::save(orders, game, datum), QString());
+  for (int i = 0; i < 3; ++i) {
+    steps[i].second();
+    EXPECT_EQ(templatefile::changedOnDisk(orders, path), changed[i]) << steps[i].first;
+  }
+  // A file this run never loaded or saved belongs to somebody else.
+  textutil::writeLinesAtomic(path, theirs);
+  EXPECT_TRUE(templatefile::changedOnDisk(OrderTemplate(), path));
 }
 
 }  // namespace

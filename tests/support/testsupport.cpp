@@ -62,4 +62,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
   if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
+QString nextWeekReport(const QString& folder) {
+  QFile in(testData(QStringLiteral("481-beispiel.cr")));
+  if (!in.open(QIODevice::ReadOnly)) return QString();
+  QByteArray bytes = in.readAll();
+  bytes.replace("\n481;Runde", "\n482;Runde").replace("\n\"Falke\";Name", "\n\"Habicht\";Name");
+  const QString path = QDir(folder).filePath(QStringLiteral("482-beispiel.cr"));
+  writeFile(path, bytes);
+  return path;
+}
+
 }  // namespace testsupport

@@ -46,4 +46,9 @@ QString testData(const QString& name);
 // Writes text (UTF-8) to a file, creating folders.
 void writeFile(const QString& path, const QByteArray& bytes);
 
+// The example report 481 one turn later (482: the same month's next week,
+// so the template keeps its file name), its unit "Falke" renamed "Habicht"
+// so that the week's template differs. Written into `folder`; returns its path.
+QString nextWeekReport(const QString& folder);
+
 }  // namespace testsupport

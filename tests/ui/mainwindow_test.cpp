@@ -347,6 +347,7 @@ TEST_F(ImportWindowTest, AReadReportIsShownAndTheWindowGivenBack) {
 TEST_F(ImportWindowTest, FailuresAreShownAndLeaveTheEditorAsItWas) {
   form1->templatePage->RichEdit4->setPlainText(QStringLiteral("meine Befehle"));
   ASSERT_TRUE(game.orders.unsaved());
+  said.choice = 1;  // read without saving first
 
   form1->setImporter([](OpenGame&, const QString&, const ImportCallbacks&) {
     ImportOutcome out;

@@ -265,10 +265,67 @@ TEST_F(RegionWindowTest, AUnitWithoutTemplateLinesNeverWritesOverTheUnitBefore) 
   EXPECT_EQ(units.text(u8("Flags")), u8("B"));
 }
 
+// A line stands for its own unit, building or ship, whatever its name holds.
+TEST_F(RegionWindowTest, NamesWithParenthesesAndBuildingLinesOpenNothingElse) {
+  Table rows(db, u8("einheiten"));
+  ASSERT_TRUE(rows.findKey({1, codec::Decode(u8("wzqt"))}));
+  const qint64 own = rows.intValue(u8("Partei Nr"));
+  const auto add = [&](int nr, const char* name, qint64 party) {
+    rows.append();
+    for (const auto& [field, value] : std::initializer_list<std::pair<const char*, QVariant>>{
+             {"Spiel", 1}, {"Einheit Nr", nr}, {"Einheit Position", u8("14/-27")}, {"Einheit Name", u8(name)},
+             {"Partei Nr", party}, {"Personen", 1}, {"Info Datum", game.session.roundCode}})
+      rows.setValue(u8(field), value);
+    rows.post();
+  };
+  add(77, "Späher (Nord)", own);
+  add(78, "Wache (wzqt)", 4711);
+  form1->regionController->getSekKoo(14, -27);
+  const QString falkeParty = [&] {
+    choose(u8("Falke"));
+    return units()->Edit29->text();
+  }();
+
+  struct Case {
+    const char* line;
+    const char* name;   // the name the unit page shows
+    bool foreign;
+  };
+  const Case cases[] = {{"Späher (Nord)", "Späher (Nord)", false}, {"Wache (wzqt)", "Wache (wzqt)", true}};
+  for (const Case& c : cases) {
+    choose(u8("Falke"));
+    choose(u8(c.line));
+    EXPECT_EQ(units()->DBEdit1->text(), u8(c.name));
+    EXPECT_EQ(units()->Edit29->text() == falkeParty, !c.foreign) << c.line;
+    form6.hide();
+    form1->regionController->ListBox3DblClick();
+    EXPECT_EQ(form6.isVisible(), !c.foreign) << c.line;
+    if (!c.foreign) EXPECT_EQ(form6.Edit1->text(), u8(c.name));
+  }
+
+  // Marking Falke stars its own line only, not the foreign "Wache (wzqt)".
+  choose(u8("Falke"));
+  form1->regionController->ListBox3DblClick();
+  if (!form6.CheckBox1->isChecked()) form6.CheckBox1->click();
+  form6.Button1->click();
+  const QStringList lines = units()->listLines();
+  EXPECT_EQ(lines.filter(u8("*")).size(), 1) << lines.join(u8("|")).toStdString();
+
+  // A double click on a building line opens nothing, not the unit shown before.
+  choose(u8("Falke"));
+  choose(u8("-Burg"));
+  form6.hide();
+  form6.Memo1->clear();
+  form1->regionController->ListBox3DblClick();
+  EXPECT_FALSE(form6.isVisible());
+  EXPECT_TRUE(form6.Memo1->toPlainText().isEmpty());
+}
+
 TEST_F(RegionWindowTest, PossessionsWindowShowsTheCurrentRoundAndAsksForOthers) {
   form1->ToolBar1->ToolButton6->click();
   ASSERT_TRUE(form9.isVisible());
-  EXPECT_EQ(form9.Edit1->text(), QString::number(game.session.roundCode - 1));
+  EXPECT_EQ(game.session.roundCode, 4101);
+  EXPECT_EQ(form9.Edit1->text(), u8("4012"));  // the round before, across the year change
   ASSERT_GT(form9.TreeView1->topLevelItemCount(), 1);
   QStringList roots;
   for (int i = 0; i < form9.TreeView1->topLevelItemCount(); ++i) roots << form9.TreeView1->topLevelItem(i)->text(0);

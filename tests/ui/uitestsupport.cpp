@@ -16,6 +16,10 @@ Prompts RecordedPrompts::prompts() {
   };
   p.inform = [this](const QString& t) { infos << t; };
   p.error = [this](const QString& t) { errors << t; };
+  p.choose = [this](const QString& t, const QStringList&) {
+    choices << t;
+    return choice;
+  };
   return p;
 }
 

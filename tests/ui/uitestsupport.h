@@ -18,8 +18,9 @@
 namespace uitest {
 
 struct RecordedPrompts {
-  QStringList confirmations, warnings, infos, errors;
+  QStringList confirmations, warnings, infos, errors, choices;
   bool answer = true;
+  int choice = 0;  // the button chosen in questions with several buttons
   Prompts prompts();
 };
 

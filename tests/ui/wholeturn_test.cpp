@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 
 #include "app/programfolder.h"
 #include "app/reportfolder.h"
+#include "app/textutil.h"
 #include "db/table.h"
 #include "map/mapgeometry.h"
 #include "dialoganswerer.h"
@@ -217,6 +219,64 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
   EXPECT_EQ(QDir(answer.fileDialogFolder), QDir(reports));
   EXPECT_TRUE(answer.messages.isEmpty()) << answer.messages.join(u'\n').toStdString();
   EXPECT_EQ(again.form1.templatePage->RichEdit4->toPlainText().left(8), QStringLiteral(" PARTEI "));
+}
+
+// Two weeks of one month share the template's file name: reading week 2
+// keeps week 1's orders under their round, and both weeks' orders stay.
+TEST(WholeTurn, TwoWeeksOfOneMonthKeepBothWeeksOrders) {
+  QTemporaryDir dir;
+  programfolder::initProgramFolder(dir.path());
+  const QString week1 = dir.filePath(QStringLiteral("481-beispiel.cr"));
+  ASSERT_TRUE(QFile::copy(testsupport::sharedReport(QStringLiteral("481-beispiel.cr")), week1));
+  const QString week2 = testsupport::nextWeekReport(dir.path());
+
+  uitest::DialogAnswerer answer;
+  ProgramWindows w(dir.path());
+  startSlot1(w);
+  QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
+  const auto typeAtEnd = [&](const QString& line) {
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, line);
+  };
+  const auto templateFiles = [&] {
+    return QDir(dir.path()).entryList({QStringLiteral("Zug-Spiel*")}, QDir::Files, QDir::Name);
+  };
+
+  answer.fileToOpen = week1;
+  w.form1.menu.Neu1->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(w.game.session.roundCode, 4101);
+  const QString saved1 = QStringLiteral("; Woche 1 gespeichert");
+  const QString unsaved1 = QStringLiteral("; Woche 1 noch nicht gespeichert");
+  typeAtEnd(saved1);
+  w.form1.menu.Speichern1->trigger();
+  typeAtEnd(unsaved1);
+  ASSERT_EQ(templateFiles().size(), 1);
+  const QString turnFile = templateFiles().first();
+
+  // The unsaved line is saved first ("Ja"), then week 2 is read.
+  answer.messages.clear();
+  answer.fileToOpen = week2;
+  w.form1.menu.Neu1->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(answer.messages.contains(QStringLiteral("Die Zugvorlage wurde noch nicht gespeichert. Vor dem Einlesen speichern?")))
+      << answer.messages.join(u'\n').toStdString();
+  ASSERT_EQ(w.game.session.roundCode, 4102);
+  const QString saved2 = QStringLiteral("; Woche 2");
+  typeAtEnd(saved2);
+  w.form1.menu.Speichern1->trigger();
+
+  const QString kept = turnFile.chopped(4) + QStringLiteral("-4101.txt");
+  EXPECT_EQ(templateFiles(), QStringList({kept, turnFile}));  // by name
+  const QStringList first = textutil::readLines(dir.filePath(kept)).value_or(QStringList());
+  const QStringList second = textutil::readLines(dir.filePath(turnFile)).value_or(QStringList());
+  EXPECT_TRUE(first.contains(saved1) && first.contains(unsaved1)) << first.join(u'|').toStdString();
+  EXPECT_FALSE(first.contains(saved2));
+  EXPECT_TRUE(second.contains(saved2));
+  EXPECT_FALSE(second.contains(saved1));
+  EXPECT_TRUE(w.form1.StatusBar1->currentMessage().contains(kept));
 }
 
 }  // namespace

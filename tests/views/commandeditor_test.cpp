@@ -1,3 +1,4 @@
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "orders/ordertemplate.h"
@@ -41,49 +42,77 @@ TEST(CommandEditorMarks, FlagLetters) {
     EXPECT_EQ(commandeditor::flagsWithMark(u8(flags), u8(mark)), u8(expected)) << flags << "+" << mark;
 }
 
-TEST(CommandEditorTemplate, OpeningAndWritingBack) {
-  OrderTemplate t;
-  t.setLines(lines({" REGION 1,1 ; A", " EINHEIT a;\tEins [1,0$]", "    ARBEITE", "    LERNE Taktik", "",
-                    " EINHEIT b;\tZwei [1,0$]", "    ARBEITE", " EINHEIT ab;\tDrei", "    MACHE"}));
-  const QStringList opened = commandeditor::unitLines(t.lines(), u8("a"));
-  EXPECT_EQ(opened, lines({" EINHEIT a;\tEins [1,0$]", "    ARBEITE", "    LERNE Taktik"}));
-  EXPECT_TRUE(commandeditor::unitLines(t.lines(), u8("zz")).isEmpty());
-
-  struct Step {
-    QStringList editor;
-    QStringList unitAfter;  // lines from the header up to the empty line
+// A unit's lines run from its header to the next EINHEIT, REGION,
+// NAECHSTER or PARTEI line; writing back replaces exactly them, so pressing
+// "Befehle ausführen" again never doubles an order.
+TEST(CommandEditorTemplate, UnitLinesAndRepeatedWriteBack) {
+  const QStringList base = lines({" PARTEI 1 \"pw\"", "", " REGION 1,1 ; A", " EINHEIT a;\tEins [1,0$]",
+                                  "    LERNE Taktik", "", "    GIB ry 10 Silber", "    BENENNE EINHEIT \"Förster\"",
+                                  "    GIB ry 5 EINHEIT", "    ZAUBERE REGION Regen", "", " EINHEIT ab;\tZwei",
+                                  "    MACHE Holz", "", " NAECHSTER", ""});
+  struct Case {
+    const char* name;
+    const char* unit;
+    QStringList opened;                    // what the editor shows
+    std::function<void(QStringList&)> meanwhile;  // the template edited before writing back
+    QStringList editor;                    // what the player writes back
+    QStringList expected;                  // the whole template afterwards
   };
-  // Writing twice replaces what the first write put in; deleted orders leave the header alone.
-  const Step steps[] = {
-      {lines({"kopf", "    KAUFE 1 Balsam", "    VERKAUFE 2 Oel", "    ARBEITE"}),
-       lines({" EINHEIT a;\tEins [1,0$]", "    KAUFE 1 Balsam", "    VERKAUFE 2 Oel", "    ARBEITE"})},
-      {lines({"kopf", "    LERNE Reiten"}), lines({" EINHEIT a;\tEins [1,0$]", "    LERNE Reiten"})},
-      {lines({"kopf"}), lines({" EINHEIT a;\tEins [1,0$]"})},
+  const QStringList aOrders = lines({"    LERNE Taktik", "", "    GIB ry 10 Silber", "    BENENNE EINHEIT \"Förster\"",
+                                     "    GIB ry 5 EINHEIT", "    ZAUBERE REGION Regen"});
+  QStringList aChanged = base;
+  aChanged.replace(6, u8("    GIB ry 20 Silber"));
+  QStringList lastChanged = base;
+  lastChanged.insert(13, u8("    LERNE Holzfällen"));
+  QStringList edited = base;
+  edited.insert(2, u8("; Notiz"));
+  edited.removeAt(5);  // LERNE Taktik deleted in the template
+  edited.replace(6, u8("    GIB ry 20 Silber"));
+  const Case cases[] = {
+      {"empty lines and the words inside orders", "a", lines({" EINHEIT a;\tEins [1,0$]"}) + aOrders, nullptr,
+       lines({" EINHEIT a;\tEins [1,0$]", "    LERNE Taktik", "", "    GIB ry 20 Silber", "    BENENNE EINHEIT \"Förster\"",
+              "    GIB ry 5 EINHEIT", "    ZAUBERE REGION Regen", "", ""}),
+       aChanged},
+      {"last unit before NAECHSTER, header left out", "ab", lines({" EINHEIT ab;\tZwei", "    MACHE Holz"}), nullptr,
+       lines({"    MACHE Holz", "    LERNE Holzfällen"}), lastChanged},
+      {"missing header changes nothing", "zz", {}, nullptr, lines({"    ARBEITE"}), base},
+      {"template edited meanwhile", "a", lines({" EINHEIT a;\tEins [1,0$]"}) + aOrders,
+       [](QStringList& t) {
+         t.insert(2, u8("; Notiz"));
+         t.removeAt(5);  // LERNE Taktik
+       },
+       lines({" EINHEIT a;\tEins [1,0$]", "", "    GIB ry 20 Silber", "    BENENNE EINHEIT \"Förster\"",
+              "    GIB ry 5 EINHEIT", "    ZAUBERE REGION Regen"}),
+       edited},
   };
-  int count = int(opened.size());
-  for (const Step& s : steps) {
-    t.setUnsaved(false);
-    count = commandeditor::writeBack(t, u8("a"), count, s.editor);
-    EXPECT_EQ(count, s.editor.size());
-    EXPECT_TRUE(t.unsaved());
-    const int header = int(t.lines().indexOf(u8(" EINHEIT a;\tEins [1,0$]")));
-    EXPECT_EQ(t.lines().mid(header, s.unitAfter.size() + 1), s.unitAfter + QStringList{QString()});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OrderTemplate t;
+    t.setLines(base);
+    EXPECT_EQ(commandeditor::unitLines(t.lines(), u8(c.unit)), c.opened);
+    if (c.meanwhile) c.meanwhile(t.lines());
+    QString error;
+    const auto orders = commandeditor::ordersOf(c.editor, u8(c.unit), &error);
+    ASSERT_TRUE(orders) << error.toStdString();
+    for (int press = 1; press <= 3; ++press) {
+      EXPECT_EQ(commandeditor::writeBack(t, u8(c.unit), *orders), !c.opened.isEmpty());
+      EXPECT_EQ(t.lines(), c.expected) << "press " << press;
+      EXPECT_EQ(commandeditor::unitLines(t.lines(), u8(c.unit)).mid(1), c.opened.isEmpty() ? QStringList() : *orders);
+    }
   }
-  EXPECT_EQ(t.lines().mid(t.lines().size() - 5),
-            lines({"", " EINHEIT b;\tZwei [1,0$]", "    ARBEITE", " EINHEIT ab;\tDrei", "    MACHE"}));
 }
 
-TEST(CommandEditorTemplate, WritingBackNeverEatsTheNextUnit) {
-  OrderTemplate t;
-  t.setLines(lines({" EINHEIT a;\tEins", "    ARBEITE", "    LERNE Taktik", " EINHEIT b;\tZwei", "    ARBEITE"}));
-  // The editor got three lines; meanwhile one order was deleted in the template.
-  t.lines().removeAt(2);
-  commandeditor::writeBack(t, u8("a"), 3, lines({"kopf", "    TREIBE", "    LERNE Reiten"}));
-  EXPECT_EQ(t.lines(), lines({" EINHEIT a;\tEins", "    TREIBE", "    LERNE Reiten", " EINHEIT b;\tZwei", "    ARBEITE"}));
-  // A missing header changes nothing and keeps the count.
-  t.setUnsaved(false);
-  EXPECT_EQ(commandeditor::writeBack(t, u8("q"), 7, lines({"kopf", "x"})), 7);
-  EXPECT_FALSE(t.unsaved());
+TEST(CommandEditorTemplate, OrdersThatWouldStartANewPartAreRefused) {
+  const std::pair<const char*, bool> cases[] = {
+      {"  EINHEIT b;\tfremd", false}, {"REGION 2,2", false}, {" NAECHSTER", false}, {"PARTEI 1", false},
+      {"    GIB b 1 EINHEIT", true},  {"EINHEITEN", true},  {"", true},
+  };
+  for (const auto& [line, accepted] : cases) {
+    QString error;
+    const auto orders = commandeditor::ordersOf(lines({" EINHEIT a;\tEins", "    ARBEITE", line}), u8("a"), &error);
+    EXPECT_EQ(orders.has_value(), accepted) << line;
+    EXPECT_EQ(error.isEmpty(), accepted) << line;
+  }
 }
 
 struct SetFlagsTest : ::testing::Test, viewtest::ViewWorld {

@@ -23,7 +23,12 @@ struct PossessionsFileTest : ::testing::Test {
 TEST_F(PossessionsFileTest, MessagesWhenFilesAreMissing) {
   const possessionsfile::Loaded none = possessionsfile::loadCurrent(s);
   EXPECT_EQ(none.error, u8("Es sind noch keine Daten vorhanden. Bitte zuerst einen CR einlesen."));
-  EXPECT_EQ(possessionsfile::previousRound(s), u8("309"));
+  // The round before counts months: across a year change 4101 follows 4012.
+  for (const auto& [code, previous] : {std::pair{310, "309"}, {4101, "4012"}, {4112, "4111"}, {3806, "3805"}}) {
+    s.roundCode = code;
+    EXPECT_EQ(possessionsfile::previousRound(s), u8(previous)) << code;
+  }
+  s.roundCode = 310;
   const QString missing = dir.path() + u8("/status-data/2-besitz.77");
   EXPECT_EQ(possessionsfile::loadRound(s, u8("77")).error, u8("Die Datei ") + missing + u8(" existiert nicht!"));
 }

@@ -158,7 +158,7 @@ TEST_F(RegionViewTest, HistoryOfTheRegionWithZerosForEmptyValues) {
   put("statistik", {{"Breite", 4}, {"Länge", 3.0}, {"Ebene", 0}, {"Datum", 3806}});
   const RegionView v = show(4, 2);
   ASSERT_EQ(v.history.size(), 3);
-  EXPECT_EQ(v.history.at(0).at(8), u8("Partei Silber Region"));
+  EXPECT_EQ(v.history.at(0).at(8), u8("Partei Silber"));
   EXPECT_EQ(v.history.at(1), (QStringList{u8("3805"), u8("7"), u8("0"), u8("0"), u8("0"), u8("100"), u8("1"), u8("900"), u8("0")}));
   EXPECT_EQ(v.history.at(2).mid(0, 3), (QStringList{u8("3806"), u8("8"), u8("3")}));
   EXPECT_EQ(v.history.at(2).at(8), u8("55"));
