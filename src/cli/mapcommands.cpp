@@ -1,6 +1,7 @@
 // map, smallmap and pick: the maps of the headless tool.
 #include <QFileInfo>
 
+#include "app/filetransaction.h"
 #include "app/textutil.h"
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
@@ -31,11 +32,12 @@ void addMissingTiles(const GameSession& session) {
 }
 
 bool saveImage(const QImage& image, const QString& path) {
-  if (image.save(path, "PNG")) {
+  const QString error = safefile::writeImage(image, path, "PNG");
+  if (error.isEmpty()) {
     printOut(QStringLiteral("Bild gespeichert: %1 (%2 × %3 Pixel)").arg(path).arg(image.width()).arg(image.height()));
     return true;
   }
-  printError(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden.").arg(path));
+  printError(error);
   return false;
 }
 
