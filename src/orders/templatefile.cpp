@@ -1,5 +1,6 @@
 #include "orders/templatefile.h"
 
+#include "app/filetransaction.h"
 #include "app/gamesession.h"
 #include "app/textutil.h"
 #include "orders/ordertemplate.h"
@@ -20,6 +21,12 @@ QString filePath(const GameSession& game, const QString& datum) { return game.pa
 QString saveTo(OrderTemplate& orders, const QString& path) {
   const QString error = textutil::writeLinesAtomic(path, orders.lines());
   orders.setUnsaved(!error.isEmpty());
+  if (!error.isEmpty()) return QStringLiteral("Die Zugvorlage wurde nicht gespeichert. ") + error;
+  return QString();
+}
+
+QString stage(FileTransaction& files, const OrderTemplate& orders, const GameSession& game, const QString& datum) {
+  const QString error = files.stageLines(filePath(game, datum), orders.lines());
   if (!error.isEmpty()) return QStringLiteral("Die Zugvorlage wurde nicht gespeichert. ") + error;
   return QString();
 }
