@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -102,7 +103,20 @@ void TemplatePage::Timer1Timer() {
   if (!canSave() || reporting_ || !window()->isEnabled()) return;
   if (!templatefile::autosaveDue(*model_)) return;
   commitToModel();
-  finishSave(templatefile::save(*model_, *session_, status_->datum));
+  const QString error = templatefile::save(*model_, *session_, status_->datum);
+  // The first failure is shown as a message; while it lasts the status bar
+  // says so and the flag stays set, so the next turn of the timer tries again.
+  if (error.isEmpty() || !autosaveFailing_) {
+    finishSave(error);
+  } else {
+    Shape1->setSaved(!model_->unsaved());
+  }
+  autosaveFailing_ = !error.isEmpty();
+  emit autosaveResult(error.isEmpty()
+                          ? QString()
+                          : QStringLiteral("Automatisches Speichern um %1 fehlgeschlagen, nächster Versuch in fünf "
+                                           "Minuten: %2")
+                                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm")), error));
 }
 
 QString TemplatePage::askSaveAsPath() {

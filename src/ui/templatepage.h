@@ -70,6 +70,9 @@ class TemplatePage : public QWidget {
  signals:
   // The editor text changed by the player.
   void changed();
+  // After each automatic save: empty when it went through, else the text
+  // for the status bar.
+  void autosaveResult(const QString& message);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,4 +91,5 @@ class TemplatePage : public QWidget {
   FileChooser chooseSaveAs_;
   bool loading_ = false;
   bool reporting_ = false;  // an error message is open
+  bool autosaveFailing_ = false;
 };
