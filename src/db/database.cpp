@@ -157,6 +157,15 @@ void Database::rollback() {
   inTransaction_ = false;
 }
 
+void Database::checkIntact() {
+  QSqlQuery query(sql());
+  if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")))
+    throw DbError(QStringLiteral("Datenbankfehler: %1 (PRAGMA quick_check)").arg(reasonOf(query.lastError(), path_)));
+  const QString result = query.next() ? query.value(0).toString() : QString();
+  if (result != QLatin1String("ok"))
+    throw DbError(QStringLiteral("Die Datenbankdatei ist beschädigt (database disk image is malformed: %1)").arg(result));
+}
+
 void Database::exec(const QString& statement) {
   QSqlQuery query(sql());
   if (!query.exec(statement))

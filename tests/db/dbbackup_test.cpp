@@ -10,6 +10,7 @@
 #include "app/fullfolder.h"
 #include "db/database.h"
 #include "db/dbbackup.h"
+#include "db/dberror.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -58,6 +59,16 @@ TEST(DatabaseBackup, ADamagedFileGoesBackToTheRoundBeforeTheLastImport) {
     ASSERT_TRUE(QFile::exists(dbbackup::backupPath(dbPath)));
 
     damage(dbPath, c.offset, c.length);
+    // The program's start finds either damage before any page is shown.
+    QString found;
+    try {
+      Database db;
+      db.open(dbPath);
+      db.checkIntact();
+    } catch (const DbError& e) {
+      found = e.message();
+    }
+    EXPECT_TRUE(dbbackup::isDamage(found)) << found.toStdString();
     const auto broken = fullfolder::cli(QStringList{QStringLiteral("status")} + where);
     EXPECT_NE(broken.code, 0);
     EXPECT_TRUE(broken.err.contains(QStringLiteral("ist beschädigt"))) << broken.err.toStdString();
