@@ -100,6 +100,11 @@ QString originText(double value) {
 
 void saveAktuelleOptionen(const GameSession& session) {
   ConfigFile config = ConfigFile::load(session.path(ConfigFile::fileName()));
+  applyAktuelleOptionen(config, session);
+  config.save();
+}
+
+void applyAktuelleOptionen(ConfigFile& config, const GameSession& session) {
   const int slot = session.slot;
   config.setSlotLine(slot, ConfigFile::SlotName, session.slotName);
   config.setSlotLine(slot, ConfigFile::GameTypeText, session.gameTypeText);
@@ -115,7 +120,6 @@ void saveAktuelleOptionen(const GameSession& session) {
   }
   config.setSlotLine(slot, ConfigFile::IdBase, QString::number(session.idBase));
   config.setSlotLine(slot, ConfigFile::Umlaute, QString::number(session.umlautFlag));
-  config.save();
 }
 
 }  // namespace gameopening

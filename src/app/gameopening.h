@@ -69,5 +69,7 @@ QString originText(double value);
 // base and umlaut flag. Throws ConfigError when the file cannot be read or
 // written.
 void saveAktuelleOptionen(const GameSession& session);
+// The same lines set in a loaded file, for a caller that writes it later.
+void applyAktuelleOptionen(ConfigFile& config, const GameSession& session);
 
 }  // namespace gameopening

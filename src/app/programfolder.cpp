@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/configfile.h"
+#include "app/filetransaction.h"
 #include "app/textutil.h"
 #include "db/database.h"
 #include "db/dberror.h"
@@ -70,9 +71,8 @@ QStringList initProgramFolder(const QString& dirText) {
     for (const QString& name : statusFileNames(slot)) {
       const QString path = textutil::joinPath(statusDir, name);
       if (QFileInfo::exists(path)) continue;
-      QFile file(path);
-      if (!file.open(QIODevice::WriteOnly))
-        throw ConfigError(QStringLiteral("Die Statusdatei %1 konnte nicht angelegt werden.").arg(path));
+      const QString error = safefile::writeBytes(path, QByteArray());
+      if (!error.isEmpty()) throw ConfigError(error);
       ++statusFiles;
     }
   }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/configfile.h"
+#include "app/filetransaction.h"
 #include "app/programfolder.h"
 #include "app/textutil.h"
 #include "db/database.h"
@@ -150,8 +151,8 @@ QString writeFactionStatistics(Database& db, const GameSession& game, const Stat
   }
 }
 
-QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders, bool writeTemplate) {
+QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
+                         const StatusFields& status) {
   QStringList errors;
 
   // The slot number decides, not the game type.
@@ -160,27 +161,37 @@ QString saveStatusFiles(const GameSession& game, ReportPages& pages, const Statu
   const QStringList names = programfolder::statusFileNames(game.slot);
   const QList<QStringList> contents = pageLines(pages);
   for (int i = 0; i < kStatusFiles && i < names.size(); ++i) {
-    const QString error = textutil::writeLinesAtomic(game.statusPath(names.at(i)), contents.at(i));
+    const QString error = files.stageLines(game.statusPath(names.at(i)), contents.at(i));
     if (!error.isEmpty()) errors << error;
   }
 
+  config.setSlotLine(game.slot, ConfigFile::SlotName, game.slotName);
+  config.setSlotLine(game.slot, ConfigFile::GameTypeText, game.gameTypeText);
+  const QStringList fields = status.configFields();
+  for (int i = 0; i < fields.size(); ++i) config.setSlotLine(game.slot, ConfigFile::StatusFirst + i, fields.at(i));
+  const QString configError = files.stageLines(config.path(), config.lines());
+  if (!configError.isEmpty()) errors << configError;
+  return errors.join(QLatin1Char('\n'));
+}
+
+QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
+                        OrderTemplate& orders) {
+  QStringList errors;
+  // The status files and the configuration lines go in place together or
+  // not at all; the template, the player's own work, is saved either way.
   try {
     ConfigFile config = ConfigFile::load(configPath(game));
-    config.setSlotLine(game.slot, ConfigFile::SlotName, game.slotName);
-    config.setSlotLine(game.slot, ConfigFile::GameTypeText, game.gameTypeText);
-    const QStringList fields = status.configFields();
-    for (int i = 0; i < fields.size(); ++i) config.setSlotLine(game.slot, ConfigFile::StatusFirst + i, fields.at(i));
-    config.save();
+    FileTransaction files;
+    QString error = stageStatusFiles(files, config, game, pages, status);
+    if (error.isEmpty()) error = files.commit();
+    if (!error.isEmpty())
+      errors << error << QStringLiteral("Die Statusdateien und %1 sind unverändert.").arg(ConfigFile::fileName());
   } catch (const ConfigError& e) {
     errors << e.message();
   }
 
-  if (writeTemplate) {
-    const QString templateError = templatefile::save(orders, game, status.datum);
-    if (!templateError.isEmpty()) errors << templateError;
-  } else {
-    orders.setUnsaved(true);
-  }
+  const QString templateError = templatefile::save(orders, game, status.datum);
+  if (!templateError.isEmpty()) errors << templateError;
 
   return errors.join(QLatin1Char('\n'));
 }

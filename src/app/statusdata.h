@@ -7,7 +7,9 @@
 
 #include "app/opengame.h"
 
+class ConfigFile;
 class Database;
+class FileTransaction;
 class Table;
 
 namespace statusdata {
@@ -21,16 +23,23 @@ namespace statusdata {
 QString writeFactionStatistics(Table& statistik, const GameSession& game, const StatusFields& status);
 QString writeFactionStatistics(Database& db, const GameSession& game, const StatusFields& status);
 
+// The eleven status files and the slot's name, game type and status fields
+// in `config` (loaded by the caller, who may have set more lines), written
+// into temporaries of `files`; nothing is in place before files.commit().
+// In slot 1 the "zzzz" total line is added to the Einkommen list. Returns
+// the messages of the files that could not be written.
+QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
+                         const StatusFields& status);
+
 // The files of the save: in slot 1 the "zzzz" total line is added to the
 // Einkommen list; the eleven status files, the slot's name, game type and
 // status fields in zendral.cfg, and the order template file are written.
-// Every part is tried; the messages of the parts that failed come back
-// joined by line breaks (empty when all went through). The template's
+// The status files and zendral.cfg are put in place together or not at all;
+// the template is saved on its own. The messages of the parts that failed
+// come back joined by line breaks (empty when all went through). The template's
 // unsaved flag is cleared when its file was written and set when not.
-// Without `writeTemplate` the template file is left as it is (its old
-// content could not be kept) and the flag stays set.
 QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders, bool writeTemplate = true);
+                        OrderTemplate& orders);
 
 // Both parts over the open game: the files, then the statistics row.
 QString saveStatusData(OpenGame& game);

@@ -1,8 +1,9 @@
 #include "app/textutil.h"
 
+#include "app/filetransaction.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <limits>
 
@@ -84,23 +85,7 @@ std::optional<QStringList> readLines(const QString& path) {
   return splitLines(decodeAuto(file.readAll()));
 }
 
-QString writeLinesAtomic(const QString& path, const QStringList& lines) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(path, file.errorString());
-  }
-  QByteArray data;
-  for (const QString& line : lines) {
-    data += line.toUtf8();
-    data += "\r\n";
-  }
-  if (file.write(data) != data.size() || !file.commit()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(path, reason);
-  }
-  return QString();
-}
+QString writeLinesAtomic(const QString& path, const QStringList& lines) { return safefile::writeLines(path, lines); }
 
 QString normalizeDirectory(const QString& dir) {
   QString d = dir;

@@ -28,8 +28,8 @@ QStringList splitLines(const QString& text);
 std::optional<QStringList> readLines(const QString& path);
 
 // Writes lines as UTF-8 with CR LF after every line, through a temporary file
-// that replaces the target only when everything was written. Returns an
-// empty text on success, else a German message naming the path.
+// that replaces the target only when everything was written and flushed.
+// Returns an empty text on success, else a German message naming the path.
 QString writeLinesAtomic(const QString& path, const QStringList& lines);
 
 // Joins a directory text and a relative name with "/"; a doubled separator

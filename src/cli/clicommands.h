@@ -25,6 +25,7 @@ int runRegion(const QStringList& args);
 int runUnit(const QStringList& args);
 int runOrders(const QStringList& args);
 int runTiles(const QStringList& args);
+int runRestore(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

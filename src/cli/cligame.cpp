@@ -8,9 +8,16 @@
 #include "stats/pointsstatistics.h"
 #include "app/textutil.h"
 #include "cli/clicommands.h"
+#include "db/dbbackup.h"
 #include "db/dberror.h"
 
 namespace cli {
+
+QString explainDbError(const QString& dir, const QString& message) {
+  if (!dbbackup::isDamage(message)) return message;
+  return dbbackup::damagedMessage(textutil::joinPath(dir, Database::fileName()), message,
+                                  QStringLiteral("Zurück zur Sicherung: zendral-cli restore --dir %1").arg(dir));
+}
 
 std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
   auto cli = std::make_unique<CliGame>();
@@ -49,7 +56,7 @@ std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
     *error = e.message();
     return nullptr;
   } catch (const DbError& e) {
-    *error = e.message();
+    *error = explainDbError(o.dir, e.message());
     return nullptr;
   }
   return cli;

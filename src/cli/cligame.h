@@ -29,6 +29,9 @@ std::optional<GameOptions> commandOptions(const QStringList& args, int positiona
                                           const QList<ExtraOption>& extra = {});
 
 // Parses the options, opens the slot and hands both to `work`; the exit code.
+// A damaged database file gets the message that names the way back.
+QString explainDbError(const QString& dir, const QString& message);
+
 // A table error ends the command with its message.
 template <typename Work>
 int withGame(const QStringList& args, int positional, const char* usage, Work work,
@@ -44,7 +47,7 @@ int withGame(const QStringList& args, int positional, const char* usage, Work wo
   try {
     return work(*o, *cli);
   } catch (const DbError& e) {
-    printError(e.message());
+    printError(explainDbError(o->dir, e.message()));
     return 1;
   }
 }

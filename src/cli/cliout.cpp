@@ -82,6 +82,9 @@ QString usage() {
       "      abgelehnt. --mark setzt Markierung (x), lange Markierung (X) oder keine.\n"
       "  tiles VERZEICHNIS\n"
       "      zeichnet die Standard-Kartenbilder nach VERZEICHNIS (vorhandene bleiben).\n"
+      "  restore [--dir VERZ]\n"
+      "      setzt eine beschädigte Datenbank auf die Sicherung vor dem letzten Einlesen zurück\n"
+      "      (Molvanth-vor-dem-Einlesen.sqlite); die ersetzte Datei bleibt erhalten.\n"
       "  --help\n"
       "      diese Hilfe.\n");
 }

@@ -1,6 +1,7 @@
 // map, smallmap and pick: the maps of the headless tool.
 #include <QFileInfo>
 
+#include "app/filetransaction.h"
 #include "app/textutil.h"
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
@@ -35,11 +36,12 @@ void addMissingTiles(const GameSession& session) {
 
 bool saveImage(const QImage& image, const QString& path) {
   // Light compression: a zoomed whole map has millions of pixels.
-  if (image.save(path, "PNG", 80)) {
+  const QString error = safefile::writeImage(image, path, "PNG", 80);
+  if (error.isEmpty()) {
     printOut(QStringLiteral("Bild gespeichert: %1 (%2 × %3 Pixel)").arg(path).arg(image.width()).arg(image.height()));
     return true;
   }
-  printError(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden.").arg(path));
+  printError(error);
   return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,6 +14,28 @@
 
 namespace {
 QAtomicInt connectionCounter;
+
+// The shared-memory file of a new connection cannot grow on a full disk;
+// SQLite calls that an I/O error.
+constexpr qint64 kNearlyFull = 256 * 1024;
+constexpr int kIoErr = 10;
+
+// `connection` gives the code where Qt leaves it out (a failed commit).
+QString reasonOf(const QSqlError& error, const QString& path = QString(), sqlite3* connection = nullptr) {
+  bool numeric = false;
+  int code = error.nativeErrorCode().toInt(&numeric);
+  if (!numeric && connection) {
+    code = sqlite3_extended_errcode(connection);
+    numeric = true;
+  }
+  if (!numeric) return error.text();
+  if ((code & 0xff) == kIoErr && !path.isEmpty() && path != QLatin1String(":memory:")) {
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < kNearlyFull)
+      return QStringLiteral("Auf dem Datenträger ist kein Platz mehr (%1)").arg(error.text());
+  }
+  return dberror::reasonText(code, error.text());
+}
 }
 
 Database::~Database() { close(); }
@@ -24,7 +47,7 @@ void Database::open(const QString& path, bool createTables) {
   db.setDatabaseName(path);
   path_ = path;
   if (!db.open()) {
-    const QString reason = db.lastError().text();
+    const QString reason = reasonOf(db.lastError(), path);
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
@@ -100,13 +123,13 @@ QStringList Database::missingTables() const {
 
 void Database::begin() {
   if (!sql().transaction())
-    throw DbError(QStringLiteral("Die Transaktion konnte nicht begonnen werden: %1").arg(sql().lastError().text()));
+    throw DbError(QStringLiteral("Die Transaktion konnte nicht begonnen werden: %1").arg(reasonOf(sql().lastError(), path_, handle())));
   inTransaction_ = true;
 }
 
 void Database::commit() {
   if (!sql().commit()) {
-    const QString reason = sql().lastError().text();
+    const QString reason = reasonOf(sql().lastError(), path_, handle());
     sql().rollback();
     inTransaction_ = false;
     throw DbError(QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(reason));
@@ -134,8 +157,17 @@ void Database::rollback() {
   inTransaction_ = false;
 }
 
+void Database::checkIntact() {
+  QSqlQuery query(sql());
+  if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")))
+    throw DbError(QStringLiteral("Datenbankfehler: %1 (PRAGMA quick_check)").arg(reasonOf(query.lastError(), path_)));
+  const QString result = query.next() ? query.value(0).toString() : QString();
+  if (result != QLatin1String("ok"))
+    throw DbError(QStringLiteral("Die Datenbankdatei ist beschädigt (database disk image is malformed: %1)").arg(result));
+}
+
 void Database::exec(const QString& statement) {
   QSqlQuery query(sql());
   if (!query.exec(statement))
-    throw DbError(QStringLiteral("Datenbankfehler: %1 (%2)").arg(query.lastError().text(), statement));
+    throw DbError(QStringLiteral("Datenbankfehler: %1 (%2)").arg(reasonOf(query.lastError(), path_), statement));
 }

@@ -161,4 +161,6 @@ bool SqliteStatement::columnIsNull(int index) const { return sqlite3_column_type
 
 qint64 SqliteStatement::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
 
-QString SqliteStatement::errorText() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+QString SqliteStatement::errorText() const {
+  return dberror::reasonText(sqlite3_extended_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+}

@@ -1,7 +1,8 @@
 #include "map/mapview.h"
 
+#include "app/filetransaction.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -73,10 +74,7 @@ bool save(const QString& programPath, int slot, const View& view) {
   lines[slot - 1] = (view.fit ? QStringLiteral("ganz") : QString::number(view.zoom)) + QLatin1Char(' ') +
                     QString::number(view.scrollX) + QLatin1Char(' ') + QString::number(view.scrollY);
   // Written whole or not at all: a broken file would lose every slot's view.
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  f.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-  return f.commit();
+  return safefile::writeLines(path, lines).isEmpty();
 }
 
 }  // namespace mapview

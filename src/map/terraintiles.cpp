@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "app/filetransaction.h"
 #include "map/worldhex.h"
 
 namespace terraintiles {
@@ -125,10 +126,14 @@ int writeMissingTiles(const QString& imagesDir, QString* error, const QString& c
     const QString path = QDir(imagesDir).filePath(tile.fileName);
     if (QFileInfo::exists(path)) continue;
     const QString copy = copyFrom.isEmpty() ? QString() : QDir(copyFrom).filePath(tile.fileName);
-    const bool ok = !copy.isEmpty() && QFileInfo::exists(copy) ? QFile::copy(copy, path) : drawTile(tile).save(path, "BMP");
-    if (!ok) {
-      if (error && error->isEmpty())
-        *error = QStringLiteral("Das Kartenbild %1 konnte nicht geschrieben werden.").arg(path);
+    QString failed;
+    QFile installed(copy);
+    if (!copy.isEmpty() && installed.open(QIODevice::ReadOnly))
+      failed = safefile::writeBytes(path, installed.readAll());
+    else
+      failed = safefile::writeImage(drawTile(tile), path, "BMP");
+    if (!failed.isEmpty()) {
+      if (error && error->isEmpty()) *error = failed;
       continue;
     }
     ++written;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/configfile.h"
+#include "app/filetransaction.h"
 #include "app/gameopening.h"
 #include "db/database.h"
 #include "db/dberror.h"
@@ -110,8 +111,8 @@ Drawing displayWorldMapHex(Database& db, GameSession& session) {
     d.error = e.message();
   }
   const QString path = savedMapPath(session, session.currentLevel);
-  if (!d.image.save(path, "BMP")) {
-    const QString failed = QStringLiteral("Die Weltkarte %1 konnte nicht gespeichert werden.").arg(path);
+  if (const QString written = safefile::writeImage(d.image, path, "BMP"); !written.isEmpty()) {
+    const QString failed = QStringLiteral("Die Weltkarte wurde nicht gespeichert. ") + written;
     d.error = d.error.isEmpty() ? failed : d.error + QLatin1Char('\n') + failed;
   }
   return d;

@@ -4,10 +4,10 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "app/filetransaction.h"
 #include "app/gamesession.h"
 #include "app/textutil.h"
 #include "orders/templatefile.h"
@@ -34,11 +34,9 @@ QString resolveProgram(const QString& program, const QString& workingDirectory) 
 
 QString writeWhole(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return QStringLiteral("Die Ausgabe des Zug Checkers konnte nicht nach %1 geschrieben werden: %2")
-        .arg(path, file.errorString());
-  return QString();
+  const QString error = safefile::writeBytes(path, bytes);
+  if (error.isEmpty()) return error;
+  return QStringLiteral("Die Ausgabe des Zug Checkers wurde nicht gespeichert. ") + error;
 }
 
 // The last lines the checker wrote to its error output, for the message.

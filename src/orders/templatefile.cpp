@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/filetransaction.h"
 #include "app/gamesession.h"
 #include "app/textutil.h"
 #include "orders/ordertemplate.h"
@@ -26,6 +27,12 @@ QString saveTo(OrderTemplate& orders, const QString& path) {
   orders.setUnsaved(!error.isEmpty());
   if (!error.isEmpty()) return QStringLiteral("Die Zugvorlage wurde nicht gespeichert. ") + error;
   rememberDisk(orders, path);
+  return QString();
+}
+
+QString stage(FileTransaction& files, const OrderTemplate& orders, const GameSession& game, const QString& datum) {
+  const QString error = files.stageLines(filePath(game, datum), orders.lines());
+  if (!error.isEmpty()) return QStringLiteral("Die Zugvorlage wurde nicht gespeichert. ") + error;
   return QString();
 }
 
@@ -90,9 +97,13 @@ Kept keepBeforeReplacing(const QString& path, qint32 heldRound, const QStringLis
   for (int copy = 1;; ++copy) {
     const QString target = keptName(path, heldRound, copy);
     if (!QFileInfo::exists(target)) {
-      if (!QFile::copy(path, target)) {
-        kept.error = QStringLiteral("Die Zugvorlage %1 konnte nicht nach %2 gesichert werden; sie wird nicht ersetzt.")
-                         .arg(path, target);
+      // Copied through the safe write: a full disk leaves no cut-off copy.
+      QFile source(path);
+      const QString error = source.open(QIODevice::ReadOnly) ? safefile::writeBytes(target, source.readAll())
+                                                              : source.errorString();
+      if (!error.isEmpty()) {
+        kept.error = QStringLiteral("Die Zugvorlage %1 konnte nicht nach %2 gesichert werden; sie wird nicht ersetzt. %3")
+                         .arg(path, target, error);
         return kept;
       }
       kept.path = target;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+class FileTransaction;
 class OrderTemplate;
 struct GameSession;
 
@@ -27,6 +28,10 @@ QString filePath(const GameSession& game, const QString& datum);
 // is set (the file does not hold the text) and the German message names
 // the path.
 QString saveTo(OrderTemplate& orders, const QString& path);
+
+// The template written into a temporary of `files` under the turn's file
+// name, put in place with the other files of the transaction.
+QString stage(FileTransaction& files, const OrderTemplate& orders, const GameSession& game, const QString& datum);
 
 // "Zugvorlage Speichern": under the turn's file name.
 QString save(OrderTemplate& orders, const GameSession& game, const QString& datum);

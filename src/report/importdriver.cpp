@@ -1,8 +1,10 @@
 // Reading one report into the open game, as one database transaction.
 #include <QFile>
 
+#include "app/filetransaction.h"
 #include "app/textutil.h"
 #include "db/database.h"
+#include "db/dbbackup.h"
 #include "db/dberror.h"
 #include "report/blockreaders.h"
 #include "report/importerror.h"
@@ -89,9 +91,6 @@ void walkBlocks(ImportState& s) {
   }
 }
 
-// What follows a read report: the slot settings, the summaries, the status
-// files and the points table. The database is committed by now; failures
-// here are reported, the report stays read.
 // The template file the import is about to replace may hold the player's
 // orders of another week of the same month (the file name knows only year and
 // month): keep it under its round's name first.
@@ -101,16 +100,30 @@ templatefile::Kept keepOldTemplate(const OpenGame& game, const OpenGame& staged)
   return templatefile::keepBeforeReplacing(newPath, sameFile ? game.session.roundCode : 0, staged.orders.lines());
 }
 
-QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallbacks& callbacks, bool writeTemplate) {
-  QStringList errors;
+// A file of the round (or the backup) that could not be written: the import
+// is undone.
+class FilesNotWritten : public std::runtime_error {
+ public:
+  explicit FilesNotWritten(const QString& message) : std::runtime_error(message.toStdString()), message(message) {}
+  QString message;
+};
+
+// The files of a read report: the slot settings and status fields in
+// zendral.cfg, the summaries into the status files, the template and the
+// possessions file, all into temporaries of `files`. Runs before the
+// database is committed, so that a file that cannot be written undoes the
+// whole import.
+void stageAfterImport(OpenGame& staged, int version, const ImportCallbacks& callbacks, FileTransaction& files) {
   auto tell = [&](const QString& message) {
     if (callbacks.inform) callbacks.inform(message);
   };
   GameSession& session = staged.session;
+  ConfigFile config;
   try {
-    gameopening::saveAktuelleOptionen(session);
+    config = ConfigFile::load(session.path(ConfigFile::fileName()));
+    gameopening::applyAktuelleOptionen(config, session);
   } catch (const ConfigError& e) {
-    errors << e.message();
+    throw FilesNotWritten(e.message());
   }
   if ((session.isMolvanth() && version < 43) || !session.isMolvanth()) {
     const auto income = summaries::summiereEinkommen(session, staged.pages, staged.status);
@@ -120,8 +133,21 @@ QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallback
     const auto orcs = summaries::summiereOrkvermehrung(staged.pages, staged.status);
     if (!orcs.ok) tell(summaries::orkFehlerBeimEinlesen());
   }
-  const QString filesError = statusdata::saveStatusFiles(session, staged.pages, staged.status, staged.orders, writeTemplate);
-  if (!filesError.isEmpty()) errors << filesError;
+  QStringList errors;
+  const QString statusError = statusdata::stageStatusFiles(files, config, session, staged.pages, staged.status);
+  if (!statusError.isEmpty()) errors << statusError;
+  const QString templateError = templatefile::stage(files, staged.orders, session, staged.status.datum);
+  if (!templateError.isEmpty()) errors << templateError;
+  const QString treePath = session.statusPath(QStringLiteral("%1-besitz.%2").arg(session.slot).arg(session.roundCode));
+  const QString treeError = files.stageLines(treePath, staged.tree.toLines());
+  if (!treeError.isEmpty()) errors << treeError;
+  if (!errors.isEmpty()) throw FilesNotWritten(errors.join(QLatin1Char('\n')));
+}
+
+// What follows the commit: the points table and the production summary.
+QStringList afterImport(OpenGame& staged, const ImportCallbacks& callbacks) {
+  QStringList errors;
+  GameSession& session = staged.session;
   if (callbacks.progress) callbacks.progress->setPart(QStringLiteral("Gesamtproduktionsdaten werden berechnet"));
   try {
     zeigePunkteStatistik(*staged.db, session.slot, session.ownPartyNumber, staged.points);
@@ -129,7 +155,7 @@ QStringList writeAfterImport(OpenGame& staged, int version, const ImportCallback
     errors << e.message();
   }
   const auto production = summaries::summiereProduktion(staged.pages, staged.status);
-  if (!production.ok) tell(summaries::produktionFehler(production.currentLine));
+  if (!production.ok && callbacks.inform) callbacks.inform(summaries::produktionFehler(production.currentLine));
   return errors;
 }
 
@@ -177,6 +203,8 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   staged.pages.cleanup();
   progress.repaint();
 
+  FileTransaction files;
+  QStringList fileErrors;
   try {
     if (s.lines.isEmpty()) s.fail(QStringLiteral("Die Datei ist leer."));
     s.version = reportheader::readVersion(s);
@@ -201,6 +229,13 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     staged.tree.addTopLevel(QStringLiteral("Besitztümer"));
     startTemplate(s);
 
+    // The database as it was before this report, for the way back when the
+    // file is damaged later.
+    try {
+      dbbackup::make(*game.db);
+    } catch (const DbError& e) {
+      throw FilesNotWritten(e.message());
+    }
     game.db->begin();
     writeOwnFactionRow(s);
     readSections(s);
@@ -227,7 +262,27 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
     if (!statisticsError.isEmpty()) throw DbError(statisticsError);
 
-    game.db->commit();
+    // The database is committed only when every file of the round is
+    // written; the files take their places after it (renames need no space).
+    const templatefile::Kept kept = keepOldTemplate(game, staged);
+    if (!kept.error.isEmpty()) throw FilesNotWritten(kept.error);
+    out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
+    stageAfterImport(staged, s.version, callbacks, files);
+    try {
+      game.db->commit();
+    } catch (const DbError& e) {
+      throw FilesNotWritten(e.message());
+    }
+    const QString placeError = files.commit();
+    if (!placeError.isEmpty()) fileErrors << placeError;
+    templatefile::rememberDisk(staged.orders, templatefile::filePath(staged.session, staged.status.datum));
+  } catch (const FilesNotWritten& e) {
+    game.db->rollback();
+    files.discard();
+    out.message = QStringLiteral("Der CR %1 wurde nicht eingelesen.\n%2\nDie Datenbank, die Statusdateien, die Zugvorlage "
+                                 "und %3 sind unverändert.")
+                      .arg(path, e.message, ConfigFile::fileName());
+    return out;
   } catch (const ImportError& e) {
     game.db->rollback();
     out.message = QStringLiteral("Der CR %1 konnte nicht eingelesen werden. %2 Die Datenbank ist unverändert.")
@@ -255,15 +310,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   game.db->checkpointInBackground();
   countBlocks(s.lines, out);
   s.lines.clear();
-  const templatefile::Kept kept = keepOldTemplate(game, staged);
-  QStringList fileErrors = writeAfterImport(staged, s.version, callbacks, kept.error.isEmpty());
-  if (!kept.error.isEmpty()) fileErrors << kept.error;
-  out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
-
-  const QString treePath =
-      staged.session.statusPath(QStringLiteral("%1-besitz.%2").arg(staged.session.slot).arg(staged.session.roundCode));
-  const QString treeError = textutil::writeLinesAtomic(treePath, staged.tree.toLines());
-  if (!treeError.isEmpty()) fileErrors << treeError;
+  fileErrors << afterImport(staged, callbacks);
 
   game.session = staged.session;
   game.pages = std::move(staged.pages);

@@ -8,6 +8,8 @@
 ProgramWindows::ProgramWindows(const QString& folder)
     : folder_(folder), start_(gameopening::readStartConfig(folder)), form1(game) {
   db.open(textutil::joinPath(folder_, Database::fileName()));
+  // Damage found now can still be mended from the copy before the last import.
+  db.checkIntact();
   game.db = &db;
   game.session.programPath = textutil::normalizeDirectory(folder_);
   // Until a slot is started only the selection takes input.

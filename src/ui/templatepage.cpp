@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -130,8 +131,26 @@ void TemplatePage::Timer1Timer() {
   if (!templatefile::autosaveDue(*model_)) return;
   commitToModel();
   const templatefile::AutosaveOutcome out = templatefile::autosave(*model_, *session_, status_->datum);
-  if (!out.skipped.isEmpty() && reportStatus_) reportStatus_(out.skipped);
-  finishSave(out.error);
+  if (!out.skipped.isEmpty()) {
+    // A file another program changed is left alone; the flag stays set.
+    Shape1->setSaved(!model_->unsaved());
+    if (reportStatus_) reportStatus_(out.skipped);
+    return;
+  }
+  const QString& error = out.error;
+  // The first failure is shown as a message; while it lasts the status bar
+  // says so and the flag stays set, so the next turn of the timer tries again.
+  if (error.isEmpty() || !autosaveFailing_) {
+    finishSave(error);
+  } else {
+    Shape1->setSaved(!model_->unsaved());
+  }
+  autosaveFailing_ = !error.isEmpty();
+  if (reportStatus_)
+    reportStatus_(error.isEmpty() ? QString()
+                                  : QStringLiteral("Automatisches Speichern um %1 fehlgeschlagen, nächster Versuch in "
+                                                   "fünf Minuten: %2")
+                                        .arg(QTime::currentTime().toString(QStringLiteral("HH:mm")), error));
 }
 
 QString TemplatePage::askSaveAsPath() {

@@ -47,7 +47,8 @@ class TemplatePage : public QWidget {
   void setTurn(const GameSession* session, const StatusFields* status);
   // Where failed saves are reported (the window's error message).
   void setErrorSink(ErrorSink sink) { reportError_ = std::move(sink); }
-  // Where the automatic save says why it left the file alone (status bar).
+  // Where the automatic save says why it left the file alone or failed
+  // (status bar); an empty text clears it.
   void setStatusSink(ErrorSink sink) { reportStatus_ = std::move(sink); }
   // Asks what "Speichern" does with a file another program changed.
   void setChooser(Chooser chooser) { choose_ = std::move(chooser); }
@@ -104,4 +105,5 @@ class TemplatePage : public QWidget {
   FileChooser chooseSaveAs_;
   bool loading_ = false;
   bool reporting_ = false;  // an error message is open
+  bool autosaveFailing_ = false;
 };

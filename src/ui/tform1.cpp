@@ -123,7 +123,13 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
     StatusBar1->addWidget(statusPanels[i]);
   }
   setStatusBar(StatusBar1);
-  templatePage->setStatusSink([this](const QString& message) { StatusBar1->showMessage(message); });
+  templatePage->setStatusSink([this](const QString& message) {
+    if (message.isEmpty()) {
+      StatusBar1->clearMessage();
+    } else {
+      StatusBar1->showMessage(message);
+    }
+  });
 
   mapController = new MapController(game_, *mapArea, *ToolBar1, menu, statusPanels, this);
   mapController->setRegionPicked([this](int x, int y) { regionClicked(x, y); });

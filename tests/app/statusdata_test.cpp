@@ -266,9 +266,11 @@ TEST_F(StatusData, FailedWritesAreReportedWithThePath) {
   EXPECT_TRUE(error.contains(statusFile(1, 0))) << error.toStdString();
   EXPECT_TRUE(error.contains(statusFile(1, 10)));
   EXPECT_EQ(error.count(QStringLiteral("konnte nicht geschrieben werden")), 11);
-  // The configuration file and the template were still written.
-  EXPECT_EQ(ConfigFile::load(dir.filePath(ConfigFile::fileName())).slotLine(1, ConfigFile::StatusFirst + 3),
+  // The status fields in the configuration go with the status files: the
+  // file stays as it was. The template, the player's work, is still written.
+  EXPECT_NE(ConfigFile::load(dir.filePath(ConfigFile::fileName())).slotLine(1, ConfigFile::StatusFirst + 3),
             QStringLiteral("Juni im Jahre 38"));
+  EXPECT_TRUE(error.contains(QStringLiteral("sind unverändert")));
   EXPECT_FALSE(game.orders.unsaved());
 
   game.session.programPath = textutil::normalizeDirectory(dir.filePath(QStringLiteral("weg")));

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "app/configfile.h"
 #include "db/table.h"
 #include "map/mapexchange.h"
 #include "report/reportimporter.h"
@@ -160,6 +161,9 @@ TEST_F(MapExchangeTest, SharedReportMapRoundTripsIntoAnEmptySlot) {
   game.db = &db;
   game.session.programPath = tmp.path() + '/';
   game.session.gameTypeText = "Molvanth";
+  // The import writes the slot's files with the database or not at all.
+  ConfigFile(ConfigFile::freshLines(tmp.path())).save(tmp.filePath(ConfigFile::fileName()));
+  ASSERT_TRUE(QDir(tmp.path()).mkpath("status-data"));
   ImportCallbacks yes;
   yes.askYesNo = [](const QString&) { return true; };
   ASSERT_TRUE(importReport(game, testsupport::sharedReport("334-kampf-bom.cr"), yes).ok());

@@ -12,6 +12,7 @@
 #include "app/programfolder.h"
 #include "app/startfolder.h"
 #include "db/database.h"
+#include "db/dbbackup.h"
 #include "db/dberror.h"
 #include "ui/germantranslations.h"
 #include "ui/programwindows.h"
@@ -37,6 +38,32 @@ bool setUp(const QString& dir) {
     QMessageBox::critical(nullptr, kTitle, e.message());
   }
   return false;
+}
+
+// A damaged database: the player may go back to the copy made before the
+// last import. True when that was done and the start can be tried again.
+bool offerBackup(const QString& folder, const QString& error) {
+  const QString dbPath = QDir(folder).filePath(Database::fileName());
+  if (!dbbackup::isDamage(error) || !dbbackup::backupTime(dbPath).isValid()) {
+    QMessageBox::critical(nullptr, kTitle,
+                          dbbackup::isDamage(error) ? dbbackup::damagedMessage(dbPath, error, QString()) : error);
+    return false;
+  }
+  const QString question =
+      dbbackup::damagedMessage(dbPath, error, QStringLiteral("Soll Zendral zu dieser Sicherung zurückkehren? Die "
+                                                             "beschädigte Datei bleibt erhalten."));
+  if (QMessageBox::question(nullptr, kTitle, question) != QMessageBox::Yes) return false;
+  const dbbackup::Restored restored = dbbackup::restore(dbPath);
+  if (!restored.error.isEmpty()) {
+    QMessageBox::critical(nullptr, kTitle, restored.error);
+    return false;
+  }
+  QMessageBox::information(nullptr, kTitle,
+                           QStringLiteral("Die Datenbank ist auf den Stand vor dem letzten Einlesen zurückgesetzt; "
+                                          "die beschädigte Datei liegt unter %1. Bitte den letzten CR noch einmal "
+                                          "einlesen.")
+                               .arg(native(restored.keptAs)));
+  return true;
 }
 
 void sayGoodbye(const QString& why) {
@@ -103,11 +130,12 @@ int main(int argc, char** argv) {
   QDir::setCurrent(folder);
 
   std::unique_ptr<ProgramWindows> windows;
-  try {
-    windows = std::make_unique<ProgramWindows>(folder);
-  } catch (const DbError& e) {
-    QMessageBox::critical(nullptr, kTitle, e.message());
-    return 1;
+  while (!windows) {
+    try {
+      windows = std::make_unique<ProgramWindows>(folder);
+    } catch (const DbError& e) {
+      if (!offerBackup(folder, e.message())) return 1;
+    }
   }
   // A faulty configuration is reported; the selection then shows what the
   // file has, and opening a slot names the line that stops it.
