@@ -56,6 +56,7 @@ void writeOwnFactionRow(ImportState& s) {
   t.setValue(QStringLiteral("Spiel"), s.game.slot);
   t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
   t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
+  if (!s.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.ownEmail);
   t.setValue(QStringLiteral("Datum"), s.game.roundCode);
   t.post();
 }

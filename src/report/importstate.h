@@ -68,6 +68,7 @@ struct ImportState {
   // Header values of the report.
   int version = 0;
   QString password;
+  QString ownEmail;  // the own faction's e-mail address
   qint32 recruitCost = 0;
 
   bool battleFlag = false;

@@ -165,6 +165,7 @@ HeaderResult readHeader(ImportState& state) {
     if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
+    if (inFaction && l.endsWith(QLatin1String("\";email"))) state.ownEmail = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
     if (l.contains(QLatin1String(";Basis"))) {
       const qint32 base = state.number();
