@@ -4,6 +4,7 @@
 
 #include "app/textutil.h"
 #include "report/importerror.h"
+#include "report/reportlines.h"
 
 ImportTables::ImportTables(Database& db)
     : regionen(db, QStringLiteral("regionen")),
@@ -66,16 +67,25 @@ QString ImportState::numberText(const QString& line) {
 }
 
 QString ImportState::textValue(const QString& line) {
-  // The value ends at the first quote followed by ";" (a plain scan: the
-  // general substring search costs more for such short lines).
+  // The value ends at the first quote followed by ";" that is not written
+  // as \" (a plain scan: the general substring search costs more for such
+  // short lines).
   const QChar* d = line.constData();
   const qsizetype n = line.size();
   qsizetype end = -1;
-  for (qsizetype i = 0; i + 1 < n; ++i)
+  bool escaped = false;
+  for (qsizetype i = 0; i + 1 < n; ++i) {
+    if (d[i] == u'\\' && i > 0) {
+      escaped = true;
+      ++i;  // the escaped character is text
+      continue;
+    }
     if (d[i] == u'"' && d[i + 1] == u';') {
       end = i;
       break;
     }
+  }
   if (end < 1) return QString();
-  return line.mid(1, end - 1);
+  const QStringView text = QStringView(line).mid(1, end - 1);
+  return escaped ? reportlines::unescape(text) : text.toString();
 }

@@ -93,7 +93,9 @@ QStringView numberView(const QString& line) {
 qint32 currentNumber(const ImportState& state) { return state.toNumber(numberView(state.line())); }
 
 // A quoted line without its first and last character.
-QString inner(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
+QString inner(const QString& line) {
+  return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
+}
 
 // Runs `perLine` on every line after the section header up to the next
 // section or block or the end of the report; leaves the current line on the
@@ -205,7 +207,7 @@ void readMessages(ImportState& state) {
     qsizetype end = line.indexOf(u";rendered");
     if (end < 0) return;
     if (end > 0 && line.at(end - 1) == QLatin1Char('"')) --end;
-    state.pages.regionMessages << (end > 1 ? line.mid(1, end - 1) : QString());
+    state.pages.regionMessages << (end > 1 ? reportlines::unescape(QStringView(line).mid(1, end - 1)) : QString());
   });
 }
 

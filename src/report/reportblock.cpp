@@ -44,11 +44,16 @@ QStringView headerName(QStringView line) {
 bool splitEntry(QStringView line, QStringView& value, QStringView& key) {
   qsizetype at = -1;
   if (reportlines::isValue(line)) {
-    for (qsizetype i = 1; i + 1 < line.size(); ++i)
+    for (qsizetype i = 1; i + 1 < line.size(); ++i) {
+      if (line.at(i) == u'\\') {
+        ++i;  // an escaped quote or backslash is text
+        continue;
+      }
       if (line.at(i) == u'"' && line.at(i + 1) == u';') {
         at = i + 1;
         break;
       }
+    }
   } else {
     at = line.indexOf(u';');
   }

@@ -8,7 +8,9 @@ using reportlines::contains;
 using L = QLatin1StringView;
 
 // The order without the quotes around it.
-QString orderText(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
+QString orderText(const QString& line) {
+  return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
+}
 
 }  // namespace
 
