@@ -18,7 +18,9 @@ void readOrders(UnitRead& u) {
   const BlockPart* part = u.block.sub(L("COMMANDS"));
   if (!part) return;
   const UnitFields& f = u.f;
-  QString orders = u.text(f.defaultBefehl);
+  // The report's orders replace those of an earlier round; an own unit's
+  // start with the "*" its read began with.
+  QString orders = u.own ? u.text(f.defaultBefehl) : QString();
   bool confirmed = false;
   for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
     const QString& line = u.lineAt(i);
