@@ -90,7 +90,21 @@ void readBuildingLine(ImportState& state, Table& table) {
 struct ShipCargo {
   bool oldLoad = false, oldCapacity = false;
   std::optional<qint32> cargo, capacity;
+  // The state of repair needs the size and the type: it is worked out once
+  // the block is read, whatever order the lines stand in.
+  std::optional<qint32> percent, size, damage;
 };
+
+// A damaged ship carries its damage as a negative percentage; else the
+// size counts against the full size of the type, else the percentage
+// given stands; without any of them the ship is whole.
+double shipPercent(const ShipCargo& c, const QString& type) {
+  if (c.damage) return -double(*c.damage);
+  const int full = fullShipSize(type);
+  if (c.size && full > 0) return double(*c.size) * 100.0 / full;
+  if (c.percent) return double(*c.percent);
+  return 100.0;
+}
 
 void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
   const QString& line = state.line();
@@ -100,14 +114,9 @@ void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
     table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (has(line, L(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
-  if (has(line, L(";Groesse"))) {
-    // The size counts against the full size of the type read so far.
-    const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
-    if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
-  }
-  // A damaged ship carries its damage as a negative percentage.
-  if (has(line, L(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (has(line, L(";Prozent"))) cargo.percent = state.number();
+  if (has(line, L(";Groesse"))) cargo.size = state.number();
+  if (has(line, L(";Schaden"))) cargo.damage = state.number();
   if (has(line, L(";Kueste"))) {
     const QString coast = coastText(state.number());
     if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
@@ -193,6 +202,7 @@ void getSchiffInfo(ImportState& state) {
     readShipLine(state, table, cargo);
   }
   state.currentLine = block.endIndex;
+  table.setValue(QStringLiteral("Prozent"), shipPercent(cargo, table.text(QStringLiteral("Schiffstyp"))));
   if (!cargo.oldLoad && cargo.cargo) table.setValue(QStringLiteral("Ladung"), *cargo.cargo);
   if (!cargo.oldCapacity && cargo.capacity) table.setValue(QStringLiteral("MaxLadung"), *cargo.capacity);
 
