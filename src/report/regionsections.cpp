@@ -59,7 +59,8 @@ constexpr KeyField kNumberAttributes[] = {
     {u";Baeume", u"Holzstämme"}, {u";Mallorn", u"Mallorn"},       {u";Laen", u"Lean"},
     {u";Eisen", u"Eisen"},       {u";Bauern", u"Bauern"},         {u";Silber", u"VermögenBauern"},
     {u";Pferde", u"Pferde"},     {u";Strasse", u"Strasse"},       {u";Unterh", u"Unterhaltung max"},
-    {u";Rekruten", u"Rekrutieren"}, {u";maxLuxus", u"Luxusgüter"}, {u";Lohn", u"Arbeitslohn"}};
+    {u";Rekruten", u"Rekrutieren"}, {u";maxLuxus", u"Luxusgüter"}, {u";Lohn", u"Arbeitslohn"},
+    {u";Schoesslinge", u"Schoesslinge"}};
 
 constexpr KeyField kPrices[] = {{u";Balsam", u"Balsam"}, {u";Gewürz", u"Gewuerz"}, {u";Juwel", u"Juwel"},
                                 {u";Myrrhe", u"Myrrhe"}, {u";Öl", u"Oel"},          {u";Seide", u"Seide"},
@@ -67,8 +68,11 @@ constexpr KeyField kPrices[] = {{u";Balsam", u"Balsam"}, {u";Gewürz", u"Gewuerz
 
 // Resources whose amount stands on the next line, and those where a skill
 // line may stand between name and amount.
-constexpr KeyField kNearResources[] = {
-    {u"Bäume", u"Holzstämme"}, {u"Mallorn", u"Mallorn"}, {u"Schößlinge", u"Schoesslinge"}};
+constexpr KeyField kNearResources[] = {{u"Bäume", u"Holzstämme"},
+                                       {u"Mallorn", u"Mallorn"},
+                                       {u"Schößlinge", u"Schoesslinge"},
+                                       {u"Mallornschößlinge", u"Schoesslinge"},
+                                       {u"Silber", u"VermögenBauern"}};
 constexpr KeyField kFarResources[] = {{u"Steine", u"Steine"}, {u"Eisen", u"Eisen"}, {u"Laen", u"Lean"}};
 
 constexpr QStringView kRoadFields[] = {u"Strasse",  u"Strasse1", u"Strasse2",
@@ -139,7 +143,12 @@ void readResources(ImportState& state, Table& row) {
       if (name != resource.key) continue;
       qint32 amount = -1;
       amountAt(state, here + 1, amount);
-      row.setValue(field(resource.field), amount);
+      // In a region whose trees are mallorn (";Mallorn" 1) the mallorn
+      // resource counts its trees; the mark stays.
+      QString target = field(resource.field);
+      if (resource.field == u"Mallorn" && row.intValue(QStringLiteral("Mallorn")) == 1)
+        target = QStringLiteral("Holzstämme");
+      row.setValue(target, amount);
       return;
     }
     for (const KeyField& resource : kFarResources) {
