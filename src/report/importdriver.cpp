@@ -76,6 +76,17 @@ void loadKeyFilters(ImportState& s) {
                         slot, {{QStringLiteral("Datum"), s.game.roundCode}});
 }
 
+// The slot's newest round: the settings keep it even after an older report
+// was read; without readable settings the open game's round.
+qint32 newestRound(const GameSession& session) {
+  try {
+    const ConfigFile config = ConfigFile::load(session.path(ConfigFile::fileName()));
+    return std::max(session.roundCode, config.slotInt(session.slot, ConfigFile::NewestRound));
+  } catch (const ConfigError&) {
+    return session.roundCode;
+  }
+}
+
 void walkBlocks(ImportState& s) {
   const int steps = s.lineCount() - s.currentLine + 1;
   for (int step = 0; step < steps && !s.atEnd(); ++step) {
@@ -188,6 +199,18 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
       out.message = reportheader::wrongGameTypeMessage();
       if (callbacks.inform) callbacks.inform(out.message);
       return out;
+    }
+    // An older report would turn the pages, date and template back a round.
+    const qint32 newest = newestRound(game.session);
+    if (newest > 0 && staged.session.roundCode < newest) {
+      const QString question = reportheader::olderRoundQuestion(staged.session.roundCode, newest);
+      const auto& ask = callbacks.askOlder ? callbacks.askOlder : callbacks.askYesNo;
+      if (!(ask && ask(question))) {
+        game.status.resetImportCounters();
+        out.status = ImportOutcome::Status::Refused;
+        out.message = QStringLiteral("Einlesen abgebrochen: der CR ist älter als der zuletzt eingelesene.");
+        return out;
+      }
     }
     staged.status.parteiName = staged.session.ownPartyName;
     staged.tree.clear();

@@ -59,6 +59,13 @@ QString wrongGameTypeMessage() {
       "Zendral wurde nicht mit dem Spieltyp des CR initialisiert. Bitte beenden und neustarten um diesen CR zu lesen.");
 }
 
+QString olderRoundQuestion(qint32 round, qint32 newest) {
+  return QStringLiteral("Dieser CR ist von Runde %1 und damit älter als der zuletzt eingelesene (Runde %2). "
+                        "Trotzdem einlesen?")
+      .arg(round)
+      .arg(newest);
+}
+
 RoundDate roundDate(qint32 round, bool molvanth) {
   const qint64 year = ceilDiv(round, 12);
   const qint64 month = round - 12 * year + 12;

@@ -20,6 +20,9 @@ enum class HeaderResult { Read, WrongGameType };
 // header or on a line without a key (the current line stays there).
 HeaderResult readHeader(ImportState& state);
 QString wrongGameTypeMessage();
+// Asked before a report of round `round` is read into a slot whose newest
+// report is of round `newest` (both round codes).
+QString olderRoundQuestion(qint32 round, qint32 newest);
 
 // The round code and the date text of a round number.
 struct RoundDate {

@@ -12,6 +12,9 @@ class ImportProgress;
 struct ImportCallbacks {
   // A warning question with Yes and No; returns true for Yes.
   std::function<bool(const QString& question)> askYesNo;
+  // The question before a report older than the slot's newest is read;
+  // without it the Yes/No question above asks. Its answer defaults to No.
+  std::function<bool(const QString& question)> askOlder;
   // An information or error message with an OK button.
   std::function<void(const QString& message)> inform;
   ImportProgress* progress = nullptr;
