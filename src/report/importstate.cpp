@@ -4,6 +4,7 @@
 
 #include "app/textutil.h"
 #include "report/importerror.h"
+#include "report/linedecoder.h"
 #include "report/reportlines.h"
 
 ImportTables::ImportTables(Database& db)
@@ -36,12 +37,24 @@ const QString& ImportState::lineAt(int index) const {
   if (index < 0 || index >= lines.size()) return empty;
   if (readyLines) {
     qsizetype ready = readyLines->load(std::memory_order_acquire);
+    // A block longer than the window: the decoder must go on to it.
+    if (index >= ready && allowedLines) LineDecoder::allow(*allowedLines, index + 1 + lineWindow);
     while (index >= ready) {
       readyLines->wait(ready, std::memory_order_acquire);
       ready = readyLines->load(std::memory_order_acquire);
     }
   }
   return lines.at(index);
+}
+
+void ImportState::releaseLinesBefore(int index) {
+  // In steps, so that the decoder is woken seldom.
+  constexpr int kStep = 4096;
+  if (!allowedLines || index - releasedLines < kStep) return;
+  QString* data = lines.data();
+  for (int i = releasedLines; i < index; ++i) data[i] = QString();
+  releasedLines = index;
+  LineDecoder::allow(*allowedLines, index + lineWindow);
 }
 
 int ImportState::percent() const {

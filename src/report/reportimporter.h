@@ -35,5 +35,5 @@ struct ImportOutcome {
 // were and the outcome carries the German message naming the report line.
 ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks);
 // The same for a report already in memory; `path` names it in messages.
-ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QString& path,
+ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& path,
                                const ImportCallbacks& callbacks);
