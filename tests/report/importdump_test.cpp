@@ -9,16 +9,11 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/opengame.h"
-#include "app/programfolder.h"
 #include "app/textutil.h"
 #include "db/database.h"
 #include "db/schema.h"
-#include "report/reportimporter.h"
+#include "report/reportgame.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -85,30 +80,20 @@ class ImportDump : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ImportDump, MatchesStoredDump) {
   const Case& c = GetParam();
-  QTemporaryDir tmp;
-  programfolder::initProgramFolder(tmp.path());
-  Database db;
-  db.open(textutil::joinPath(tmp.path(), Database::fileName()));
-  OpenGame game;
-  game.db = &db;
-  gameopening::beginSlot(game.session, 1, QStringLiteral("Test"), QString::fromUtf8(c.type));
-  gameopening::readSlotSettings(game.session, ConfigFile::load(tmp.filePath(QStringLiteral("zendral.cfg"))));
-
+  reportgame::Game g(QString::fromUtf8(c.type));
   QString dump;
   for (const QString& report : c.reports) {
-    ImportCallbacks callbacks;
-    callbacks.askYesNo = [](const QString&) { return true; };
-    const ImportOutcome outcome = importReport(game, report, callbacks);
+    const ImportOutcome outcome = g.readFile(report);
     // Paths differ from checkout to checkout: the dump names files only.
     const QString name = QFileInfo(report).fileName();
     const QString message = QString(outcome.message).replace(report, name);
     dump += QStringLiteral("== import %1: %2 %3\n").arg(name).arg(int(outcome.status)).arg(message);
   }
-  dump += QStringLiteral("== shown template\n") + game.orders.lines().join(QLatin1Char('\n')) + QLatin1Char('\n');
-  dump += dumpTables(db);
-  db.close();
-  dump += dumpFiles(tmp.path());
-  dump.replace(tmp.path(), QStringLiteral("<dir>"));
+  dump += QStringLiteral("== shown template\n") + g.game.orders.lines().join(QLatin1Char('\n')) + QLatin1Char('\n');
+  dump += dumpTables(g.db);
+  g.db.close();
+  dump += dumpFiles(g.tmp.path());
+  dump.replace(g.tmp.path(), QStringLiteral("<dir>"));
 
   const QString stored = own("equivalence/") + QString::fromUtf8(c.name) + QStringLiteral(".dump");
   if (qEnvironmentVariableIsSet("ZENDRAL_WRITE_DUMPS")) testsupport::writeFile(stored, dump.toUtf8());

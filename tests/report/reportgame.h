@@ -26,12 +26,17 @@ struct Game {
   ImportOutcome read(const QStringList& lines, bool yes = true) {
     QByteArray bytes;
     for (const QString& l : lines) bytes += l.toUtf8() + "\n";
+    return importReportData(game, bytes, QStringLiteral("test.cr"), answering(yes));
+  }
+  // Reads a report file.
+  ImportOutcome readFile(const QString& path, bool yes = true) { return importReport(game, path, answering(yes)); }
+  ImportCallbacks answering(bool yes) {
     ImportCallbacks callbacks;
     callbacks.askYesNo = [this, yes](const QString& q) {
       questions << q;
       return yes;
     };
-    return importReportData(game, bytes, QStringLiteral("test.cr"), callbacks);
+    return callbacks;
   }
   // The first column of the first row of a query, or "<keine Zeile>".
   QString value(const QString& sql) {
