@@ -16,6 +16,12 @@ int importInto(const GameOptions& o, CliGame& cli) {
     printOut(o.yes ? QStringLiteral("→ Ja (--ja)") : QStringLiteral("→ Nein (ohne --ja)"));
     return o.yes;
   };
+  callbacks.askOlder = [&](const QString& question) {
+    printOut(question);
+    const bool older = o.has(QStringLiteral("--aelter"));
+    printOut(older ? QStringLiteral("→ Ja (--aelter)") : QStringLiteral("→ Nein (ohne --aelter)"));
+    return older;
+  };
   callbacks.inform = [](const QString& message) { printOut(message); };
   const ImportOutcome outcome = importReport(cli.game, o.positional.first(), callbacks);
   if (!outcome.ok()) {
@@ -73,8 +79,9 @@ int printStatus(const OpenGame& game) {
 }  // namespace
 
 int runImport(const QStringList& args) {
-  return withGame(args, 1, "import [--dir VERZ] [--slot N] [--typ Molvanth|Quarnel] [--name NAME] [--ja] CR-DATEI",
-                  [](const GameOptions& o, CliGame& cli) { return importInto(o, cli); });
+  return withGame(
+      args, 1, "import [--dir VERZ] [--slot N] [--typ Molvanth|Quarnel] [--name NAME] [--ja] [--aelter] CR-DATEI",
+      [](const GameOptions& o, CliGame& cli) { return importInto(o, cli); }, {{QStringLiteral("--aelter"), 0}});
 }
 
 int runStatus(const QStringList& args) {

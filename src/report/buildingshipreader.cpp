@@ -5,6 +5,7 @@
 
 #include "report/blockreaders.h"
 #include "report/importstate.h"
+#include "report/reportblock.h"
 #include "report/reportlines.h"
 
 namespace {
@@ -13,18 +14,12 @@ using L = QLatin1StringView;
 
 bool has(const QString& line, QLatin1StringView key) { return reportlines::contains(line, key); }
 
-// A building or ship block ends on the next header word, wherever it stands
-// in a line that is not a value. The type and name lines are values, so a
-// building called "REGIONALBURG" keeps its block; a header standing where
-// they should be (a cut-off block) still ends it.
-bool endsBlock(const QString& line) {
-  return reportlines::endsSection(line, {L("BURG"), L("SCHIFF"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")});
-}
-
-// Steps onto the next line; true while that line still belongs to the block.
-bool nextBlockLine(ImportState& state) {
-  ++state.currentLine;
-  return !state.atEnd() && !endsBlock(state.line());
+// A building or ship block ends at the next block of the report's top
+// level; other headers (effects, say) open parts of it that are not read.
+bool endsBlock(QStringView header) {
+  const QStringView name = reportblock::headerName(header);
+  return name == L("BURG") || name == L("SCHIFF") || name == L("EINHEIT") || name == L("REGION") ||
+         name == L("DURCHREISEREGION") || reportlines::isTopLevelBlock(header);
 }
 
 // The number of a "BURG n" / "SCHIFF n" header, decimal.
@@ -95,7 +90,21 @@ void readBuildingLine(ImportState& state, Table& table) {
 struct ShipCargo {
   bool oldLoad = false, oldCapacity = false;
   std::optional<qint32> cargo, capacity;
+  // The state of repair needs the size and the type: it is worked out once
+  // the block is read, whatever order the lines stand in.
+  std::optional<qint32> percent, size, damage;
 };
+
+// A damaged ship carries its damage as a negative percentage; else the
+// size counts against the full size of the type, else the percentage
+// given stands; without any of them the ship is whole.
+double shipPercent(const ShipCargo& c, const QString& type) {
+  if (c.damage) return -double(*c.damage);
+  const int full = fullShipSize(type);
+  if (c.size && full > 0) return double(*c.size) * 100.0 / full;
+  if (c.percent) return double(*c.percent);
+  return 100.0;
+}
 
 void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
   const QString& line = state.line();
@@ -105,14 +114,9 @@ void readShipLine(ImportState& state, Table& table, ShipCargo& cargo) {
     table.setValue(QStringLiteral("Schiffs Beschreibung"), ImportState::textValue(line));
   // A quoted text is never a number, whatever keys it holds.
   if (reportlines::isValue(line)) return;
-  if (has(line, L(";Prozent"))) table.setValue(QStringLiteral("Prozent"), double(state.number()));
-  if (has(line, L(";Groesse"))) {
-    // The size counts against the full size of the type read so far.
-    const int full = fullShipSize(table.text(QStringLiteral("Schiffstyp")));
-    if (full > 0) table.setValue(QStringLiteral("Prozent"), double(state.number()) * 100.0 / full);
-  }
-  // A damaged ship carries its damage as a negative percentage.
-  if (has(line, L(";Schaden"))) table.setValue(QStringLiteral("Prozent"), -double(state.number()));
+  if (has(line, L(";Prozent"))) cargo.percent = state.number();
+  if (has(line, L(";Groesse"))) cargo.size = state.number();
+  if (has(line, L(";Schaden"))) cargo.damage = state.number();
   if (has(line, L(";Kueste"))) {
     const QString coast = coastText(state.number());
     if (!coast.isEmpty()) table.setValue(QStringLiteral("Kueste"), coast);
@@ -149,14 +153,19 @@ void getBurgInfo(ImportState& state) {
   table.setValue(QStringLiteral("Belagerer"), 0);
   table.setValue(QStringLiteral("Burggrösse"), 0);
 
-  // Type and name come first, by position.
-  if (nextBlockLine(state)) {
-    table.setValue(QStringLiteral("Typ"), ImportState::textValue(state.line()));
-    if (nextBlockLine(state)) {
+  // Type and name come first, by position; the other lines by their keys.
+  const ReportBlock block = reportblock::read(state, state.currentLine, endsBlock);
+  const int first = block.own.headerIndex + 1;
+  for (int i = first; i < block.own.endIndex; ++i) {
+    state.currentLine = i;
+    if (i == first)
+      table.setValue(QStringLiteral("Typ"), ImportState::textValue(state.line()));
+    else if (i == first + 1)
       table.setValue(QStringLiteral("Burg Name"), ImportState::textValue(state.line()));
-      while (nextBlockLine(state)) readBuildingLine(state, table);
-    }
+    else
+      readBuildingLine(state, table);
   }
+  state.currentLine = block.endIndex;
 
   const qint64 owner = table.intValue(QStringLiteral("Besitzer"));
   if (owner > 0)
@@ -176,9 +185,11 @@ void getSchiffInfo(ImportState& state) {
   table.setValue(QStringLiteral("Schiffs Position"), state.regionPosition);
   table.setValue(QStringLiteral("Schiffs Nr"), number);
 
-  // The name comes first, by position.
-  const bool more = nextBlockLine(state);
-  if (more) table.setValue(QStringLiteral("Schiffs Name"), ImportState::textValue(state.line()));
+  // The name comes first, by position; the other lines by their keys.
+  const ReportBlock block = reportblock::read(state, state.currentLine, endsBlock);
+  const int first = block.own.headerIndex + 1;
+  if (first < block.own.endIndex)
+    table.setValue(QStringLiteral("Schiffs Name"), ImportState::textValue(state.lineAt(first)));
   table.setValue(QStringLiteral("Prozent"), 100.0);
   table.setValue(QStringLiteral("Kueste"), QStringLiteral("keine Küste"));
   table.setValue(QStringLiteral("Partei"), -1);
@@ -186,8 +197,12 @@ void getSchiffInfo(ImportState& state) {
   table.setValue(QStringLiteral("Ladung"), 0);
   table.setValue(QStringLiteral("MaxLadung"), 0);
   ShipCargo cargo;
-  if (more)
-    while (nextBlockLine(state)) readShipLine(state, table, cargo);
+  for (int i = first + 1; i < block.own.endIndex; ++i) {
+    state.currentLine = i;
+    readShipLine(state, table, cargo);
+  }
+  state.currentLine = block.endIndex;
+  table.setValue(QStringLiteral("Prozent"), shipPercent(cargo, table.text(QStringLiteral("Schiffstyp"))));
   if (!cargo.oldLoad && cargo.cargo) table.setValue(QStringLiteral("Ladung"), *cargo.cargo);
   if (!cargo.oldCapacity && cargo.capacity) table.setValue(QStringLiteral("MaxLadung"), *cargo.capacity);
 

@@ -1,5 +1,6 @@
 // Reading one report into the open game, as one database transaction.
 #include <QFile>
+#include <limits>
 
 #include "app/filetransaction.h"
 #include "app/textutil.h"
@@ -26,20 +27,17 @@ namespace {
 
 class NoProgress : public ImportProgress {};
 
+// Lines the decoder keeps ahead of the block walk.
+constexpr qsizetype kLineWindow = 1 << 16;
+
 // Counts of what the report holds, for the headless tool's summary.
-void countBlocks(const QStringList& lines, ImportOutcome& out) {
-  for (const QString& l : lines) {
-    if (l.isEmpty()) continue;
-    switch (l.at(0).unicode()) {
-      case 'R': if (l.startsWith(QLatin1String("REGION "))) ++out.regions; break;
-      case 'E': if (l.startsWith(QLatin1String("EINHEIT "))) ++out.units; break;
-      case 'B': if (l.startsWith(QLatin1String("BURG "))) ++out.buildings; break;
-      case 'S': if (l.startsWith(QLatin1String("SCHIFF "))) ++out.ships; break;
-      case 'P': if (l.startsWith(QLatin1String("PARTEI "))) ++out.factions; break;
-      case 'M': if (l.startsWith(QLatin1String("MESSAGE "))) ++out.messages; break;
-      default: break;
-    }
-  }
+void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
+  out.regions = c.regions;
+  out.units = c.units;
+  out.buildings = c.buildings;
+  out.ships = c.ships;
+  out.factions = c.factions;
+  out.messages = c.messages;
 }
 
 // The template's first lines: faction and password, the checker directive.
@@ -60,6 +58,7 @@ void writeOwnFactionRow(ImportState& s) {
   t.setValue(QStringLiteral("Spiel"), s.game.slot);
   t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
   t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
+  if (!s.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.ownEmail);
   t.setValue(QStringLiteral("Datum"), s.game.roundCode);
   t.post();
 }
@@ -79,9 +78,22 @@ void loadKeyFilters(ImportState& s) {
                         slot, {{QStringLiteral("Datum"), s.game.roundCode}});
 }
 
+// The slot's newest round: the settings keep it even after an older report
+// was read; without readable settings the open game's round.
+qint32 newestRound(const GameSession& session) {
+  try {
+    const ConfigFile config = ConfigFile::load(session.path(ConfigFile::fileName()));
+    return std::max(session.roundCode, config.slotInt(session.slot, ConfigFile::NewestRound));
+  } catch (const ConfigError&) {
+    return session.roundCode;
+  }
+}
+
 void walkBlocks(ImportState& s) {
   const int steps = s.lineCount() - s.currentLine + 1;
   for (int step = 0; step < steps && !s.atEnd(); ++step) {
+    // No reader looks back before the block it starts on.
+    s.releaseLinesBefore(s.currentLine);
     if (s.line().startsWith(QLatin1String("REGION "))) getRegionInfo(s);
     if (s.line().startsWith(QLatin1String("BURG "))) getBurgInfo(s);
     if (s.line().startsWith(QLatin1String("SCHIFF "))) getSchiffInfo(s);
@@ -171,7 +183,7 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
   return importReportData(game, file.readAll(), path, callbacks);
 }
 
-ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QString& path,
+ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& path,
                                const ImportCallbacks& callbacks) {
   ImportOutcome out;
   NoProgress silent;
@@ -197,9 +209,15 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   progress.setPercent(0);
   staged.status.resetImportCounters();
 
+  if (bytes.size() > qsizetype(std::numeric_limits<quint32>::max())) {
+    out.message = QStringLiteral("Der CR %1 ist mit über 4 GB zu groß zum Einlesen.").arg(path);
+    return out;
+  }
   // The readers start on the first lines while the rest is still decoded.
-  LineDecoder decoder(bytes, s.lines);
+  LineDecoder decoder(std::move(bytes), s.lines, kLineWindow);
   s.readyLines = &decoder.ready();
+  s.allowedLines = &decoder.allowed();
+  s.lineWindow = kLineWindow;
   staged.pages.cleanup();
   progress.repaint();
 
@@ -223,6 +241,18 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
       out.message = reportheader::wrongGameTypeMessage();
       if (callbacks.inform) callbacks.inform(out.message);
       return out;
+    }
+    // An older report would turn the pages, date and template back a round.
+    const qint32 newest = newestRound(game.session);
+    if (newest > 0 && staged.session.roundCode < newest) {
+      const QString question = reportheader::olderRoundQuestion(staged.session.roundCode, newest);
+      const auto& ask = callbacks.askOlder ? callbacks.askOlder : callbacks.askYesNo;
+      if (!(ask && ask(question))) {
+        game.status.resetImportCounters();
+        out.status = ImportOutcome::Status::Refused;
+        out.message = QStringLiteral("Einlesen abgebrochen: der CR ist älter als der zuletzt eingelesene.");
+        return out;
+      }
     }
     staged.status.parteiName = staged.session.ownPartyName;
     staged.tree.clear();
@@ -257,6 +287,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
 
     decoder.finish();
     s.readyLines = nullptr;
+    s.allowedLines = nullptr;
 
     // The faction's statistics row belongs to the same transaction.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
@@ -308,7 +339,7 @@ ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QS
   // The log of a large import is copied into the file while the status files are written.
   tables.closeAll();
   game.db->checkpointInBackground();
-  countBlocks(s.lines, out);
+  takeCounts(decoder.counts(), out);
   s.lines.clear();
   fileErrors << afterImport(staged, callbacks);
 

@@ -4,6 +4,8 @@
 
 #include "app/textutil.h"
 #include "report/importerror.h"
+#include "report/linedecoder.h"
+#include "report/reportlines.h"
 
 ImportTables::ImportTables(Database& db)
     : regionen(db, QStringLiteral("regionen")),
@@ -35,12 +37,24 @@ const QString& ImportState::lineAt(int index) const {
   if (index < 0 || index >= lines.size()) return empty;
   if (readyLines) {
     qsizetype ready = readyLines->load(std::memory_order_acquire);
+    // A block longer than the window: the decoder must go on to it.
+    if (index >= ready && allowedLines) LineDecoder::allow(*allowedLines, index + 1 + lineWindow);
     while (index >= ready) {
       readyLines->wait(ready, std::memory_order_acquire);
       ready = readyLines->load(std::memory_order_acquire);
     }
   }
   return lines.at(index);
+}
+
+void ImportState::releaseLinesBefore(int index) {
+  // In steps, so that the decoder is woken seldom.
+  constexpr int kStep = 4096;
+  if (!allowedLines || index - releasedLines < kStep) return;
+  QString* data = lines.data();
+  for (int i = releasedLines; i < index; ++i) data[i] = QString();
+  releasedLines = index;
+  LineDecoder::allow(*allowedLines, index + lineWindow);
 }
 
 int ImportState::percent() const {
@@ -66,16 +80,25 @@ QString ImportState::numberText(const QString& line) {
 }
 
 QString ImportState::textValue(const QString& line) {
-  // The value ends at the first quote followed by ";" (a plain scan: the
-  // general substring search costs more for such short lines).
+  // The value ends at the first quote followed by ";" that is not written
+  // as \" (a plain scan: the general substring search costs more for such
+  // short lines).
   const QChar* d = line.constData();
   const qsizetype n = line.size();
   qsizetype end = -1;
-  for (qsizetype i = 0; i + 1 < n; ++i)
+  bool escaped = false;
+  for (qsizetype i = 0; i + 1 < n; ++i) {
+    if (d[i] == u'\\' && i > 0) {
+      escaped = true;
+      ++i;  // the escaped character is text
+      continue;
+    }
     if (d[i] == u'"' && d[i + 1] == u';') {
       end = i;
       break;
     }
+  }
   if (end < 1) return QString();
-  return line.mid(1, end - 1);
+  const QStringView text = QStringView(line).mid(1, end - 1);
+  return escaped ? reportlines::unescape(text) : text.toString();
 }

@@ -64,10 +64,16 @@ struct ImportState {
   // While the report is still being decoded: how many lines from the first
   // are there. Without it every line is.
   const std::atomic<qsizetype>* readyLines = nullptr;
+  // With a decoder that keeps a window of lines: the limit it decodes up to,
+  // the window, and the lines below this index already let go.
+  std::atomic<qsizetype>* allowedLines = nullptr;
+  qsizetype lineWindow = 0;
+  int releasedLines = 0;
 
   // Header values of the report.
   int version = 0;
   QString password;
+  QString ownEmail;  // the own faction's e-mail address
   qint32 recruitCost = 0;
 
   bool battleFlag = false;
@@ -113,6 +119,9 @@ struct ImportState {
   // The current line; empty past the end.
   const QString& line() const;
   const QString& lineAt(int index) const;
+  // Lets go of the lines before `index`, which no reader looks at again, and
+  // lets the decoder go on. Only with a decoder that keeps a window.
+  void releaseLinesBefore(int index);
 
   // Puts the current line into the progress bar (line × 100 / count).
   int percent() const;

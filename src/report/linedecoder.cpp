@@ -1,9 +1,12 @@
 #include "report/linedecoder.h"
 
+#include <limits>
 #include <new>
 
-LineDecoder::LineDecoder(const QByteArray& bytes, QStringList& lines) : text_(reportfile::splitReport(bytes)) {
+LineDecoder::LineDecoder(QByteArray bytes, QStringList& lines, qsizetype window)
+    : bytes_(std::move(bytes)), text_(reportfile::splitReport(bytes_)) {
   lines = QStringList(qsizetype(text_.lines.size()));
+  allowed_.store(window > 0 ? window : std::numeric_limits<qsizetype>::max());
   // Taken here, on the reading thread: the list is not detached or resized
   // while the decoder fills its targets.
   QString* targets = lines.data();
@@ -11,7 +14,29 @@ LineDecoder::LineDecoder(const QByteArray& bytes, QStringList& lines) : text_(re
 }
 
 LineDecoder::~LineDecoder() {
+  // A reader that ends early must not leave the decoder waiting for room.
+  allow(allowed_, std::numeric_limits<qsizetype>::max());
   if (thread_.joinable()) thread_.join();
+}
+
+void LineDecoder::allow(std::atomic<qsizetype>& allowed, qsizetype limit) {
+  qsizetype current = allowed.load();
+  while (current < limit && !allowed.compare_exchange_weak(current, limit)) {
+  }
+  if (current < limit) allowed.notify_all();
+}
+
+void LineDecoder::count(const QString& l) {
+  if (l.isEmpty()) return;
+  switch (l.at(0).unicode()) {
+    case 'R': if (l.startsWith(QLatin1String("REGION "))) ++counts_.regions; break;
+    case 'E': if (l.startsWith(QLatin1String("EINHEIT "))) ++counts_.units; break;
+    case 'B': if (l.startsWith(QLatin1String("BURG "))) ++counts_.buildings; break;
+    case 'S': if (l.startsWith(QLatin1String("SCHIFF "))) ++counts_.ships; break;
+    case 'P': if (l.startsWith(QLatin1String("PARTEI "))) ++counts_.factions; break;
+    case 'M': if (l.startsWith(QLatin1String("MESSAGE "))) ++counts_.messages; break;
+    default: break;
+  }
 }
 
 void LineDecoder::run(QString* targets) {
@@ -21,8 +46,13 @@ void LineDecoder::run(QString* targets) {
   qsizetype i = 0;
   try {
     while (i < count) {
-      const qsizetype end = std::min(count, i + kBatch);
-      for (; i < end; ++i) targets[i] = reportfile::decodeLine(text_, i);
+      // Wait until the readers make room.
+      for (qsizetype limit = allowed_.load(); i >= limit; limit = allowed_.load()) allowed_.wait(limit);
+      const qsizetype end = std::min({count, i + kBatch, allowed_.load()});
+      for (; i < end; ++i) {
+        targets[i] = reportfile::decodeLine(text_, i);
+        this->count(targets[i]);
+      }
       ready_.store(i, std::memory_order_release);
       ready_.notify_all();
     }
@@ -32,9 +62,13 @@ void LineDecoder::run(QString* targets) {
     ready_.store(count, std::memory_order_release);
     ready_.notify_all();
   }
+  // Every line is decoded: the bytes and their line spans are no longer needed.
+  text_ = reportfile::ReportText();
+  bytes_ = QByteArray();
 }
 
 void LineDecoder::finish() {
+  allow(allowed_, std::numeric_limits<qsizetype>::max());
   if (thread_.joinable()) thread_.join();
   if (failed_.load()) throw std::bad_alloc();
 }

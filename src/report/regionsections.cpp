@@ -59,7 +59,8 @@ constexpr KeyField kNumberAttributes[] = {
     {u";Baeume", u"Holzstämme"}, {u";Mallorn", u"Mallorn"},       {u";Laen", u"Lean"},
     {u";Eisen", u"Eisen"},       {u";Bauern", u"Bauern"},         {u";Silber", u"VermögenBauern"},
     {u";Pferde", u"Pferde"},     {u";Strasse", u"Strasse"},       {u";Unterh", u"Unterhaltung max"},
-    {u";Rekruten", u"Rekrutieren"}, {u";maxLuxus", u"Luxusgüter"}, {u";Lohn", u"Arbeitslohn"}};
+    {u";Rekruten", u"Rekrutieren"}, {u";maxLuxus", u"Luxusgüter"}, {u";Lohn", u"Arbeitslohn"},
+    {u";Schoesslinge", u"Schoesslinge"}};
 
 constexpr KeyField kPrices[] = {{u";Balsam", u"Balsam"}, {u";Gewürz", u"Gewuerz"}, {u";Juwel", u"Juwel"},
                                 {u";Myrrhe", u"Myrrhe"}, {u";Öl", u"Oel"},          {u";Seide", u"Seide"},
@@ -67,8 +68,11 @@ constexpr KeyField kPrices[] = {{u";Balsam", u"Balsam"}, {u";Gewürz", u"Gewuerz
 
 // Resources whose amount stands on the next line, and those where a skill
 // line may stand between name and amount.
-constexpr KeyField kNearResources[] = {
-    {u"Bäume", u"Holzstämme"}, {u"Mallorn", u"Mallorn"}, {u"Schößlinge", u"Schoesslinge"}};
+constexpr KeyField kNearResources[] = {{u"Bäume", u"Holzstämme"},
+                                       {u"Mallorn", u"Mallorn"},
+                                       {u"Schößlinge", u"Schoesslinge"},
+                                       {u"Mallornschößlinge", u"Schoesslinge"},
+                                       {u"Silber", u"VermögenBauern"}};
 constexpr KeyField kFarResources[] = {{u"Steine", u"Steine"}, {u"Eisen", u"Eisen"}, {u"Laen", u"Lean"}};
 
 constexpr QStringView kRoadFields[] = {u"Strasse",  u"Strasse1", u"Strasse2",
@@ -93,7 +97,9 @@ QStringView numberView(const QString& line) {
 qint32 currentNumber(const ImportState& state) { return state.toNumber(numberView(state.line())); }
 
 // A quoted line without its first and last character.
-QString inner(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
+QString inner(const QString& line) {
+  return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
+}
 
 // Runs `perLine` on every line after the section header up to the next
 // section or block or the end of the report; leaves the current line on the
@@ -137,7 +143,12 @@ void readResources(ImportState& state, Table& row) {
       if (name != resource.key) continue;
       qint32 amount = -1;
       amountAt(state, here + 1, amount);
-      row.setValue(field(resource.field), amount);
+      // In a region whose trees are mallorn (";Mallorn" 1) the mallorn
+      // resource counts its trees; the mark stays.
+      QString target = field(resource.field);
+      if (resource.field == u"Mallorn" && row.intValue(QStringLiteral("Mallorn")) == 1)
+        target = QStringLiteral("Holzstämme");
+      row.setValue(target, amount);
       return;
     }
     for (const KeyField& resource : kFarResources) {
@@ -205,7 +216,7 @@ void readMessages(ImportState& state) {
     qsizetype end = line.indexOf(u";rendered");
     if (end < 0) return;
     if (end > 0 && line.at(end - 1) == QLatin1Char('"')) --end;
-    state.pages.regionMessages << (end > 1 ? line.mid(1, end - 1) : QString());
+    state.pages.regionMessages << (end > 1 ? reportlines::unescape(QStringView(line).mid(1, end - 1)) : QString());
   });
 }
 

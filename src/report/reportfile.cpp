@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <limits>
+#include <stdexcept>
 
 #include "app/textutil.h"
 
@@ -49,16 +51,17 @@ ReportText splitReport(const QByteArray& bytes) {
   // CR and LF are single bytes in every charset a report may have.
   const char* d = view.data();
   const qsizetype n = view.size();
+  if (n > qsizetype(std::numeric_limits<quint32>::max())) throw std::length_error("report larger than 4 GB");
   qsizetype start = 0;
   for (qsizetype i = 0; i < n; ++i) {
     const char c = d[i];
     if (c == '\n' || c == '\r') {
-      text.lines.push_back({start, i - start});
+      text.lines.push_back({quint32(start), quint32(i - start)});
       if (c == '\r' && i + 1 < n && d[i + 1] == '\n') ++i;
       start = i + 1;
     }
   }
-  if (start < n) text.lines.push_back({start, n - start});
+  if (start < n) text.lines.push_back({quint32(start), quint32(n - start)});
   return text;
 }
 

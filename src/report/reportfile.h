@@ -20,9 +20,11 @@ QString decode(const QByteArray& bytes);
 // every line is decoded with. Decoding line by line gives the lines that
 // decode() and splitting give, without copying the whole text once more.
 enum class LineCharset { Utf8, Latin1, Windows1252 };
+// 32-bit offsets: a large report has millions of lines, and a span costs
+// half as much so; a report beyond 4 GB is refused as too large.
 struct LineSpan {
-  qsizetype start = 0;
-  qsizetype length = 0;
+  quint32 start = 0;
+  quint32 length = 0;
 };
 struct ReportText {
   QByteArrayView bytes;  // without a byte-order mark; points into the bytes split

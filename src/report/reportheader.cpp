@@ -2,6 +2,7 @@
 
 #include "app/textutil.h"
 #include "report/importstate.h"
+#include "report/reportblock.h"
 #include "report/reportlines.h"
 
 namespace reportheader {
@@ -58,6 +59,13 @@ QString wrongGameTypeMessage() {
       "Zendral wurde nicht mit dem Spieltyp des CR initialisiert. Bitte beenden und neustarten um diesen CR zu lesen.");
 }
 
+QString olderRoundQuestion(qint32 round, qint32 newest) {
+  return QStringLiteral("Dieser CR ist von Runde %1 und damit älter als der zuletzt eingelesene (Runde %2). "
+                        "Trotzdem einlesen?")
+      .arg(round)
+      .arg(newest);
+}
+
 RoundDate roundDate(qint32 round, bool molvanth) {
   const qint64 year = ceilDiv(round, 12);
   const qint64 month = round - 12 * year + 12;
@@ -98,9 +106,55 @@ void getPunkte(ImportState& state) {
   state.status.punkteMittel = average;
 }
 
+namespace {
+
+// Headers that begin the report's sections or blocks: the header ends before them.
+bool beginsSections(QStringView name) {
+  static const QLatin1StringView kNames[] = {
+      QLatin1StringView("FEHLER"),     QLatin1StringView("WARNUNGEN"),   QLatin1StringView("KAEMPFE"),
+      QLatin1StringView("MELDUNGEN"),  QLatin1StringView("EREIGNISSE"),  QLatin1StringView("EINKOMMEN"),
+      QLatin1StringView("HANDEL"),     QLatin1StringView("PRODUKTION"),  QLatin1StringView("BEWEGUNGEN"),
+      QLatin1StringView("ALLIIERTE"),  QLatin1StringView("ADRESSEN"),    QLatin1StringView("MESSAGE"),
+      QLatin1StringView("BATTLE"),     QLatin1StringView("ALLIANZ"),     QLatin1StringView("REGION"),
+      QLatin1StringView("DURCHREISEREGION"), QLatin1StringView("MESSAGETYPE"), QLatin1StringView("BURG"),
+      QLatin1StringView("SCHIFF"),     QLatin1StringView("EINHEIT")};
+  for (const QLatin1StringView n : kNames)
+    if (name == n) return true;
+  return false;
+}
+
+}  // namespace
+
 HeaderResult readHeader(ImportState& state) {
+  // The header is the report's own value lines and those of the first
+  // faction block. Blocks standing before that faction block (coordinate
+  // translations, alliances of the other rule variant) are passed over.
+  bool inFaction = false;
+  bool aside = false;   // in a block before the faction block
+  bool ownerGiven = false;
   while (!state.atEnd()) {
     const QString& l = state.line();
+    if (reportblock::isHeader(l)) {
+      const QStringView name = reportblock::headerName(l);
+      if (inFaction || beginsSections(name)) break;
+      aside = name != QLatin1StringView("PARTEI");
+      if (!aside) {
+        inFaction = true;
+        if (!ownerGiven) state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
+      }
+      ++state.currentLine;
+      continue;
+    }
+    // A line without a key ends the header, unless it stands in a passed-over block.
+    if (!l.contains(QLatin1Char(';'))) {
+      if (!aside) break;
+      ++state.currentLine;
+      continue;
+    }
+    if (aside) {
+      ++state.currentLine;
+      continue;
+    }
     if (l.contains(QLatin1String(";Spiel"))) {
       const QString type = ImportState::textValue(l);
       if ((type == QLatin1String("Molvanth") && !state.game.isMolvanth()) ||
@@ -108,16 +162,17 @@ HeaderResult readHeader(ImportState& state) {
         return HeaderResult::WrongGameType;
     }
     if (l.contains(QLatin1String(";Runde"))) getDatum(state);
-    // A faction name or banner may hold the word ("Die PARTEI Nord"): only
-    // the block header gives the number.
-    if (reportlines::hasKey(l, QLatin1String("PARTEI ")))
-      state.game.ownPartyNumber = state.toNumber(QStringView(l).mid(7));
+    if (l.endsWith(QLatin1String(";reportowner"))) {
+      state.game.ownPartyNumber = state.number();
+      ownerGiven = true;
+    }
     if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
     if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
     if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
+    if (inFaction && l.endsWith(QLatin1String("\";email"))) state.ownEmail = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
     if (l.contains(QLatin1String(";Basis"))) {
       const qint32 base = state.number();
@@ -127,13 +182,6 @@ HeaderResult readHeader(ImportState& state) {
       state.game.idBase = base;
     }
     ++state.currentLine;
-    if (state.atEnd()) break;
-    const QString& nextLine = state.line();
-    // Newer reports put a COORDTRANS block before the faction's own PARTEI
-    // line; the header goes on over it so the own faction is still found.
-    if (!nextLine.contains(QLatin1Char(';')) && !reportlines::hasKey(nextLine, QLatin1String("PARTEI ")) &&
-        !nextLine.startsWith(QLatin1String("COORDTRANS ")))
-      break;
   }
   return HeaderResult::Read;
 }

@@ -14,11 +14,15 @@ QString versionQuestion();
 // What the header walk found that ends the import.
 enum class HeaderResult { Read, WrongGameType };
 
-// Walks the header from the current line; stops on the first line with
-// neither ";" nor "PARTEI " that is not a COORDTRANS header (the current
-// line stays there).
+// Walks the header from the current line: the report's own value lines and
+// those of the first faction block, passing over blocks that stand before
+// it. Stops on the first header after the faction's lines, on a section
+// header or on a line without a key (the current line stays there).
 HeaderResult readHeader(ImportState& state);
 QString wrongGameTypeMessage();
+// Asked before a report of round `round` is read into a slot whose newest
+// report is of round `newest` (both round codes).
+QString olderRoundQuestion(qint32 round, qint32 newest);
 
 // The round code and the date text of a round number.
 struct RoundDate {

@@ -16,6 +16,9 @@ struct ImportCallbacks {
   // The version question with its check box "Nicht mehr fragen"; without
   // it the version is asked through askYesNo.
   std::function<versionquestion::Answer(const QString& question)> askVersion;
+  // The question before a report older than the slot's newest is read;
+  // without it the Yes/No question above asks. Its answer defaults to No.
+  std::function<bool(const QString& question)> askOlder;
   // An information or error message with an OK button.
   std::function<void(const QString& message)> inform;
   ImportProgress* progress = nullptr;
@@ -39,5 +42,5 @@ struct ImportOutcome {
 // were and the outcome carries the German message naming the report line.
 ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCallbacks& callbacks);
 // The same for a report already in memory; `path` names it in messages.
-ImportOutcome importReportData(OpenGame& game, const QByteArray& bytes, const QString& path,
+ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& path,
                                const ImportCallbacks& callbacks);

@@ -18,6 +18,21 @@ bool isCapital(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
 
 }  // namespace
 
+QString unescape(QStringView text) {
+  if (!text.contains(u'\\')) return text.toString();
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c == u'\\' && i + 1 < text.size() && (text.at(i + 1) == u'"' || text.at(i + 1) == u'\\')) {
+      out += text.at(++i);
+      continue;
+    }
+    out += c;
+  }
+  return out;
+}
+
 bool mayHoldKeyword(QStringView line) {
   const qsizetype n = line.size();
   const QChar* p = line.data();

@@ -42,6 +42,10 @@ inline bool contains(QStringView text, QLatin1StringView key) {
   return false;
 }
 
+// A quoted value as the game means it: a report writes a quote inside the
+// quotes as \" and a backslash as \\.
+QString unescape(QStringView text);
+
 // A line that begins with a double quote holds a value.
 inline bool isValue(QStringView line) { return !line.isEmpty() && line.front() == u'"'; }
 

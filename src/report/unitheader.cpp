@@ -5,8 +5,6 @@ namespace {
 
 using reportlines::contains;
 
-using L = QLatin1StringView;
-
 // Text from the second character up to two characters before the first ";"
 // (the hit points text without its quotes).
 QString hitpointsText(const QString& line) {
@@ -91,14 +89,8 @@ QString combatStatusText(qint64 value, bool newScale, const QString& current) {
 }
 
 void readUnitHeader(UnitRead& u) {
-  // Entered on the name line; the line after it is always a header line.
-  if (u.atEnd()) return;
-  u.advance();
-  while (!u.atEnd()) {
-    applyHeaderLine(u, u.line());
-    u.advance();
-    if (reportlines::endsSection(u.line(), {L("EINHEIT"), L("COMMANDS"), L("TALENTE"), L("GEGENSTAENDE"),
-                                            L("MESSAGETYPE "), L("REGION")}))
-      break;
-  }
+  // The name line right after the header is no header line.
+  const int nameLine = u.block.own.headerIndex + 1;
+  for (const BlockEntry& e : u.block.own.entries)
+    if (e.index != nameLine) applyHeaderLine(u, u.lineAt(e.index));
 }

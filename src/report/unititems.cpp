@@ -51,18 +51,15 @@ QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
 }  // namespace
 
 void readItems(UnitRead& u) {
-  if (!contains(u.line(), L("GEGENSTAENDE"))) return;
-  u.advance();
+  const BlockPart* part = u.block.sub(L("GEGENSTAENDE"));
+  if (!part) return;
   int partyNode = -1;
-  while (!u.atEnd()) {
-    const QString& line = u.line();
-    if (reportlines::endsSection(line, {L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("EFFECTS"), L("MESSAGETYPE ")}))
-      break;
+  for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
+    const QString& line = u.lineAt(i);
     const qint32 amount = u.state.number(line);
     const QString treeName = storeItem(u, line, amount);
     if (partyNode < 0) partyNode = u.state.tree.findOrAddTopLevel(u.partyLabel());
     u.state.tree.addToChild(partyNode, treeName, amount);
-    u.advance();
   }
   // The unit's persons count once, and only for a unit that carries something.
   if (partyNode >= 0) u.state.tree.addToChild(partyNode, QStringLiteral("Personen"), u.integer(u.f.personen));

@@ -8,23 +8,22 @@ using reportlines::contains;
 using L = QLatin1StringView;
 
 // The order without the quotes around it.
-QString orderText(const QString& line) { return line.size() < 2 ? QString() : line.mid(1, line.size() - 2); }
+QString orderText(const QString& line) {
+  return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
+}
 
 }  // namespace
 
 void readOrders(UnitRead& u) {
-  if (!contains(u.line(), L("COMMANDS"))) return;
+  const BlockPart* part = u.block.sub(L("COMMANDS"));
+  if (!part) return;
   const UnitFields& f = u.f;
-  QString orders = u.text(f.defaultBefehl);
+  // The report's orders replace those of an earlier round; an own unit's
+  // start with the "*" its read began with.
+  QString orders = u.own ? u.text(f.defaultBefehl) : QString();
   bool confirmed = false;
-  u.advance();
-  while (!u.atEnd()) {
-    const QString& line = u.line();
-    // Words like EINHEIT or REGION inside a quoted order ("BENENNE EINHEIT ...")
-    // do not end the section.
-    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"),
-                                        L("MESSAGETYPE "), L("TALENTE")}))
-      break;
+  for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
+    const QString& line = u.lineAt(i);
     if (contains(line, L(";bestaetigt")) || contains(line, L("; bestaetigt"))) confirmed = true;
     const QString order = orderText(line);
     orders += order;
@@ -34,7 +33,6 @@ void readOrders(UnitRead& u) {
       u.state.orders.add(QStringLiteral("    ") + order);
       ++u.orderCount;
     }
-    u.advance();
   }
   u.set(f.defaultBefehl, orders);
   if (confirmed && !u.text(f.flags).contains(QLatin1Char('V'))) u.append(f.flags, QStringLiteral("V"));

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include "report/importstate.h"
+#include "report/reportblock.h"
 
 class Table;
 
@@ -27,11 +28,13 @@ struct UnitFields {
 const UnitFields& unitFields(const Table& einheiten);
 
 struct UnitRead {
-  UnitRead(ImportState& state, Table& table) : state(state), table(table), f(unitFields(table)) {}
+  UnitRead(ImportState& state, Table& table, const ReportBlock& block)
+      : state(state), table(table), f(unitFields(table)), block(block) {}
 
   ImportState& state;
   Table& table;
   const UnitFields& f;
+  const ReportBlock& block;  // the EINHEIT block in keyed form
 
   qint32 number = 0;      // unit number from the EINHEIT line
   QString numberText;     // the same in the identifier notation
@@ -45,9 +48,11 @@ struct UnitRead {
   void set(int field, QVariant value) { table.setValue(field, std::move(value)); }
   void append(int field, const QString& more) { set(field, text(field) + more); }
 
-  const QString& line() const { return state.line(); }
-  void advance() { ++state.currentLine; }
-  bool atEnd() const { return state.atEnd(); }
+  // The report line at `index`, made the current one so that an error names it.
+  const QString& lineAt(int index) {
+    state.currentLine = index;
+    return state.lineAt(index);
+  }
 
   // Partei Name of the unit's faction row (slot, Partei Nr), looked up once.
   bool partyKnown();
@@ -62,10 +67,9 @@ struct UnitRead {
   QString partyName_;
 };
 
-// The steps of a unit read, in the order the block holds its parts. Each
-// section reader is entered on the line after the previous part and leaves
-// the current line on the first line it did not read.
-void readUnitHeader(UnitRead& u);     // header lines up to the first section
+// The steps of a unit read. Each takes its part of the block by name,
+// wherever the report puts it; a part the block lacks is passed over.
+void readUnitHeader(UnitRead& u);     // the block's own value lines
 void addOwnCounters(UnitRead& u);     // units, persons and silver of the own faction
 void reportImmigration(UnitRead& u);  // foreign units arriving on land
 void readOrders(UnitRead& u);         // COMMANDS

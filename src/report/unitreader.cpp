@@ -13,7 +13,7 @@ void startRow(UnitRead& u) {
   ImportState& state = u.state;
   Table& t = u.table;
   const UnitFields& f = u.f;
-  const QString& header = state.line();
+  const QString& header = state.lineAt(u.block.own.headerIndex);
   const qsizetype blank = header.indexOf(QLatin1Char(' '));
   u.number = state.toNumber(blank < 0 ? QStringView() : QStringView(header).mid(blank + 1));
   u.numberText = state.game.idText(u.number);
@@ -29,8 +29,8 @@ void startRow(UnitRead& u) {
   u.set(f.stationiert, QStringLiteral("in Region"));
   u.set(f.position, state.regionPosition);
   u.set(f.nr, u.number);
-  u.advance();
-  u.set(f.name, ImportState::textValue(state.line()));
+  // The name stands right after the header.
+  u.set(f.name, ImportState::textValue(state.lineAt(u.block.own.headerIndex + 1)));
 
   state.progress.setUnitText(u.text(f.name));
   state.progress.setPercent(state.percent());
@@ -72,24 +72,29 @@ void finishRow(UnitRead& u) {
 }  // namespace
 
 void readLetters(UnitRead& u) {
-  if (!u.line().contains(L("EINHEITSBOTSCHAFTEN"))) return;
-  u.advance();
+  const BlockPart* part = u.block.sub(L("EINHEITSBOTSCHAFTEN"));
+  if (!part) return;
   QStringList& page = u.state.pages.botschaften;
   page << QStringLiteral("Botschaften an Einheit ") + u.text(u.f.name) + QStringLiteral(" in (") +
               u.state.regionPosition + QStringLiteral(") :");
-  while (!u.atEnd()) {
-    const QString& line = u.line();
-    // A quoted line is letter text, whatever words it holds.
-    if (reportlines::endsSection(line, {L("BURG"), L("REGION"), L("SCHIFF"), L("MESSAGETYPE ")}) ||
-        line.startsWith(L("EINHEIT")))
-      break;
-    page << QStringLiteral("    ") + line;
-    u.advance();
-  }
+  for (int i = part->headerIndex + 1; i < part->endIndex; ++i) page << QStringLiteral("    ") + u.lineAt(i);
 }
 
+namespace {
+
+// A unit block ends at the next block of the report's top level; every
+// other header opens one of its parts.
+bool endsUnitBlock(QStringView header) {
+  const QStringView name = reportblock::headerName(header);
+  return name == L("EINHEIT") || name == L("REGION") || name == L("BURG") || name == L("SCHIFF") ||
+         name == L("DURCHREISEREGION") || reportlines::isTopLevelBlock(header);
+}
+
+}  // namespace
+
 void getEinheitenInfo(ImportState& state) {
-  UnitRead u(state, state.tables.einheiten);
+  const ReportBlock block = reportblock::read(state, state.currentLine, endsUnitBlock);
+  UnitRead u(state, state.tables.einheiten, block);
   const UnitFields& f = u.f;
   startRow(u);
   readUnitHeader(u);
@@ -107,9 +112,11 @@ void getEinheitenInfo(ImportState& state) {
   readItems(u);
   if (u.own) addTemplateHeader(u);
   readLetters(u);
+  // The region's silver is written when the next block is no unit.
+  state.currentLine = block.endIndex;
   addRegionSilver(u);
   finishRow(u);
 
   // The driver's own step lands on the line that ended the block.
-  state.currentLine -= 1;
+  state.currentLine = block.endIndex - 1;
 }

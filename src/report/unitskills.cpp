@@ -3,8 +3,6 @@
 
 namespace {
 
-using reportlines::contains;
-
 using L = QLatin1StringView;
 
 // The field for a skill key: the key's own field, or for the three keys
@@ -48,32 +46,21 @@ void readSkills(UnitRead& u) {
     for (int i = f.skillBegin; i < f.skillEnd; ++i) u.set(i, QString());
     u.set(f.unbekannteTalente, QString());
   }
-  if (!contains(u.line(), L("TALENTE"))) return;
-  u.advance();
-  while (!u.atEnd()) {
-    const QString& line = u.line();
-    if (reportlines::endsSection(line,
-                                 {L("GEGENSTAENDE"), L("SPRUECHE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")}))
-      break;
-    // Skills are kept for the own units only; for others the section is
-    // passed over so that the items after it are still read.
-    if (u.own) storeSkill(u, line);
-    u.advance();
-  }
+  // Skills are kept for the own units only.
+  const BlockPart* skills = u.block.sub(L("TALENTE"));
+  if (!skills || !u.own) return;
+  for (int i = skills->headerIndex + 1; i < skills->endIndex; ++i) storeSkill(u, u.lineAt(i));
 }
 
 void readSpells(UnitRead& u) {
-  if (!contains(u.line(), L("SPRUECHE"))) return;
+  const BlockPart* part = u.block.sub(L("SPRUECHE"));
+  if (!part) return;
   const UnitFields& f = u.f;
-  u.advance();
   QString spells = u.text(f.zauber);
   if (spells.isEmpty()) spells = QStringLiteral("*");
-  while (!u.atEnd()) {
-    const QString& line = u.line();
-    if (reportlines::endsSection(line, {L("GEGENSTAENDE"), L("EINHEIT"), L("REGION"), L("MESSAGETYPE ")})) break;
-    spells += line;
+  for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
+    spells += u.lineAt(i);
     spells += QLatin1Char('*');
-    u.advance();
   }
   u.set(f.zauber, spells);
 }

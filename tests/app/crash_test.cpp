@@ -65,7 +65,7 @@ TEST(Crash, KilledImportLeavesTheDatabaseAsItWas) {
   ASSERT_EQ(generate.exitCode(), 0);
 
   const QStringList import = {QStringLiteral("import"), QStringLiteral("--dir"), dir, QStringLiteral("--typ"),
-                              QStringLiteral("Molvanth"), big};
+                              QStringLiteral("Molvanth"), QStringLiteral("--aelter"), big};
   for (int delayMs : {50, 250, 500}) {
     QProcess* child = startCli(import);
     QThread::msleep(delayMs);

@@ -123,6 +123,19 @@ TEST(ShipReader, PercentFromSizeDamageAndPercentLines) {
   EXPECT_DOUBLE_EQ(shipPercent({"\"Boot\";x;Typ", "2;Groesse"}), 100.0);
 }
 
+// The state of repair is worked out once the block is read: damage, size
+// and type count whatever order they stand in.
+TEST(ShipReader, PercentWhateverTheOrder) {
+  const std::pair<QStringList, double> cases[] = {
+      {{"2;Schaden", "250;Groesse", "\"Karavelle\";Typ"}, -2.0},
+      {{"\"Karavelle\";Typ", "2;Schaden", "250;Groesse"}, -2.0},
+      {{"125;Groesse", "\"Karavelle\";Typ"}, 50.0},
+      {{"30;Prozent", "\"Langboot\";Typ", "25;Groesse"}, 50.0},
+      {{"\"Langboot\";Typ"}, 100.0},
+  };
+  for (const auto& [lines, want] : cases) EXPECT_DOUBLE_EQ(shipPercent(lines), want) << lines.join(u'|').toStdString();
+}
+
 TEST(ShipReader, CoastCargoCaptainAndFaction) {
   ImportFixture fx(kMolvanth, 2);
   {

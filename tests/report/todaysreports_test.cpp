@@ -3,16 +3,7 @@
 // last region, and names that hold the words of block headers.
 #include <gtest/gtest.h>
 
-#include <QSqlQuery>
-#include <QTemporaryDir>
-
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/opengame.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
-#include "db/database.h"
-#include "report/reportimporter.h"
+#include "report/reportgame.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -32,30 +23,7 @@ const char* const kReport[] = {
     "EINHEIT 2", "\"Kapitän der EINHEIT\";Name", "146;Partei", "1;Anzahl", "20;Schiff", "\"Orks\";Typ", "50;Silber",
     "COMMANDS", "\"ARBEITE\"", "GEGENSTAENDE", "5;Holz"};
 
-struct Game {
-  Game() {
-    programfolder::initProgramFolder(tmp.path());
-    db.open(textutil::joinPath(tmp.path(), Database::fileName()));
-    game.db = &db;
-    gameopening::beginSlot(game.session, 1, QStringLiteral("Test"), QStringLiteral("Molvanth"));
-    gameopening::readSlotSettings(game.session, ConfigFile::load(tmp.filePath(QStringLiteral("zendral.cfg"))));
-  }
-  ImportOutcome read(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& l : lines) bytes += l.toUtf8() + "\n";
-    ImportCallbacks callbacks;
-    callbacks.askYesNo = [](const QString&) { return true; };
-    return importReportData(game, bytes, QStringLiteral("heute.cr"), callbacks);
-  }
-  QString value(const QString& sql) {
-    QSqlQuery q(db.sql());
-    q.exec(sql);
-    return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
-  }
-  QTemporaryDir tmp;
-  Database db;
-  OpenGame game;
-};
+using Game = reportgame::Game;
 
 // What follows the last unit of the report.
 struct Tail {

@@ -57,7 +57,7 @@ TEST(UnitSections, OrdersNamingUnitsOrRegionsDoNotEndTheSection) {
   EXPECT_EQ(w.read(report), report.size() - 2);
   auto r = w.unit(1);
   EXPECT_EQ(r->s("Default Befehl"),
-            u8("*NUMMER EINHEIT demo*BESCHREIBE REGION \\\"Heimat\\\"*GIB 12 TALENTE*ARBEITE*"));
+            u8("*NUMMER EINHEIT demo*BESCHREIBE REGION \"Heimat\"*GIB 12 TALENTE*ARBEITE*"));
   EXPECT_EQ(r->s("Hiebwaffen"), u8("30 2"));
   EXPECT_EQ(r->i("Holz"), 3);
   EXPECT_EQ(w.fx->orders.lineCount(), 5);
