@@ -8,22 +8,13 @@
 
 #include "app/configfile.h"
 #include "app/textutil.h"
+#include "support/clirun.h"
 #include "support/testsupport.h"
 
 namespace {
 
-struct CliRun {
-  int code = -1;
-  QString out;
-  QString err;
-};
-
-CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(ZENDRAL_CLI), args);
-  p.waitForFinished(60000);
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using testsupport::CliRun;
+using testsupport::cli;
 
 TEST(Cli, HelpInitAndUnknownCommands) {
   const CliRun help = cli({QStringLiteral("--help")});

@@ -9,22 +9,13 @@
 #include <QTemporaryDir>
 
 #include "app/textutil.h"
+#include "support/clirun.h"
 #include "support/testsupport.h"
 
 namespace {
 
-struct CliRun {
-  int code = -1;
-  QString out;
-  QString err;
-};
-
-CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(ZENDRAL_CLI), args);
-  p.waitForFinished(60000);
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using testsupport::CliRun;
+using testsupport::cli;
 
 CliRun importInto(const QString& dir, const QString& report) {
   return cli({QStringLiteral("import"), QStringLiteral("--dir"), dir, QStringLiteral("--typ"), QStringLiteral("Molvanth"),

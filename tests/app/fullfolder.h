@@ -12,20 +12,12 @@
 #include <QTemporaryDir>
 #include <unistd.h>
 
+#include "support/clirun.h"
+
 namespace fullfolder {
 
-struct CliRun {
-  int code = -1;
-  QString out;
-  QString err;
-};
-
-inline CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(ZENDRAL_CLI), args);
-  p.waitForFinished(120000);
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using testsupport::CliRun;
+using testsupport::cli;
 
 // Every file of the folder a player keeps, by relative path: the
 // configuration, status files, templates, possessions files. The database
