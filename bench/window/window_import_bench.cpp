@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 
 #include "../headlessgame.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "report/reportimporter.h"
 #include "ui/programwindows.h"
 

@@ -2,8 +2,8 @@
 #include <QFile>
 #include <limits>
 
-#include "app/filetransaction.h"
-#include "app/textutil.h"
+#include "game/filetransaction.h"
+#include "game/textutil.h"
 #include "db/database.h"
 #include "db/dbbackup.h"
 #include "db/dberror.h"
@@ -16,9 +16,9 @@
 #include "orders/templatefile.h"
 #include "report/reportimporter.h"
 #include "report/versionquestion.h"
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/statusdata.h"
+#include "game/configfile.h"
+#include "turn/gameopening.h"
+#include "turn/statusdata.h"
 #include "report/starlist.h"
 #include "stats/pointsstatistics.h"
 #include "stats/summaries.h"

@@ -1,6 +1,6 @@
 #include "report/regionsections.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/table.h"
 #include "report/importerror.h"
 #include "report/importstate.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "report/versionquestion.h"
 
 class ImportProgress;

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
 #include "report/reportheader.h"
 #include "report/reportimporter.h"
 

@@ -2,7 +2,7 @@
 
 #include <QScreen>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/reportimporter.h"
 
 ProgramWindows::ProgramWindows(const QString& folder)

@@ -8,9 +8,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/configfile.h"
-#include "app/opengame.h"
-#include "app/options.h"
+#include "game/configfile.h"
+#include "turn/opengame.h"
+#include "turn/options.h"
 #include "report/reportimporter.h"
 #include "ui/mainmenu.h"
 #include "ui/prompts.h"

@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "db/table.h"
 #include "map/mapexchange.h"
 #include "report/reportimporter.h"

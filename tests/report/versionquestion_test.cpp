@@ -3,7 +3,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "report/reportimporter.h"
 #include "support/testsupport.h"
 

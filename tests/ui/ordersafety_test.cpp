@@ -9,8 +9,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "orders/templatefile.h"
 #include "programfolderfixture.h"
 #include "report/reportimporter.h"

@@ -20,7 +20,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "db/codec.h"
+#include "game/codec.h"
 #include "db/table.h"
 #include "programfolderfixture.h"
 #include "report/reportimporter.h"
