@@ -13,7 +13,7 @@
 #include "turn/programfolder.h"
 #include "game/textutil.h"
 #include "db/database.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 namespace {
 QCoreApplication* app = nullptr;

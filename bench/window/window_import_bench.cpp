@@ -14,7 +14,7 @@
 #include "../headlessgame.h"
 #include "turn/programfolder.h"
 #include "game/textutil.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "ui/programwindows.h"
 
 namespace {

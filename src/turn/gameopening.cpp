@@ -1,8 +1,6 @@
 #include "turn/gameopening.h"
 
 #include <QFileInfo>
-#include <QtGlobal>
-#include <cmath>
 
 #include "game/textutil.h"
 #include "db/bde_tools.h"

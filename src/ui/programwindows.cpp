@@ -3,7 +3,7 @@
 #include <QScreen>
 
 #include "game/textutil.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 ProgramWindows::ProgramWindows(const QString& folder)
     : folder_(folder), start_(gameopening::readStartConfig(folder)), form1(game) {

@@ -11,7 +11,7 @@
 #include "game/configfile.h"
 #include "turn/opengame.h"
 #include "turn/options.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "ui/mainmenu.h"
 #include "ui/prompts.h"
 

@@ -8,7 +8,7 @@
 #include "game/configfile.h"
 #include "db/table.h"
 #include "map/mapexchange.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

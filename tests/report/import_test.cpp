@@ -15,7 +15,7 @@
 #include "game/textutil.h"
 #include "db/database.h"
 #include "report/reportfile.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "turn/programfolder.h"
 #include "game/textutil.h"
 #include "db/database.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "turn/fullfolder.h"
 #include "db/database.h"
 #include "orders/templatefile.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

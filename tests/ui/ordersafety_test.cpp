@@ -13,7 +13,7 @@
 #include "game/textutil.h"
 #include "orders/templatefile.h"
 #include "programfolderfixture.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 #include "ui/savedindicator.h"
 #include "ui/templatepage.h"

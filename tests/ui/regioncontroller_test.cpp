@@ -23,7 +23,7 @@
 #include "game/codec.h"
 #include "db/table.h"
 #include "programfolderfixture.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 #include "ui/gridpage.h"
 #include "ui/mapareapanel.h"

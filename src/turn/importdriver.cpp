@@ -12,10 +12,11 @@
 #include "report/importstate.h"
 #include "report/linedecoder.h"
 #include "report/reportfile.h"
+#include "report/reportbody.h"
 #include "report/reportheader.h"
 #include "orders/templatefile.h"
-#include "report/reportimporter.h"
-#include "report/versionquestion.h"
+#include "turn/reportimporter.h"
+#include "turn/versionquestion.h"
 #include "game/configfile.h"
 #include "turn/gameopening.h"
 #include "turn/statusdata.h"
@@ -27,9 +28,6 @@ namespace {
 
 class NoProgress : public ImportProgress {};
 
-// Lines the decoder keeps ahead of the block walk.
-constexpr qsizetype kLineWindow = 1 << 16;
-
 // Counts of what the report holds, for the headless tool's summary.
 void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
   out.regions = c.regions;
@@ -40,44 +38,6 @@ void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
   out.messages = c.messages;
 }
 
-// The template's first lines: faction and password, the checker directive.
-void startTemplate(ImportState& s) {
-  s.orders.clear();
-  s.orders.add(QStringLiteral(" PARTEI ") + s.game.idText(s.game.ownPartyNumber) + QStringLiteral(" \"") + s.password +
-               QLatin1Char('"'));
-  s.orders.add(QString());
-  s.orders.add(QStringLiteral(" ; MCHECK -l -w4 -r") + QString::number(s.recruitCost));
-}
-
-void writeOwnFactionRow(ImportState& s) {
-  Table& t = s.tables.parteien;
-  const bool found = t.findKey({s.game.slot, s.game.ownPartyNumber});
-  // A row written from a newer report is left as it is.
-  if (found && !t.isNull(QStringLiteral("Datum")) && t.intValue(QStringLiteral("Datum")) > s.game.roundCode) return;
-  found ? t.edit() : t.append();
-  t.setValue(QStringLiteral("Spiel"), s.game.slot);
-  t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
-  t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
-  if (!s.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.ownEmail);
-  t.setValue(QStringLiteral("Datum"), s.game.roundCode);
-  t.post();
-}
-
-// Read inside the import's transaction, after the sections: the filters
-// then know every row a block reader could find.
-void loadKeyFilters(ImportState& s) {
-  Database& db = s.tables.einheiten.database();
-  const int slot = s.game.slot;
-  s.unitKeys.load(db, QStringLiteral("einheiten"), {QStringLiteral("Spiel"), QStringLiteral("Einheit Nr")}, slot);
-  s.regionKeys.load(db, QStringLiteral("regionen"),
-                    {QStringLiteral("Spiel"), QStringLiteral("Breite"), QStringLiteral("Länge"), QStringLiteral("Ebene")},
-                    slot);
-  s.statisticsKeys.load(db, QStringLiteral("statistik"),
-                        {QStringLiteral("Spiel"), QStringLiteral("Breite"), QStringLiteral("Länge"),
-                         QStringLiteral("Ebene"), QStringLiteral("Datum")},
-                        slot, {{QStringLiteral("Datum"), s.game.roundCode}});
-}
-
 // The slot's newest round: the settings keep it even after an older report
 // was read; without readable settings the open game's round.
 qint32 newestRound(const GameSession& session) {
@@ -86,20 +46,6 @@ qint32 newestRound(const GameSession& session) {
     return std::max(session.roundCode, config.slotInt(session.slot, ConfigFile::NewestRound));
   } catch (const ConfigError&) {
     return session.roundCode;
-  }
-}
-
-void walkBlocks(ImportState& s) {
-  const int steps = s.lineCount() - s.currentLine + 1;
-  for (int step = 0; step < steps && !s.atEnd(); ++step) {
-    // No reader looks back before the block it starts on.
-    s.releaseLinesBefore(s.currentLine);
-    if (s.line().startsWith(QLatin1String("REGION "))) getRegionInfo(s);
-    if (s.line().startsWith(QLatin1String("BURG "))) getBurgInfo(s);
-    if (s.line().startsWith(QLatin1String("SCHIFF "))) getSchiffInfo(s);
-    if (s.line().startsWith(QLatin1String("EINHEIT "))) getEinheitenInfo(s);
-    if (s.line().startsWith(QLatin1String("MESSAGETYPE "))) break;
-    ++s.currentLine;
   }
 }
 
@@ -214,10 +160,10 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     return out;
   }
   // The readers start on the first lines while the rest is still decoded.
-  LineDecoder decoder(std::move(bytes), s.lines, kLineWindow);
+  LineDecoder decoder(std::move(bytes), s.lines, reportbody::kLineWindow);
   s.readyLines = &decoder.ready();
   s.allowedLines = &decoder.allowed();
-  s.lineWindow = kLineWindow;
+  s.lineWindow = reportbody::kLineWindow;
   staged.pages.cleanup();
   progress.repaint();
 
@@ -257,7 +203,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     staged.status.parteiName = staged.session.ownPartyName;
     staged.tree.clear();
     staged.tree.addTopLevel(QStringLiteral("Besitztümer"));
-    startTemplate(s);
+    reportbody::startTemplate(s);
 
     // The database as it was before this report, for the way back when the
     // file is damaged later.
@@ -267,12 +213,12 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
       throw FilesNotWritten(e.message());
     }
     game.db->begin();
-    writeOwnFactionRow(s);
+    reportbody::writeOwnFactionRow(s);
     readSections(s);
-    loadKeyFilters(s);
+    reportbody::loadKeyFilters(s);
     s.itemFieldNames = itemFieldNames(tables.einheiten);
     s.skillFieldNames = skillFieldNames(tables.einheiten);
-    walkBlocks(s);
+    reportbody::walkBlocks(s);
 
     staged.orders.add(QString());
     staged.orders.add(QStringLiteral(" NAECHSTER"));

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "turn/opengame.h"
-#include "report/versionquestion.h"
+#include "turn/versionquestion.h"
 
 class ImportProgress;
 

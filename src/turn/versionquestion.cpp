@@ -1,11 +1,11 @@
-#include "report/versionquestion.h"
+#include "turn/versionquestion.h"
 
 #include <QFile>
 
 #include "game/gamesession.h"
 #include "game/textutil.h"
 #include "report/reportheader.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 namespace versionquestion {
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "game/gamesession.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {
