@@ -28,7 +28,7 @@ namespace {
 class NoProgress : public ImportProgress {};
 
 // Lines the decoder keeps ahead of the block walk.
-constexpr qsizetype kLineWindow = 1 << 16;
+const qsizetype kLineWindow = qEnvironmentVariableIntValue("ZW") > 0 ? qEnvironmentVariableIntValue("ZW") : (1 << 16);
 
 // Counts of what the report holds, for the headless tool's summary.
 void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
@@ -217,6 +217,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
   LineDecoder decoder(std::move(bytes), s.lines, kLineWindow);
   s.readyLines = &decoder.ready();
   s.allowedLines = &decoder.allowed();
+  s.releaseMark = &decoder.released();
   s.lineWindow = kLineWindow;
   staged.pages.cleanup();
   progress.repaint();
@@ -288,6 +289,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     decoder.finish();
     s.readyLines = nullptr;
     s.allowedLines = nullptr;
+    s.releaseMark = nullptr;
 
     // The faction's statistics row belongs to the same transaction.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
