@@ -1,11 +1,10 @@
 #include "report/regionsections.h"
 
-#include "app/textutil.h"
 #include "db/table.h"
-#include "report/importerror.h"
 #include "report/importstate.h"
 #include "report/reportblock.h"
 #include "report/reportlines.h"
+#include "report/sectionlines.h"
 
 namespace regionsections {
 
@@ -79,14 +78,8 @@ constexpr QChar kSurroundingSeparator(0x16);
 // A field name of the tables above as a QString, without copying it.
 QString field(QStringView name) { return QString::fromRawData(name.data(), name.size()); }
 
-// The strict number before the first ";" of an entry; the import error
-// names the entry's line.
-qint32 numberOf(const ImportState& state, const BlockEntry& e) {
-  const QStringView text = e.line.left(e.line.indexOf(u';'));
-  if (const auto value = textutil::strictInt(text)) return *value;
-  throw ImportError(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()), e.index,
-                    state.lineAt(e.index));
-}
+// The strict number of an entry; the import error names its line.
+qint32 numberOf(const ImportState& state, const BlockEntry& e) { return numberAt(state, e.index); }
 
 // A quoted line without its first and last character.
 QString inner(const QString& line) {
