@@ -78,9 +78,6 @@ constexpr QChar kSurroundingSeparator(0x16);
 // A field name of the tables above as a QString, without copying it.
 QString field(QStringView name) { return QString::fromRawData(name.data(), name.size()); }
 
-// The strict number of an entry; the import error names its line.
-qint32 numberOf(const ImportState& state, const BlockEntry& e) { return numberAt(state, e.index); }
-
 // A quoted line without its first and last character.
 QString inner(const QString& line) {
   return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
@@ -96,18 +93,18 @@ const BlockEntry* entryAt(const BlockPart& part, L key, int index) {
 void readPrices(ImportState& state, Table& row, const BlockPart& part) {
   for (const BlockEntry& e : part.entries)
     for (const KeyField& price : kPrices)
-      if (e.key == price.key) row.setValue(field(price.field), numberOf(state, e));
+      if (e.key == price.key) row.setValue(field(price.field), numberAt(state, e.index));
 }
 
 // The amount of a resource block. After its type the amount stands on the
 // next line (on one of the next two for the mined resources, where a skill
 // line may stand between); an amount given before the type is the block's too.
 qint32 resourceAmount(const ImportState& state, const BlockPart& part, const BlockEntry& type, bool far) {
-  if (const BlockEntry* e = entryAt(part, L("number"), type.index + 1)) return numberOf(state, *e);
+  if (const BlockEntry* e = entryAt(part, L("number"), type.index + 1)) return numberAt(state, e->index);
   if (far)
-    if (const BlockEntry* e = entryAt(part, L("number"), type.index + 2)) return numberOf(state, *e);
+    if (const BlockEntry* e = entryAt(part, L("number"), type.index + 2)) return numberAt(state, e->index);
   for (const BlockEntry& e : part.entries)
-    if (e.key == L("number") && e.index < type.index) return numberOf(state, e);
+    if (e.key == L("number") && e.index < type.index) return numberAt(state, e.index);
   return -1;
 }
 
@@ -138,11 +135,11 @@ void readBorder(ImportState& state, Table& row, const BlockPart& part) {
   const BlockEntry* percent = nullptr;
   for (const BlockEntry& e : part.entries) {
     if (e.key == L("typ") && e.value == u"\"Straße\"") road = true;
-    if (e.key == L("richtung")) direction = numberOf(state, e);
+    if (e.key == L("richtung")) direction = numberAt(state, e.index);
     if (e.key == L("prozent")) percent = &e;
   }
   if (!road || !percent) return;
-  const qint32 value = numberOf(state, *percent);
+  const qint32 value = numberAt(state, percent->index);
   if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), value);
 }
 
@@ -212,7 +209,7 @@ void readAttributeEntries(ImportState& state, Table& row, const BlockPart& part)
         if (e.key == attribute.key) row.setValue(field(attribute.field), ImportState::textValue(state.lineAt(e.index)));
     } else if (!reportlines::isValue(e.value)) {
       for (const KeyField& attribute : kNumberAttributes)
-        if (e.key == attribute.key) row.setValue(field(attribute.field), numberOf(state, e));
+        if (e.key == attribute.key) row.setValue(field(attribute.field), numberAt(state, e.index));
     }
   }
 }

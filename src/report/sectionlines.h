@@ -12,16 +12,6 @@
 // not a value.
 inline bool isRegionHeader(const QString& line) { return reportlines::hasKey(line, QLatin1StringView("REGION ")); }
 
-// Whether a section reader may consume the line at `index`: it lies inside
-// the buffer and is not a bare region header, so that a cut-off or empty
-// section never swallows the first region. Value lines that merely mention
-// "REGION " in their text hold a ";" or a quote and may be taken.
-inline bool canTakeSectionLine(const ImportState& state, int index) {
-  if (index < 0 || index >= state.lineCount()) return false;
-  const QString& line = state.lineAt(index);
-  return !isRegionHeader(line) || line.contains(QLatin1Char(';')) || line.contains(QLatin1Char('"'));
-}
-
 // The block whose header is the current line, up to the next header of any
 // kind: the sections before the first region have no sub-blocks, so a header
 // the walk does not know is a block of its own that the walk passes by.
@@ -33,7 +23,8 @@ inline ReportBlock readSectionBlock(const ImportState& state) {
 // names that line, which need not be the current one.
 inline qint32 numberAt(const ImportState& state, int index) {
   const QString& line = state.lineAt(index);
-  const QStringView text = QStringView(line).left(line.indexOf(QLatin1Char(';')));
+  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+  const QStringView text = semicolon < 0 ? QStringView() : QStringView(line).left(semicolon);
   if (const auto value = textutil::strictInt(text)) return *value;
   throw ImportError(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()), index, line);
 }
