@@ -12,6 +12,17 @@ using testsupport::ImportFixture;
 
 namespace {
 
+// Runs `read`, which must end in an import error naming line `index`.
+template <typename Read>
+void expectErrorAt(Read read, int index) {
+  try {
+    read();
+    ADD_FAILURE() << "no error";
+  } catch (const ImportError& e) {
+    EXPECT_EQ(e.lineIndex(), index);
+  }
+}
+
 struct RegionCase {
   const char* name;
   QStringList lines;  // after "REGION 1 1"
@@ -62,12 +73,7 @@ TEST(BlockOrder, RegionValuesAndSectionsInAnyOrder) {
     const QStringList report = QStringList{"REGION 1 1"} + c.lines + QStringList{"EINHEIT 5", "\"Späher\";Name"};
     fx.setReport(report, 0);
     if (c.errorLine >= 0) {
-      try {
-        getRegionInfo(*fx.state);
-        ADD_FAILURE() << "no error";
-      } catch (const ImportError& e) {
-        EXPECT_EQ(e.lineIndex(), c.errorLine);
-      }
+      expectErrorAt([&] { getRegionInfo(*fx.state); }, c.errorLine);
       continue;
     }
     getRegionInfo(*fx.state);
@@ -116,12 +122,7 @@ TEST(BlockOrder, MessagesAndAlliancesByTheirKeys) {
     const QStringList report = c.lines + QStringList{"REGION 0 0"};
     fx.setReport(report);
     if (c.errorLine >= 0) {
-      try {
-        readSections(*fx.state);
-        ADD_FAILURE() << "no error";
-      } catch (const ImportError& e) {
-        EXPECT_EQ(e.lineIndex(), c.errorLine);
-      }
+      expectErrorAt([&] { readSections(*fx.state); }, c.errorLine);
       continue;
     }
     readSections(*fx.state);
