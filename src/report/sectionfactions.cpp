@@ -28,13 +28,16 @@ QString allianceText(const QString& name, qint32 status) {
 // without that key is one entry. The entries' values are then taken by key.
 QList<BlockPart> listEntries(const BlockPart& list, QLatin1StringView opener) {
   QList<BlockPart> entries;
+  // An entry's lines follow each other in the list's: its range grows by one.
   for (const BlockEntry& e : list.entries) {
     if (e.key == opener || entries.isEmpty()) {
       if (!entries.isEmpty()) entries.last().endIndex = e.index;
       entries.append(BlockPart{});
       entries.last().headerIndex = e.key == opener ? e.index : list.headerIndex;
+      entries.last().entries = BlockRange<BlockEntry>(&e, 0);
     }
-    entries.last().entries.append(e);
+    BlockRange<BlockEntry>& own = entries.last().entries;
+    own = BlockRange<BlockEntry>(own.begin(), own.size() + 1);
   }
   if (!entries.isEmpty()) entries.last().endIndex = list.endIndex;
   return entries;

@@ -44,7 +44,9 @@ TEST(LineWindow, LinesArriveAndAreLetGo) {
       EXPECT_TRUE(s.lineAt(0).isEmpty());
     }
     decoder.finish();
-    if (!jump) EXPECT_TRUE(s.lines.at(0).isEmpty()) << int(walk);
+    if (!jump) {
+      EXPECT_TRUE(s.lines.at(0).isEmpty()) << int(walk);
+    }
     const ReportBlockCounts& c = decoder.counts();
     EXPECT_EQ(c.regions, 1);
     EXPECT_EQ(c.units, 50000);
