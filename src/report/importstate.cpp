@@ -34,7 +34,8 @@ const QString& ImportState::line() const { return lineAt(currentLine); }
 
 const QString& ImportState::lineAt(int index) const {
   static const QString empty;
-  if (index < 0 || index >= lines.size()) return empty;
+  // A line let go is gone (and may be freed on the decoder's thread right now).
+  if (index < releasedLines || index >= lines.size()) return empty;
   if (readyLines) {
     qsizetype ready = readyLines->load(std::memory_order_acquire);
     // A block longer than the window: the decoder must go on to it.
@@ -51,9 +52,16 @@ void ImportState::releaseLinesBefore(int index) {
   // In steps, so that the decoder is woken seldom.
   constexpr int kStep = 4096;
   if (!allowedLines || index - releasedLines < kStep) return;
-  QString* data = lines.data();
-  for (int i = releasedLines; i < index; ++i) data[i] = QString();
+  const int from = releasedLines;
   releasedLines = index;
+  if (releaseMark) {
+    // The decoder frees them with the next lines it decodes: the thread that
+    // made the strings frees them fastest, and the readers need not wait.
+    releaseMark->store(index, std::memory_order_release);
+  } else {
+    QString* data = lines.data();
+    for (int i = from; i < index; ++i) data[i] = QString();
+  }
   LineDecoder::allow(*allowedLines, index + lineWindow);
 }
 

@@ -67,6 +67,7 @@ struct ImportState {
   // With a decoder that keeps a window of lines: the limit it decodes up to,
   // the window, and the lines below this index already let go.
   std::atomic<qsizetype>* allowedLines = nullptr;
+  std::atomic<qsizetype>* releaseMark = nullptr;  // where the decoder lets lines go up to
   qsizetype lineWindow = 0;
   int releasedLines = 0;
 

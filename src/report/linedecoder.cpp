@@ -39,6 +39,11 @@ void LineDecoder::count(const QString& l) {
   }
 }
 
+void LineDecoder::freeReleased(QString* targets) {
+  for (const qsizetype upTo = released_.load(std::memory_order_acquire); freed_ < upTo; ++freed_)
+    targets[freed_] = QString();
+}
+
 void LineDecoder::run(QString* targets) {
   const qsizetype count = qsizetype(text_.lines.size());
   // Published in small batches: the reader rarely waits, and seldom needs waking.
@@ -48,6 +53,7 @@ void LineDecoder::run(QString* targets) {
     while (i < count) {
       // Wait until the readers make room.
       for (qsizetype limit = allowed_.load(); i >= limit; limit = allowed_.load()) allowed_.wait(limit);
+      freeReleased(targets);
       const qsizetype end = std::min({count, i + kBatch, allowed_.load()});
       for (; i < end; ++i) {
         targets[i] = reportfile::decodeLine(text_, i);

@@ -32,6 +32,9 @@ class LineDecoder {
   const std::atomic<qsizetype>& ready() const { return ready_; }
   // Lines below this index may be decoded; raise it with allow().
   std::atomic<qsizetype>& allowed() { return allowed_; }
+  // Lines below this index are let go by the decoder's thread, which made
+  // them (the readers never look at them again); raise it with allow().
+  std::atomic<qsizetype>& released() { return released_; }
   // Waits for the last line; throws std::bad_alloc when decoding ran out of memory.
   void finish();
   // Valid after finish().
@@ -43,11 +46,14 @@ class LineDecoder {
  private:
   void run(QString* targets);
   void count(const QString& line);
+  void freeReleased(QString* targets);
 
   QByteArray bytes_;
   reportfile::ReportText text_;
   std::atomic<qsizetype> ready_{0};
   std::atomic<qsizetype> allowed_{0};
+  std::atomic<qsizetype> released_{0};
+  qsizetype freed_ = 0;  // the decoder's own count of lines let go
   std::atomic<bool> failed_{false};
   ReportBlockCounts counts_;
   std::thread thread_;

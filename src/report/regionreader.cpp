@@ -3,6 +3,7 @@
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importstate.h"
+#include "report/reportblock.h"
 #include "report/regionsections.h"
 
 namespace {
@@ -176,14 +177,16 @@ void getRegionInfo(ImportState& state) {
   const QString roundMarker = QStringLiteral("in Runde ") + QString::number(state.game.roundCode);
   startRegionRow(state, row, c, roundMarker);
   state.pages.regionMessages.clear();
-  ++state.currentLine;
 
-  regionsections::readAttributes(state, row);
+  const ReportBlock block = reportblock::read(state, state.currentLine, regionsections::endsRegionBlock);
+  regionsections::readAttributes(state, row, block);
   if (row.intValue(QStringLiteral("Luxusgüter")) == 0)
     row.setValue(QStringLiteral("Luxusgüter"), row.intValue(QStringLiteral("Bauern")) / 100);
   if (row.text(QStringLiteral("Regionname")).isEmpty() || row.text(QStringLiteral("Regiontyp")) == kOcean)
     row.setValue(QStringLiteral("Regionname"), kOcean);
 
+  // The progress names the line the sections start on.
+  state.currentLine = regionsections::firstSectionLine(block);
   const QString name = row.text(QStringLiteral("Regionname"));
   const QString xy = QString::number(c.x) + QLatin1Char('/') + QString::number(c.y);
   state.progress.setPart(QStringLiteral("Informationen werden eingelesen für : ") + name + QStringLiteral(" (") + xy +
@@ -202,8 +205,8 @@ void getRegionInfo(ImportState& state) {
 
   regionsections::RegionContext region{state, row, name, state.regionPosition,
                                        row.text(QStringLiteral("Regiontyp")) == kOcean};
-  regionsections::readRegionSections(region);
-  --state.currentLine;
+  regionsections::readRegionSections(region, block);
+  state.currentLine = block.endIndex - 1;
 
   finishRegionRow(state, row);
   if (row.text(QStringLiteral("Regiontyp")) != kOcean) writeStatistics(state, row);

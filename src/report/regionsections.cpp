@@ -1,25 +1,25 @@
 #include "report/regionsections.h"
 
-#include "game/textutil.h"
 #include "db/table.h"
-#include "report/importerror.h"
 #include "report/importstate.h"
+#include "report/reportblock.h"
 #include "report/reportlines.h"
+#include "report/sectionlines.h"
 
 namespace regionsections {
 
 namespace {
 
 using reportlines::contains;
+using L = QLatin1StringView;
 
 // The sections of a region block, each opened by its header line.
 enum class Section { None, Prices, Resources, Borders, Surroundings, Passing, Effects, Messages, Events, Comments, News,
                      Letters };
 
-// The section that `line` opens; None for every other line. Value lines
-// open nothing, whatever they hold.
-Section sectionAt(const QString& line) {
-  if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return Section::None;
+// The section that header `line` opens; None for every other header.
+Section sectionAt(QStringView line) {
+  if (!reportlines::mayHoldKeyword(line)) return Section::None;
   if (contains(line, u"PREISE")) return Section::Prices;
   if (contains(line, u"RESOURCE ")) return Section::Resources;
   if (contains(line, u"GRENZE ")) return Section::Borders;
@@ -37,50 +37,40 @@ Section sectionAt(const QString& line) {
   return Section::None;
 }
 
-// The line begins the next block: a unit, building, ship, region or a
-// top-level block. (A region text header contains "REGION" too, but opens a
-// section of this block.)
-bool endsRegionBlock(const QString& line) {
-  if (reportlines::isValue(line) || !reportlines::mayHoldKeyword(line)) return false;
-  if (sectionAt(line) != Section::None) return false;
-  return line.startsWith(u"EINHEIT") || contains(line, u"BURG") || contains(line, u"REGION") ||
-         contains(line, u"SCHIFF") || contains(line, u"MESSAGETYPE ") || reportlines::isTopLevelBlock(line);
-}
-
 struct KeyField {
   QStringView key;
   QStringView field;
 };
 
 constexpr KeyField kTextAttributes[] = {
-    {u"\";Name", u"Regionname"}, {u"\";Terrain", u"Regiontyp"}, {u"\";Beschr", u"Beschreibung"}};
+    {u"Name", u"Regionname"}, {u"Terrain", u"Regiontyp"}, {u"Beschr", u"Beschreibung"}};
 
 constexpr KeyField kNumberAttributes[] = {
-    {u";Baeume", u"Holzstämme"}, {u";Mallorn", u"Mallorn"},       {u";Laen", u"Lean"},
-    {u";Eisen", u"Eisen"},       {u";Bauern", u"Bauern"},         {u";Silber", u"VermögenBauern"},
-    {u";Pferde", u"Pferde"},     {u";Strasse", u"Strasse"},       {u";Unterh", u"Unterhaltung max"},
-    {u";Rekruten", u"Rekrutieren"}, {u";maxLuxus", u"Luxusgüter"}, {u";Lohn", u"Arbeitslohn"},
-    {u";Schoesslinge", u"Schoesslinge"}};
+    {u"Baeume", u"Holzstämme"},   {u"Mallorn", u"Mallorn"},     {u"Laen", u"Lean"},
+    {u"Eisen", u"Eisen"},         {u"Bauern", u"Bauern"},       {u"Silber", u"VermögenBauern"},
+    {u"Pferde", u"Pferde"},       {u"Strasse", u"Strasse"},     {u"Unterh", u"Unterhaltung max"},
+    {u"Rekruten", u"Rekrutieren"}, {u"maxLuxus", u"Luxusgüter"}, {u"Lohn", u"Arbeitslohn"},
+    {u"Schoesslinge", u"Schoesslinge"}};
 
-constexpr KeyField kPrices[] = {{u";Balsam", u"Balsam"}, {u";Gewürz", u"Gewuerz"}, {u";Juwel", u"Juwel"},
-                                {u";Myrrhe", u"Myrrhe"}, {u";Öl", u"Oel"},          {u";Seide", u"Seide"},
-                                {u";Weihrauch", u"Weihrauch"}};
+constexpr KeyField kPrices[] = {{u"Balsam", u"Balsam"}, {u"Gewürz", u"Gewuerz"}, {u"Juwel", u"Juwel"},
+                                {u"Myrrhe", u"Myrrhe"}, {u"Öl", u"Oel"},          {u"Seide", u"Seide"},
+                                {u"Weihrauch", u"Weihrauch"}};
 
-// Resources whose amount stands on the next line, and those where a skill
-// line may stand between name and amount.
-constexpr KeyField kNearResources[] = {{u"Bäume", u"Holzstämme"},
-                                       {u"Mallorn", u"Mallorn"},
-                                       {u"Schößlinge", u"Schoesslinge"},
-                                       {u"Mallornschößlinge", u"Schoesslinge"},
-                                       {u"Silber", u"VermögenBauern"}};
-constexpr KeyField kFarResources[] = {{u"Steine", u"Steine"}, {u"Eisen", u"Eisen"}, {u"Laen", u"Lean"}};
+// Resources whose amount stands on the line after the type, and those where
+// a skill line may stand between type and amount.
+struct ResourceField {
+  QStringView name;
+  QStringView field;
+};
+constexpr ResourceField kNearResources[] = {{u"Bäume", u"Holzstämme"},
+                                            {u"Mallorn", u"Mallorn"},
+                                            {u"Schößlinge", u"Schoesslinge"},
+                                            {u"Mallornschößlinge", u"Schoesslinge"},
+                                            {u"Silber", u"VermögenBauern"}};
+constexpr ResourceField kFarResources[] = {{u"Steine", u"Steine"}, {u"Eisen", u"Eisen"}, {u"Laen", u"Lean"}};
 
 constexpr QStringView kRoadFields[] = {u"Strasse",  u"Strasse1", u"Strasse2",
                                        u"Strasse3", u"Strasse4", u"Strasse5"};
-
-// The strict number before the first ";" of report line `index`; the import
-// error names that line, which need not be the current one.
-qint32 numberAt(const ImportState& state, int index);
 
 // The separator the surroundings lines are joined with.
 constexpr QChar kSurroundingSeparator(0x16);
@@ -88,208 +78,199 @@ constexpr QChar kSurroundingSeparator(0x16);
 // A field name of the tables above as a QString, without copying it.
 QString field(QStringView name) { return QString::fromRawData(name.data(), name.size()); }
 
-// The text before the first ";" as a view (empty when there is none).
-QStringView numberView(const QString& line) {
-  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
-  return semicolon < 0 ? QStringView() : QStringView(line).left(semicolon);
-}
-
-qint32 currentNumber(const ImportState& state) { return state.toNumber(numberView(state.line())); }
-
 // A quoted line without its first and last character.
 QString inner(const QString& line) {
   return line.size() < 2 ? QString() : reportlines::unescape(QStringView(line).mid(1, line.size() - 2));
 }
 
-// Runs `perLine` on every line after the section header up to the next
-// section or block or the end of the report; leaves the current line on the
-// line that stopped it. Further headers of the section's own kind (a run of
-// RESOURCE, GRENZE or MESSAGE blocks) stay in the loop and are handed to
-// `perLine` as well; text sections have no such kind and end at every header.
-template <typename PerLine>
-void sectionLoop(ImportState& state, Section own, PerLine&& perLine) {
-  ++state.currentLine;
-  while (!state.atEnd()) {
-    const QString& line = state.line();
-    const Section at = sectionAt(line);
-    if ((at != Section::None && at != own) || endsRegionBlock(line)) break;
-    perLine(line);
-    ++state.currentLine;
+// The entry with key `key` whose line is `index`, or null.
+const BlockEntry* entryAt(const BlockPart& part, L key, int index) {
+  for (const BlockEntry& e : part.entries)
+    if (e.index == index && e.key == key) return &e;
+  return nullptr;
+}
+
+void readPrices(ImportState& state, Table& row, const BlockPart& part) {
+  for (const BlockEntry& e : part.entries)
+    for (const KeyField& price : kPrices)
+      if (e.key == price.key) row.setValue(field(price.field), numberAt(state, e.index));
+}
+
+// The amount of a resource block. After its type the amount stands on the
+// next line (on one of the next two for the mined resources, where a skill
+// line may stand between); an amount given before the type is the block's too.
+qint32 resourceAmount(const ImportState& state, const BlockPart& part, const BlockEntry& type, bool far) {
+  if (const BlockEntry* e = entryAt(part, L("number"), type.index + 1)) return numberAt(state, e->index);
+  if (far)
+    if (const BlockEntry* e = entryAt(part, L("number"), type.index + 2)) return numberAt(state, e->index);
+  for (const BlockEntry& e : part.entries)
+    if (e.key == L("number") && e.index < type.index) return numberAt(state, e.index);
+  return -1;
+}
+
+// `mallornTrees`: the region's trees are mallorn (";Mallorn" 1); its
+// mallorn resource then counts the trees, and the mark stays.
+void readResource(ImportState& state, Table& row, const BlockPart& part, bool mallornTrees) {
+  const BlockEntry* type = part.first(L("type"));
+  if (!type || !reportlines::isValue(type->value) || type->value.size() < 3) return;
+  const QStringView name = type->value.mid(1, type->value.size() - 2);
+  for (const ResourceField& resource : kNearResources) {
+    if (name != resource.name) continue;
+    const qint32 amount = resourceAmount(state, part, *type, false);
+    const bool trees = resource.field == u"Mallorn" && mallornTrees;
+    row.setValue(trees ? QStringLiteral("Holzstämme") : field(resource.field), amount);
+    return;
+  }
+  for (const ResourceField& resource : kFarResources) {
+    if (name != resource.name) continue;
+    row.setValue(field(resource.field), resourceAmount(state, part, *type, true));
+    return;
   }
 }
 
-void readPrices(ImportState& state, Table& row) {
-  sectionLoop(state, Section::Prices, [&](const QString& line) {
-    for (const KeyField& price : kPrices)
-      if (contains(line, price.key)) row.setValue(field(price.field), currentNumber(state));
-  });
-}
-
-// Takes the amount of a resource from line `index` when that line has one.
-bool amountAt(const ImportState& state, int index, qint32& amount) {
-  if (!state.lineAt(index).contains(u";number")) return false;
-  amount = numberAt(state, index);
-  return true;
-}
-
-void readResources(ImportState& state, Table& row) {
-  sectionLoop(state, Section::Resources, [&](const QString& line) {
-    if (!line.startsWith(QLatin1Char('"'))) return;
-    const qsizetype end = line.indexOf(u"\";type");
-    if (end < 1) return;
-    const QStringView name = QStringView(line).mid(1, end - 1);
-    const int here = state.currentLine;
-    for (const KeyField& resource : kNearResources) {
-      if (name != resource.key) continue;
-      qint32 amount = -1;
-      amountAt(state, here + 1, amount);
-      // In a region whose trees are mallorn (";Mallorn" 1) the mallorn
-      // resource counts its trees; the mark stays.
-      QString target = field(resource.field);
-      if (resource.field == u"Mallorn" && row.intValue(QStringLiteral("Mallorn")) == 1)
-        target = QStringLiteral("Holzstämme");
-      row.setValue(target, amount);
-      return;
-    }
-    for (const KeyField& resource : kFarResources) {
-      if (name != resource.key) continue;
-      qint32 amount = -1;
-      if (!amountAt(state, here + 1, amount)) amountAt(state, here + 2, amount);
-      row.setValue(field(resource.field), amount);
-      return;
-    }
-  });
-}
-
-void readBorders(ImportState& state, Table& row) {
-  int direction = -1;
+// A border stores the completion of its road in the field of its direction.
+void readBorder(ImportState& state, Table& row, const BlockPart& part) {
   bool road = false;
-  sectionLoop(state, Section::Borders, [&](const QString& line) {
-    if (contains(line, u"\"Straße\";typ")) road = true;
-    if (contains(line, u";richtung")) direction = currentNumber(state);
-    if (road && contains(line, u";prozent")) {
-      const qint32 percent = currentNumber(state);
-      if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), percent);
-      direction = -1;
-      road = false;
-    }
-  });
+  int direction = -1;
+  const BlockEntry* percent = nullptr;
+  for (const BlockEntry& e : part.entries) {
+    if (e.key == L("typ") && e.value == u"\"Straße\"") road = true;
+    if (e.key == L("richtung")) direction = numberAt(state, e.index);
+    if (e.key == L("prozent")) percent = &e;
+  }
+  if (!road || !percent) return;
+  const qint32 value = numberAt(state, percent->index);
+  if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), value);
 }
 
 // `first`: the region's first surroundings section, which starts the text
 // afresh unless it holds this round's battle marker; a later one goes on.
-void readSurroundings(RegionContext& region, bool first) {
+void readSurroundings(RegionContext& region, const BlockPart& part, bool first) {
   ImportState& state = region.state;
-  const QString marker = QStringLiteral("in Runde ") + QString::number(state.game.roundCode);
   QString text = region.row.text(QStringLiteral("Umgebung"));
-  if (first && !text.contains(marker)) text = QStringLiteral(" ");
-  sectionLoop(state, Section::Surroundings, [&](const QString& line) {
-    if (sectionAt(line) == Section::Surroundings) return;  // a second header is no surrounding
-    text += inner(line);
+  if (first && !text.contains(QStringLiteral("in Runde ") + QString::number(state.game.roundCode)))
+    text = QStringLiteral(" ");
+  for (int i = part.headerIndex + 1; i < part.endIndex; ++i) {
+    text += inner(state.lineAt(i));
     text += kSurroundingSeparator;
-  });
+  }
   region.row.setValue(QStringLiteral("Umgebung"), text);
 }
 
-void readPassingThrough(RegionContext& region) {
+// A run of passing-through sections under one heading; the header of a
+// following one in the run is listed as it stands.
+void readPassingThrough(RegionContext& region, const BlockPart* begin, const BlockPart* end) {
   ImportState& state = region.state;
   QStringList& report = state.pages.geheimdienst;
   report << QStringLiteral("Unsere Leute in ") + region.name + QStringLiteral(" (") + region.position +
                 QStringLiteral(") haben folgendes beobachtet:");
-  sectionLoop(state, Section::Passing, [&](const QString& line) {
-    report << line;
-    // A following DURCHREISE or DURCHSCHIFFUNG header is no traveller.
-    if (region.ocean && sectionAt(line) != Section::Passing)
-      state.pages.regionMessages << inner(line);
-  });
+  for (const BlockPart* part = begin; part != end; ++part) {
+    if (part != begin) report << part->header.toString();
+    for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
+      const QString& line = state.lineAt(i);
+      report << line;
+      // At sea the travellers are region messages as well.
+      if (region.ocean) state.pages.regionMessages << inner(line);
+    }
+  }
   report << QString();
 }
 
-void readEffects(ImportState& state) {
-  sectionLoop(state, Section::Effects, [&](const QString& line) {
-    if (sectionAt(line) != Section::Effects) state.pages.regionMessages << inner(line);
-  });
+void readEffects(ImportState& state, const BlockPart& part) {
+  for (int i = part.headerIndex + 1; i < part.endIndex; ++i) state.pages.regionMessages << inner(state.lineAt(i));
 }
 
-void readMessages(ImportState& state) {
-  sectionLoop(state, Section::Messages, [&](const QString& line) {
-    qsizetype end = line.indexOf(u";rendered");
-    if (end < 0) return;
-    if (end > 0 && line.at(end - 1) == QLatin1Char('"')) --end;
-    state.pages.regionMessages << (end > 1 ? reportlines::unescape(QStringView(line).mid(1, end - 1)) : QString());
-  });
+void readMessage(ImportState& state, const BlockPart& part) {
+  for (const BlockEntry& e : part.entries) {
+    if (e.key != L("rendered")) continue;
+    qsizetype end = e.value.size();
+    if (end > 0 && e.value.at(end - 1) == u'"') --end;
+    state.pages.regionMessages << (end > 1 ? reportlines::unescape(e.value.mid(1, end - 1)) : QString());
+  }
 }
 
 // One of the four region text sections into the page "Botschaften".
-void readRegionText(RegionContext& region, const QString& heading, bool indent) {
+void readRegionText(RegionContext& region, const BlockPart& part, const QString& heading, bool indent) {
   ImportState& state = region.state;
   QStringList& page = state.pages.botschaften;
   page << heading + region.name + QStringLiteral(" (") + region.position + QStringLiteral(") :");
-  sectionLoop(state, Section::None, [&](const QString& line) {
-    page << (indent ? QStringLiteral("    ") + line : line);
-  });
+  for (int i = part.headerIndex + 1; i < part.endIndex; ++i)
+    page << (indent ? QStringLiteral("    ") + state.lineAt(i) : state.lineAt(i));
   page << QString();
 }
 
-qint32 numberAt(const ImportState& state, int index) {
-  const QString& line = state.lineAt(index);
-  const QStringView text = numberView(line);
-  if (const auto value = textutil::strictInt(text)) return *value;
-  throw ImportError(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()), index, line);
+// The region's attribute keys in one part of the block.
+void readAttributeEntries(ImportState& state, Table& row, const BlockPart& part) {
+  for (const BlockEntry& e : part.entries) {
+    // A text is a quoted value, a number is not: a description holding
+    // ";Lohn" stays text.
+    if (e.value.endsWith(u'"')) {
+      for (const KeyField& attribute : kTextAttributes)
+        if (e.key == attribute.key) row.setValue(field(attribute.field), ImportState::textValue(state.lineAt(e.index)));
+    } else if (!reportlines::isValue(e.value)) {
+      for (const KeyField& attribute : kNumberAttributes)
+        if (e.key == attribute.key) row.setValue(field(attribute.field), numberAt(state, e.index));
+    }
+  }
 }
 
 }  // namespace
 
-void readAttributes(ImportState& state, Table& row) {
-  // Lines after a nested block header (SCHEMEN, ...) belong to that block: a
-  // scheme's ";Name" is not the region's name.
-  bool nested = false;
-  while (!state.atEnd()) {
-    const QString& line = state.line();
-    if (!nested && !line.isEmpty() && line.at(0) >= QLatin1Char('A') && line.at(0) <= QLatin1Char('Z')) nested = true;
-    // Every key begins with ";" or with the quote before it, so none starts
-    // before the first ";" less one.
-    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
-    if (!nested && semicolon >= 0) {
-      const QStringView keys = QStringView(line).mid(semicolon > 0 ? semicolon - 1 : 0);
-      for (const KeyField& attribute : kTextAttributes)
-        if (contains(keys, attribute.key)) row.setValue(field(attribute.field), ImportState::textValue(line));
-      // A quoted text is never a number, whatever it contains.
-      if (!reportlines::isValue(line))
-        for (const KeyField& attribute : kNumberAttributes)
-          if (contains(keys, attribute.key)) row.setValue(field(attribute.field), currentNumber(state));
-    }
-    ++state.currentLine;
-    if (state.atEnd()) break;
-    const QString& next = state.line();
-    if (sectionAt(next) != Section::None || endsRegionBlock(next)) break;
+bool endsRegionBlock(QStringView header) {
+  if (!reportlines::mayHoldKeyword(header) || sectionAt(header) != Section::None) return false;
+  return header.startsWith(u"EINHEIT") || contains(header, u"BURG") || contains(header, u"REGION") ||
+         contains(header, u"SCHIFF") || contains(header, u"MESSAGETYPE ") || reportlines::isTopLevelBlock(header);
+}
+
+int firstSectionLine(const ReportBlock& block) {
+  for (const BlockPart& part : block.subs)
+    if (sectionAt(part.header) != Section::None) return part.headerIndex;
+  return block.endIndex;
+}
+
+void readAttributes(ImportState& state, Table& row, const ReportBlock& block) {
+  readAttributeEntries(state, row, block.own);
+  // Value lines that stand after a prices, resources or borders header are
+  // the region's when their key is none of that section's. Other blocks
+  // (SCHEMEN with its ";Name") keep their values.
+  for (const BlockPart& part : block.subs) {
+    const Section s = sectionAt(part.header);
+    if (s == Section::Prices || s == Section::Resources || s == Section::Borders)
+      readAttributeEntries(state, row, part);
   }
 }
 
-void readRegionSections(RegionContext& region) {
+void readRegionSections(RegionContext& region, const ReportBlock& block) {
   ImportState& state = region.state;
   Table& row = region.row;
-  // The sections are read wherever they stand and in any order: every
-  // section loop ends at the next section header, and the block ends at the
-  // next block.
+  const bool mallornTrees = row.intValue(QStringLiteral("Mallorn")) == 1;
   bool surroundingsStarted = false;
-  while (!state.atEnd()) {
-    switch (sectionAt(state.line())) {
-      case Section::Prices: readPrices(state, row); break;
-      case Section::Resources: readResources(state, row); break;
-      case Section::Borders: readBorders(state, row); break;
+  const BlockPart* parts = block.subs.constData();
+  const qsizetype count = block.subs.size();
+  for (qsizetype i = 0; i < count; ++i) {
+    const BlockPart& part = parts[i];
+    switch (sectionAt(part.header)) {
+      case Section::Prices: readPrices(state, row, part); break;
+      case Section::Resources: readResource(state, row, part, mallornTrees); break;
+      case Section::Borders: readBorder(state, row, part); break;
       case Section::Surroundings:
-        readSurroundings(region, !surroundingsStarted);
+        readSurroundings(region, part, !surroundingsStarted);
         surroundingsStarted = true;
         break;
-      case Section::Passing: readPassingThrough(region); break;
-      case Section::Effects: readEffects(state); break;
-      case Section::Messages: readMessages(state); break;
-      case Section::Events: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
-      case Section::Comments: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
-      case Section::News: readRegionText(region, QStringLiteral("Ereignisse in "), false); break;
-      case Section::Letters: readRegionText(region, QStringLiteral("Botschaften an Region "), true); break;
-      case Section::None: return;  // the next block, or a line no section of a region opens
+      case Section::Passing: {
+        qsizetype end = i + 1;
+        while (end < count && sectionAt(parts[end].header) == Section::Passing) ++end;
+        readPassingThrough(region, parts + i, parts + end);
+        i = end - 1;
+        break;
+      }
+      case Section::Effects: readEffects(state, part); break;
+      case Section::Messages: readMessage(state, part); break;
+      case Section::Events:
+      case Section::Comments:
+      case Section::News: readRegionText(region, part, QStringLiteral("Ereignisse in "), false); break;
+      case Section::Letters: readRegionText(region, part, QStringLiteral("Botschaften an Region "), true); break;
+      case Section::None: break;  // a block the region does not know is kept aside
     }
   }
 }

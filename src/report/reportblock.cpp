@@ -1,5 +1,7 @@
 #include "report/reportblock.h"
 
+#include <QVarLengthArray>
+
 #include "report/importstate.h"
 #include "report/reportlines.h"
 
@@ -65,31 +67,50 @@ bool splitEntry(QStringView line, QStringView& value, QStringView& key) {
 
 ReportBlock read(const ImportState& state, int headerIndex, const std::function<bool(QStringView)>& endsBlock) {
   ReportBlock block;
+  block.entryStore.reserve(32);
+  block.listStore.reserve(32);
+  block.subs.reserve(8);
+  // Where each part's entries and list lines begin in the stores; the ranges
+  // are set once the stores no longer grow.
+  struct Start {
+    std::size_t entries = 0, lists = 0;
+  };
+  QVarLengthArray<Start, 8> starts;
+  starts.append(Start{});
   block.own.header = state.lineAt(headerIndex);
   block.own.name = headerName(block.own.header);
   block.own.headerIndex = headerIndex;
   BlockPart* part = &block.own;
   int i = headerIndex + 1;
-  for (; i < state.lineCount(); ++i) {
+  for (const int count = state.lineCount(); i < count; ++i) {
     const QStringView line = state.lineAt(i);
     if (isHeader(line)) {
       if (endsBlock(line)) break;
       part->endIndex = i;
       block.subs.append(BlockPart{line, headerName(line), i, {}, {}, 0});
       part = &block.subs.last();
+      starts.append(Start{block.entryStore.size(), block.listStore.size()});
       continue;
     }
     BlockEntry e;
     if (splitEntry(line, e.value, e.key)) {
       e.line = line;
       e.index = i;
-      part->entries.append(e);
+      block.entryStore.push_back(e);
     } else {
-      part->listLines.append(i);
+      block.listStore.push_back(i);
     }
   }
   part->endIndex = i;
   block.endIndex = i;
+  starts.append(Start{block.entryStore.size(), block.listStore.size()});
+  for (qsizetype p = 0; p + 1 < starts.size(); ++p) {
+    BlockPart& target = p == 0 ? block.own : block.subs[p - 1];
+    const Start& from = starts.at(p);
+    const Start& to = starts.at(p + 1);
+    target.entries = BlockRange<BlockEntry>(block.entryStore.data() + from.entries, qsizetype(to.entries - from.entries));
+    target.listLines = BlockRange<int>(block.listStore.data() + from.lists, qsizetype(to.lists - from.lists));
+  }
   return block;
 }
 

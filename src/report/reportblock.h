@@ -8,7 +8,9 @@
 #include <QLatin1StringView>
 #include <QList>
 #include <QStringView>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 struct ImportState;
 
@@ -21,13 +23,38 @@ struct BlockEntry {
   int index = 0;      // line index in the report
 };
 
+// A read-only run of a block's entries or list lines, with the parts of the
+// QList interface the readers use. It points into the block's own store.
+template <typename T>
+class BlockRange {
+ public:
+  BlockRange() = default;
+  BlockRange(const T* data, qsizetype size) : data_(data), size_(size) {}
+  const T* begin() const { return data_; }
+  const T* end() const { return data_ + size_; }
+  qsizetype size() const { return size_; }
+  bool isEmpty() const { return size_ == 0; }
+  const T& at(qsizetype i) const {
+    Q_ASSERT(i >= 0 && i < size_);
+    return data_[i];
+  }
+  const T& operator[](qsizetype i) const { return at(i); }
+  const T& first() const { return at(0); }
+  const T& last() const { return at(size_ - 1); }
+  friend bool operator==(const BlockRange& a, const QList<T>& b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+
+ private:
+  const T* data_ = nullptr;
+  qsizetype size_ = 0;
+};
+
 // Lines of one header line and what follows it up to the next header.
 struct BlockPart {
   QStringView header;    // "COMMANDS", "KAMPFZAUBER 3", ...; empty for the block's own lines
   QStringView name;      // the header's first word
   int headerIndex = -1;  // line index of the header
-  QList<BlockEntry> entries;
-  QList<int> listLines;  // quoted lines and lines without a key, in order
+  BlockRange<BlockEntry> entries;
+  BlockRange<int> listLines;  // quoted lines and lines without a key, in order
   int endIndex = 0;      // index of the first line after the part
 
   // The entry whose key equals `key`: the first or the last in the block.
@@ -35,13 +62,26 @@ struct BlockPart {
   const BlockEntry* last(QLatin1StringView key) const;
 };
 
+// Moves keep the parts' ranges valid (the stores' buffers move along);
+// copies would not, so there are none.
 struct ReportBlock {
+  ReportBlock() = default;
+  ReportBlock(ReportBlock&&) = default;
+  ReportBlock& operator=(ReportBlock&&) = default;
+  ReportBlock(const ReportBlock&) = delete;
+  ReportBlock& operator=(const ReportBlock&) = delete;
+
   BlockPart own;            // the header and the lines before the first sub-block
   QList<BlockPart> subs;    // sub-blocks in report order
   int endIndex = 0;         // index of the first line after the block
 
   // The first sub-block of that name, or null.
   const BlockPart* sub(QLatin1StringView name) const;
+
+  // Every part's entries and list lines, one after the other: a block costs
+  // a few allocations, not a few per part.
+  std::vector<BlockEntry> entryStore;
+  std::vector<int> listStore;
 };
 
 namespace reportblock {

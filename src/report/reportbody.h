@@ -2,14 +2,9 @@
 // The report's body as the import reads it after the header: the template's
 // first lines, the own faction's row, the key filters and the walk over the
 // region, building, ship and unit blocks.
-#include <QtGlobal>
-
 struct ImportState;
 
 namespace reportbody {
-
-// Lines the decoder keeps ahead of the block walk.
-constexpr qsizetype kLineWindow = 1 << 16;
 
 // The template's first lines: faction and password, the checker directive.
 void startTemplate(ImportState& s);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -52,16 +53,28 @@ ReportText splitReport(const QByteArray& bytes) {
   const char* d = view.data();
   const qsizetype n = view.size();
   if (n > qsizetype(std::numeric_limits<quint32>::max())) throw std::length_error("report larger than 4 GB");
+  // memchr finds the line ends many bytes at a time; a CR standing before
+  // the LF is looked for within the line only.
+  text.lines.reserve(size_t(n / 24 + 16));
   qsizetype start = 0;
-  for (qsizetype i = 0; i < n; ++i) {
-    const char c = d[i];
-    if (c == '\n' || c == '\r') {
-      text.lines.push_back({quint32(start), quint32(i - start)});
-      if (c == '\r' && i + 1 < n && d[i + 1] == '\n') ++i;
-      start = i + 1;
+  while (start < n) {
+    const void* lf = std::memchr(d + start, '\n', size_t(n - start));
+    const qsizetype stop = lf ? static_cast<const char*>(lf) - d : n;
+    bool crBeforeLf = false;
+    while (const void* cr = std::memchr(d + start, '\r', size_t(stop - start))) {
+      const qsizetype at = static_cast<const char*>(cr) - d;
+      text.lines.push_back({quint32(start), quint32(at - start)});
+      crBeforeLf = at + 1 == stop;
+      start = at + 1;
     }
+    if (!lf) {
+      if (start < n) text.lines.push_back({quint32(start), quint32(n - start)});
+      break;
+    }
+    // A CR LF ends one line, not two.
+    if (!crBeforeLf) text.lines.push_back({quint32(start), quint32(stop - start)});
+    start = stop + 1;
   }
-  if (start < n) text.lines.push_back({quint32(start), quint32(n - start)});
   return text;
 }
 

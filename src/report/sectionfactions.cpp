@@ -23,21 +23,41 @@ QString allianceText(const QString& name, qint32 status) {
   }
 }
 
-// One alliance entry: the current line opens it, the name and the status
-// follow. Leaves the current line after the entry (or on the line where a
-// cut-off entry ends).
-void readAllianceEntry(ImportState& state) {
-  const int nameLine = state.currentLine + 1;
-  if (!canTakeSectionLine(state, nameLine)) {
-    state.currentLine = nameLine;
-    return;
+// The lines of a list block that make up its entries: each entry begins on
+// a line with the key `opener` ("Partei") and runs to the next one. A block
+// without that key is one entry. The entries' values are then taken by key.
+QList<BlockPart> listEntries(const BlockPart& list, QLatin1StringView opener) {
+  QList<BlockPart> entries;
+  // An entry's lines follow each other in the list's: its range grows by one.
+  for (const BlockEntry& e : list.entries) {
+    if (e.key == opener || entries.isEmpty()) {
+      if (!entries.isEmpty()) entries.last().endIndex = e.index;
+      entries.append(BlockPart{});
+      entries.last().headerIndex = e.key == opener ? e.index : list.headerIndex;
+      entries.last().entries = BlockRange<BlockEntry>(&e, 0);
+    }
+    BlockRange<BlockEntry>& own = entries.last().entries;
+    own = BlockRange<BlockEntry>(own.begin(), own.size() + 1);
   }
-  const QString name = ImportState::textValue(state.lineAt(nameLine));
-  state.currentLine = nameLine + 1;
-  if (!canTakeSectionLine(state, state.currentLine)) return;
-  const QString text = allianceText(name, state.number());
+  if (!entries.isEmpty()) entries.last().endIndex = list.endIndex;
+  return entries;
+}
+
+// The text value of the last line with `key`, if there is one.
+std::optional<QString> textOf(const ImportState& state, const BlockPart& part, QLatin1StringView key) {
+  const BlockEntry* e = part.last(key);
+  if (!e) return std::nullopt;
+  return ImportState::textValue(state.lineAt(e->index));
+}
+
+// One alliance: its name and help status by key, a line on "Status" for a
+// listed status.
+void readAlliance(ImportState& state, const BlockPart& alliance) {
+  const auto name = textOf(state, alliance, QLatin1StringView("Parteiname"));
+  const BlockEntry* status = alliance.last(QLatin1StringView("Status"));
+  if (!name || !status) return;
+  const QString text = allianceText(*name, numberAt(state, status->index));
   if (!text.isEmpty()) state.pages.status << text;
-  ++state.currentLine;
 }
 
 // Faction number of a "PARTEI n" header: the text after its first blank.
@@ -68,63 +88,46 @@ void writeFaction(ImportState& state, qint32 number, Fill&& fill) {
   }
 }
 
-// A PARTEI block: its values by key, wherever they stand. A value the
-// block does not give keeps what is stored. Leaves the current line on the
-// block's first sub-block or the next block.
+// Name, e-mail and banner of a faction by key, wherever they stand; a value
+// the part does not give keeps what is stored.
+void setFactionValues(const ImportState& state, const BlockPart& part, Table& table) {
+  if (const auto name = textOf(state, part, QLatin1StringView("Parteiname")))
+    table.setValue(QStringLiteral("Partei Name"), *name);
+  if (const auto mail = textOf(state, part, QLatin1StringView("email"))) table.setValue(QStringLiteral("E-Mail"), *mail);
+  auto banner = textOf(state, part, QLatin1StringView("banner"));
+  if (!banner) banner = textOf(state, part, QLatin1StringView("Banner"));
+  if (banner) table.setValue(QStringLiteral("Banner"), *banner);
+}
+
+// A PARTEI block. Leaves the current line on the block's first sub-block or
+// the next block.
 void readFactionBlock(ImportState& state) {
-  const ReportBlock block = reportblock::read(state, state.currentLine, [](QStringView) { return true; });
-  const qint32 number = headerNumber(state);
-  writeFaction(state, number, [&](Table& table) {
-    const auto text = [&](QLatin1StringView key) -> std::optional<QString> {
-      const BlockEntry* e = block.own.last(key);
-      if (!e) return std::nullopt;
-      return ImportState::textValue(state.lineAt(e->index));
-    };
-    if (const auto name = text(QLatin1StringView("Parteiname"))) table.setValue(QStringLiteral("Partei Name"), *name);
-    if (const auto mail = text(QLatin1StringView("email"))) table.setValue(QStringLiteral("E-Mail"), *mail);
-    auto banner = text(QLatin1StringView("banner"));
-    if (!banner) banner = text(QLatin1StringView("Banner"));
-    if (banner) table.setValue(QStringLiteral("Banner"), *banner);
-  });
+  const ReportBlock block = readSectionBlock(state);
+  writeFaction(state, headerNumber(state), [&](Table& table) { setFactionValues(state, block.own, table); });
   state.currentLine = block.own.endIndex;
 }
 
-// One entry of the old address list whose number is known: the current
-// line opens it, name, e-mail and an optional banner line follow, by
-// position. Leaves the current line after the entry.
-void readFactionEntry(ImportState& state, qint32 number) {
-  int next = state.currentLine + 1;
-  writeFaction(state, number, [&](Table& table) {
-    if (!canTakeSectionLine(state, next)) return;
-    table.setValue(QStringLiteral("Partei Name"), ImportState::textValue(state.lineAt(next)));
-    ++next;
-    if (!canTakeSectionLine(state, next)) return;
-    table.setValue(QStringLiteral("E-Mail"), ImportState::textValue(state.lineAt(next)));
-    ++next;
-    // The banner line is optional; without it the stored banner stays.
-    const QString& banner = state.lineAt(next);
-    if (canTakeSectionLine(state, next) &&
-        (banner.contains(QLatin1StringView(";banner")) || banner.contains(QLatin1StringView(";Banner")))) {
-      table.setValue(QStringLiteral("Banner"), ImportState::textValue(banner));
-      ++next;
-    }
-  });
-  state.currentLine = next;
+// One entry of the old address list, its number on its "Partei" line.
+void readFactionEntry(ImportState& state, const BlockPart& entry) {
+  const BlockEntry* number = entry.first(QLatin1StringView("Partei"));
+  if (!number) return;
+  writeFaction(state, numberAt(state, number->index), [&](Table& table) { setFactionValues(state, entry, table); });
 }
 
 }  // namespace
 
 void readAllianzBlocks(ImportState& state) {
-  while (!state.atEnd() && reportlines::hasKey(state.line(), QLatin1StringView("ALLIANZ "))) readAllianceEntry(state);
+  while (!state.atEnd() && reportlines::hasKey(state.line(), QLatin1StringView("ALLIANZ "))) {
+    const ReportBlock block = readSectionBlock(state);
+    readAlliance(state, block.own);
+    state.currentLine = block.endIndex;
+  }
 }
 
 void readAlliierteList(ImportState& state) {
-  ++state.currentLine;
-  // The first entry in any case, further ones while they look like value lines.
-  do {
-    if (!canTakeSectionLine(state, state.currentLine)) return;
-    readAllianceEntry(state);
-  } while (!state.atEnd() && state.line().contains(QLatin1Char(';')));
+  const ReportBlock block = readSectionBlock(state);
+  for (const BlockPart& entry : listEntries(block.own, QLatin1StringView("Partei"))) readAlliance(state, entry);
+  state.currentLine = block.endIndex;
 }
 
 void readParteiBlocks(ImportState& state) {
@@ -139,10 +142,8 @@ void readAdressenList(ImportState& state) {
   Table& table = state.tables.parteien;
   table.open();
   table.setIndexFields(QStringLiteral("Spiel;Partei Nr"));
-  ++state.currentLine;
-  do {
-    if (!canTakeSectionLine(state, state.currentLine)) break;
-    readFactionEntry(state, state.number());
-  } while (!state.atEnd() && state.line().contains(QLatin1Char(';')));
+  const ReportBlock block = readSectionBlock(state);
+  for (const BlockPart& entry : listEntries(block.own, QLatin1StringView("Partei"))) readFactionEntry(state, entry);
+  state.currentLine = block.endIndex;
   table.close();
 }

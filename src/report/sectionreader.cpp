@@ -18,16 +18,17 @@ namespace {
 QString sectionText(const QString& line) { return line.size() >= 3 ? line.mid(2, line.size() - 3) : QString(); }
 
 // The lines of a section: the first line after the header in any case, then
-// every following line that holds a double quote. Leaves the current line
-// on the first line after the section.
+// every further line of its block that holds a double quote; a line without
+// one is passed by. Leaves the current line on the first line after the block.
 template <typename Add>
 void readSectionLines(ImportState& state, Add add) {
-  ++state.currentLine;
-  if (!canTakeSectionLine(state, state.currentLine)) return;
-  do {
-    add(sectionText(state.line()));
-    ++state.currentLine;
-  } while (!state.atEnd() && state.line().contains(QLatin1Char('"')));
+  const ReportBlock block = readSectionBlock(state);
+  const int first = block.own.headerIndex + 1;
+  for (int i = first; i < block.own.endIndex; ++i) {
+    const QString& line = state.lineAt(i);
+    if (i == first || line.contains(QLatin1Char('"'))) add(sectionText(line));
+  }
+  state.currentLine = block.endIndex;
 }
 
 void readIntoList(ImportState& state, QStringList& page) {
@@ -64,7 +65,8 @@ void readBattle(ImportState& state) {
     for (qsizetype i = 1; i < key.size(); ++i) coordinates << key.at(i).toInt();
     state.pendingBattles << coordinates;
   }
-  ++state.currentLine;
+  // Lines of the battle's own block are kept aside; its messages follow as blocks of their own.
+  state.currentLine = readSectionBlock(state).endIndex;
 }
 
 // What one message block carried itself (the values in the state are kept
@@ -75,29 +77,29 @@ struct MessageBlock {
   int badAmountLine = -1;  // an amount line whose value is no number
 };
 
-void readMessageLine(ImportState& state, MessageBlock& block) {
-  const QString& line = state.line();
-  if (line.contains(QLatin1StringView("\";rendered"))) {
-    state.messageRendered = ImportState::textValue(line);
+// The block's rendered text, amount and type by their keys, wherever they
+// stand; the last line of a key counts.
+MessageBlock readMessageValues(ImportState& state, const BlockPart& part) {
+  MessageBlock block;
+  if (const BlockEntry* e = part.last(QLatin1StringView("rendered")); e && e->value.endsWith(u'"')) {
+    state.messageRendered = ImportState::textValue(state.lineAt(e->index));
     block.hasRendered = true;
   }
-  if (line.contains(QLatin1StringView(";amount"))) {
-    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
-    if (const auto amount = textutil::strictInt(QStringView(line).left(semicolon))) {
+  if (const BlockEntry* e = part.last(QLatin1StringView("amount"))) {
+    if (const auto amount = textutil::strictInt(e->line.left(e->line.indexOf(u';')))) {
       state.messageAmount = *amount;
       block.hasAmount = true;
-      block.badAmountLine = -1;
     } else {
-      block.hasAmount = false;
-      block.badAmountLine = state.currentLine;
+      block.badAmountLine = e->index;
     }
   }
-  if (line.contains(QLatin1StringView(";type"))) {
+  if (const BlockEntry* e = part.last(QLatin1StringView("type"))) {
     // Type numbers are hashes; one that is no number matches no page.
     bool ok = false;
-    const qint64 type = QStringView(line).left(line.indexOf(QLatin1Char(';'))).toLongLong(&ok);
+    const qint64 type = e->line.left(e->line.indexOf(u';')).toLongLong(&ok);
     state.messageType = ok ? type : 0;
   }
+  return block;
 }
 
 void addIncome(ImportState& state, const MessageBlock& block) {
@@ -135,16 +137,12 @@ void placeMessage(ImportState& state, const MessageBlock& block) {
   }
 }
 
-// "MESSAGE n": the value lines up to the first line without ";", then the
-// rendered text on the page its type belongs to.
+// "MESSAGE n": its values by key, then the rendered text on the page its
+// type belongs to.
 void readMessage(ImportState& state) {
-  ++state.currentLine;
-  if (!canTakeSectionLine(state, state.currentLine)) return;
-  MessageBlock block;
-  do {
-    readMessageLine(state, block);
-    ++state.currentLine;
-  } while (!state.atEnd() && state.line().contains(QLatin1Char(';')));
+  const ReportBlock message = readSectionBlock(state);
+  const MessageBlock block = readMessageValues(state, message.own);
+  state.currentLine = message.endIndex;
   // A block without a text of its own would only repeat the previous message.
   if (block.hasRendered) placeMessage(state, block);
 }

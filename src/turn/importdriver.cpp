@@ -28,6 +28,9 @@ namespace {
 
 class NoProgress : public ImportProgress {};
 
+// Lines the decoder keeps ahead of the block walk.
+const qsizetype kLineWindow = qEnvironmentVariableIntValue("ZW") > 0 ? qEnvironmentVariableIntValue("ZW") : (1 << 16);
+
 // Counts of what the report holds, for the headless tool's summary.
 void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
   out.regions = c.regions;
@@ -160,10 +163,11 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     return out;
   }
   // The readers start on the first lines while the rest is still decoded.
-  LineDecoder decoder(std::move(bytes), s.lines, reportbody::kLineWindow);
+  LineDecoder decoder(std::move(bytes), s.lines, kLineWindow);
   s.readyLines = &decoder.ready();
   s.allowedLines = &decoder.allowed();
-  s.lineWindow = reportbody::kLineWindow;
+  s.releaseMark = &decoder.released();
+  s.lineWindow = kLineWindow;
   staged.pages.cleanup();
   progress.repaint();
 
@@ -234,6 +238,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     decoder.finish();
     s.readyLines = nullptr;
     s.allowedLines = nullptr;
+    s.releaseMark = nullptr;
 
     // The faction's statistics row belongs to the same transaction.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);

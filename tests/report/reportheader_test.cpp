@@ -110,6 +110,9 @@ TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
       QByteArray("VERSION 45\n\"\xEF\xBF\xBD\";Name\n\"\xC3\xBC\"\n"),
       QByteArray("VERSION 45\n\"\xEF\xBF\xBD\";Name\n\"\xFC\"\n"),
       QByteArray("VERSION 45\n\"UTF-8\";charset"),
+      // Every mix of line ends: LF then CR LF, CR then LF, CR at the very end.
+      QByteArray("VERSION 45\n\r\na\r\n\r\rb\n\nc\r"),
+      QByteArray("\r\n\n\r"),
       QByteArray(),
   };
   QList<QByteArray> all = inputs;
