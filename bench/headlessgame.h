@@ -3,8 +3,8 @@
 // folder, as a Molvanth game.
 #include <QString>
 
-#include "app/opengame.h"
-#include "app/textutil.h"
+#include "turn/opengame.h"
+#include "game/textutil.h"
 #include "db/database.h"
 
 inline void openHeadlessGame(OpenGame& game, Database& db, const QString& folder) {

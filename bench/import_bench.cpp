@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "headlessgame.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "db/database.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 namespace {
 

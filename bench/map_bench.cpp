@@ -6,9 +6,9 @@
 
 #include <QTemporaryDir>
 
-#include "app/gamesession.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "game/gamesession.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "db/database.h"
 #include "db/sqlitestatement.h"
 #include "map/overlays.h"

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/database.h"
 #include "db/schema.h"
 #include "db/sqlitestatement.h"

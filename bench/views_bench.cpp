@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <memory>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/database.h"
 #include "db/schema.h"
 #include "report/reportpages.h"

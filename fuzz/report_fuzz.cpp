@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/opengame.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "game/configfile.h"
+#include "turn/gameopening.h"
+#include "turn/opengame.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "db/database.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 namespace {
 QCoreApplication* app = nullptr;

@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 jobs="$(nproc)"
 
+# Includes between the source folders run one way (fast, before any build).
+python3 scripts/check-includes.py
+
 # The normal build with its tests.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 
 #include "../headlessgame.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
-#include "report/reportimporter.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
+#include "turn/reportimporter.h"
 #include "ui/programwindows.h"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/statusdata.h"
+#include "game/configfile.h"
+#include "turn/gameopening.h"
+#include "turn/statusdata.h"
 #include "stats/pointsstatistics.h"
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "cli/clicommands.h"
 #include "db/dbbackup.h"
 #include "db/dberror.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "db/database.h"

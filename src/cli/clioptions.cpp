@@ -3,7 +3,7 @@
 #include <QDir>
 #include <algorithm>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace cli {
 

@@ -3,7 +3,7 @@
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "orders/templatefile.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 
 namespace cli {
 

@@ -1,5 +1,5 @@
-#include "app/configfile.h"
-#include "app/programfolder.h"
+#include "game/configfile.h"
+#include "turn/programfolder.h"
 #include "cli/clicommands.h"
 
 namespace cli {

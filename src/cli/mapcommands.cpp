@@ -1,8 +1,8 @@
 // map, smallmap and pick: the maps of the headless tool.
 #include <QFileInfo>
 
-#include "app/filetransaction.h"
-#include "app/textutil.h"
+#include "game/filetransaction.h"
+#include "game/textutil.h"
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
 #include "map/mapgeometry.h"

@@ -2,7 +2,7 @@
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/table.h"
 #include "map/manualregion.h"
 #include "map/mapexchange.h"

@@ -1,7 +1,7 @@
 // restore: back to the database as it was before the last import.
 #include <QDir>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "cli/clicommands.h"
 #include "cli/cligame.h"
 #include "cli/clioptions.h"

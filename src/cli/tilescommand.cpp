@@ -1,7 +1,7 @@
 #include <QDir>
 
-#include "app/configfile.h"
-#include "app/programfolder.h"
+#include "game/configfile.h"
+#include "turn/programfolder.h"
 #include "cli/clicommands.h"
 
 namespace cli {

@@ -1,9 +1,9 @@
 // region, unit and orders: what the region page, the unit page and the
 // command editor show and do, without windows.
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "cli/cligame.h"
 #include "cli/clicommands.h"
-#include "db/codec.h"
+#include "game/codec.h"
 #include "db/dberror.h"
 #include "orders/templatefile.h"
 #include "views/commandeditor.h"

@@ -2,8 +2,8 @@
 
 #include <QVector>
 
-#include "app/gamesession.h"
-#include "db/codec.h"
+#include "game/gamesession.h"
+#include "game/codec.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "db/sqlitestatement.h"

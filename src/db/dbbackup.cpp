@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "app/filetransaction.h"
+#include "game/filetransaction.h"
 #include "db/database.h"
 #include "db/dberror.h"
 

@@ -1,6 +1,6 @@
 #include "map/manualregion.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/dberror.h"
 #include "db/filteroff.h"
 #include "db/table.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "db/filteroff.h"

@@ -4,7 +4,7 @@
 // of the shown level (then the world map is drawn anew).
 #include <QPoint>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 
 class Database;
 

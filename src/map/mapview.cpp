@@ -1,12 +1,12 @@
 #include "map/mapview.h"
 
-#include "app/filetransaction.h"
+#include "game/filetransaction.h"
 
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace mapview {
 

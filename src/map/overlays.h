@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QStringList>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 
 class Database;
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QStringList>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 
 class Database;
 

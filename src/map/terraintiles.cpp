@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "app/filetransaction.h"
+#include "game/filetransaction.h"
 #include "map/worldhex.h"
 
 namespace terraintiles {

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/configfile.h"
-#include "app/filetransaction.h"
-#include "app/gameopening.h"
+#include "game/configfile.h"
+#include "game/filetransaction.h"
+#include "game/slotsettings.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "db/sqlitestatement.h"

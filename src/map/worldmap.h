@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "map/mapgeometry.h"
 
 class Database;

@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <array>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "map/overlays.h"
 #include "map/worldhex.h"
 

@@ -1,6 +1,6 @@
 #include "military/fightingunit.h"
 
-#include "db/codec.h"
+#include "game/codec.h"
 #include "db/sqlitestatement.h"
 
 namespace fightingunit {

@@ -3,8 +3,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "app/gamesession.h"
-#include "db/codec.h"
+#include "game/gamesession.h"
+#include "game/codec.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "db/sqlitestatement.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace reportgrid {
 

@@ -1,6 +1,6 @@
 #include "military/shipregister.h"
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/database.h"
 #include "db/sqlitestatement.h"
 

@@ -7,9 +7,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "app/filetransaction.h"
-#include "app/gamesession.h"
-#include "app/textutil.h"
+#include "game/filetransaction.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
 #include "orders/templatefile.h"
 
 #ifdef Q_OS_UNIX

@@ -1,6 +1,6 @@
 #include "orders/ordertemplate.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 QString OrderTemplate::text() const { return lines_.join(QLatin1Char('\n')); }
 

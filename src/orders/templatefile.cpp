@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/filetransaction.h"
-#include "app/gamesession.h"
-#include "app/textutil.h"
+#include "game/filetransaction.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
 #include "orders/ordertemplate.h"
 
 namespace templatefile {

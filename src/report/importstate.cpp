@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/importerror.h"
 #include "report/linedecoder.h"
 #include "report/reportlines.h"

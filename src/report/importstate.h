@@ -8,13 +8,13 @@
 #include <atomic>
 #include <optional>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/keyfilter.h"
 #include "db/table.h"
 #include "orders/ordertemplate.h"
 #include "report/reportpages.h"
 #include "report/starlist.h"
-#include "views/possessionstree.h"
+#include "possessions/possessionstree.h"
 
 class Database;
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace reportfile {
 

@@ -1,6 +1,6 @@
 #include "report/reportheader.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/importstate.h"
 #include "report/reportblock.h"
 #include "report/reportlines.h"

@@ -2,7 +2,7 @@
 // Line helpers shared by the section readers.
 #include <QLatin1StringView>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/importerror.h"
 #include "report/importstate.h"
 #include "report/reportblock.h"

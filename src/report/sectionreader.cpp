@@ -3,7 +3,7 @@
 #include <QLatin1StringView>
 #include <QStringView>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/blockreaders.h"
 #include "report/importerror.h"
 #include "report/importstate.h"

@@ -4,7 +4,7 @@
 #include <QStringView>
 #include <optional>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace summaries::detail {
 

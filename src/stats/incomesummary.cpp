@@ -1,5 +1,5 @@
 // The income of the round from the lines of the page "Einkommen".
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "report/reportpages.h"
 #include "stats/amountcut.h"
 #include "stats/summaries.h"

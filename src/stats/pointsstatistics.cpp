@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/table.h"
 
 namespace {

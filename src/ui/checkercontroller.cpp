@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "ui/prompts.h"
 #include "ui/templatepage.h"
 #include "ui/tform8.h"

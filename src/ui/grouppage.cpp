@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "db/dberror.h"
 #include "military/groupings.h"
 #include "ui/formhelpers.h"

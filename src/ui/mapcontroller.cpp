@@ -16,7 +16,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "db/dberror.h"
 #include "map/mapgeometry.h"
 #include "map/mapstart.h"

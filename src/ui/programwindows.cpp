@@ -2,8 +2,8 @@
 
 #include <QScreen>
 
-#include "app/textutil.h"
-#include "report/reportimporter.h"
+#include "game/textutil.h"
+#include "turn/reportimporter.h"
 
 ProgramWindows::ProgramWindows(const QString& folder)
     : folder_(folder), start_(gameopening::readStartConfig(folder)), form1(game) {

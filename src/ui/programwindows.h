@@ -4,8 +4,8 @@
 // together as the program entry starts them.
 #include <QString>
 
-#include "app/gameopening.h"
-#include "app/opengame.h"
+#include "turn/gameopening.h"
+#include "turn/opengame.h"
 #include "db/database.h"
 #include "ui/tform1.h"
 #include "ui/tform10.h"

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "db/dberror.h"
 #include "ui/regionpage.h"
 #include "ui/templatepage.h"

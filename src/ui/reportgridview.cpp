@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "military/partychoices.h"
 
 namespace reportgridview {

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/statusdata.h"
+#include "turn/statusdata.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
 #include "ui/statuspage.h"

@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/opengame.h"
+#include "turn/opengame.h"
 #include "db/dberror.h"
 #include "military/shipregister.h"
 #include "ui/formhelpers.h"

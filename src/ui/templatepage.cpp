@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "orders/ordertemplate.h"
 #include "orders/templatefile.h"
 #include "report/reportpages.h"

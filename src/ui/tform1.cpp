@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/gameopening.h"
-#include "app/reportfolder.h"
-#include "app/statusdata.h"
+#include "turn/gameopening.h"
+#include "turn/reportfolder.h"
+#include "turn/statusdata.h"
 #include "db/database.h"
 #include "db/dberror.h"
 #include "report/importerror.h"

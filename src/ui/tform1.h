@@ -8,10 +8,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/configfile.h"
-#include "app/opengame.h"
-#include "app/options.h"
-#include "report/reportimporter.h"
+#include "game/configfile.h"
+#include "turn/opengame.h"
+#include "turn/options.h"
+#include "turn/reportimporter.h"
 #include "ui/mainmenu.h"
 #include "ui/prompts.h"
 

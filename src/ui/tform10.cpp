@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "ui/formhelpers.h"
 
 using namespace formhelpers;

@@ -2,7 +2,7 @@
 // "Einstellungen": program path, checker path and home region of the slot.
 #include <QDialog>
 
-#include "app/options.h"
+#include "turn/options.h"
 
 class QLineEdit;
 class QPushButton;

@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "ui/dialogframe.h"
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "ui/formhelpers.h"
 
 using namespace formhelpers;

@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "ui/dialogframe.h"
 
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {

@@ -1,8 +1,8 @@
 #include "views/commandeditor.h"
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
-#include "db/codec.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
+#include "game/codec.h"
 #include "orders/ordertemplate.h"
 #include "views/regionview.h"
 #include "views/viewtables.h"

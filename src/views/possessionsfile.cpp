@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
 #include "db/cleanup.h"
 
 namespace possessionsfile {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
-#include "db/codec.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
+#include "game/codec.h"
 #include "views/viewtables.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "views/tablerowmodel.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/dberror.h"
 #include "db/schema.h"
 

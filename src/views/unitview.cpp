@@ -1,8 +1,8 @@
 #include "views/unitview.h"
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
-#include "db/codec.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
+#include "game/codec.h"
 #include "report/reportpages.h"
 #include "views/viewtables.h"
 

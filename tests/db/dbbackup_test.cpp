@@ -7,7 +7,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "app/fullfolder.h"
+#include "turn/fullfolder.h"
 #include "db/database.h"
 #include "db/dbbackup.h"
 #include "db/dberror.h"

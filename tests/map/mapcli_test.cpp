@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "db/database.h"
 #include "map/mapgeometry.h"
 #include "map/worldmap.h"

@@ -5,10 +5,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "db/table.h"
 #include "map/mapexchange.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

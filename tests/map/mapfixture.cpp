@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/programfolder.h"
+#include "turn/programfolder.h"
 #include "db/sqlitestatement.h"
 
 namespace maptest {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QVariantMap>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/database.h"
 
 namespace maptest {

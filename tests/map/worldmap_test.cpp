@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "db/sqlitestatement.h"
 #include "map/worldmap.h"
 #include "mapfixture.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "military/armyreport.h"
 #include "militarytestsupport.h"
 

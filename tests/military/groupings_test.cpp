@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "military/groupings.h"
 #include "military/reportgrid.h"
 #include "militarytestsupport.h"

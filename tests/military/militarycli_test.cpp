@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "orders/calculator.h"
 #include "orders/checkerrun.h"
 

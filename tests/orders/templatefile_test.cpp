@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/gamesession.h"
-#include "app/textutil.h"
+#include "game/gamesession.h"
+#include "game/textutil.h"
 #include "orders/ordertemplate.h"
 #include "orders/templatefile.h"
 

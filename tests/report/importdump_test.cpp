@@ -10,7 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/database.h"
 #include "db/schema.h"
 #include "report/reportgame.h"

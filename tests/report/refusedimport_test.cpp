@@ -4,12 +4,12 @@
 
 #include <QTemporaryDir>
 
-#include "app/configfile.h"
-#include "app/gameopening.h"
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "game/configfile.h"
+#include "turn/gameopening.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "db/database.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QVariantMap>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importerror.h"

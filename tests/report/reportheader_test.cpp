@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/importerror.h"
 #include "report/importstate.h"
 #include "report/linedecoder.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importerror.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/unittestsupport.h"
 
 using unittest::lines;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "report/importstate.h"
 #include "stats/summaries.h"
 #include "support/testsupport.h"

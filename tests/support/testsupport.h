@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "db/database.h"
 #include "orders/ordertemplate.h"
 #include "report/importstate.h"
 #include "report/reportpages.h"
-#include "views/possessionstree.h"
+#include "possessions/possessionstree.h"
 
 namespace testsupport {
 

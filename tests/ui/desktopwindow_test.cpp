@@ -22,7 +22,7 @@
 #include "ui/reportpagespanel.h"
 #include "ui/statuspage.h"
 #include "ui/templatepage.h"
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "ui/tform8.h"
 #include "uitestsupport.h"
 

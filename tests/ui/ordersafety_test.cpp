@@ -9,11 +9,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 #include "orders/templatefile.h"
 #include "programfolderfixture.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 #include "ui/savedindicator.h"
 #include "ui/templatepage.h"

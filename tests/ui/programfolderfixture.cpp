@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/programfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
 
 namespace uitest {
 

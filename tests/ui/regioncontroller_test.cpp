@@ -20,10 +20,10 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "db/codec.h"
+#include "game/codec.h"
 #include "db/table.h"
 #include "programfolderfixture.h"
-#include "report/reportimporter.h"
+#include "turn/reportimporter.h"
 #include "support/testsupport.h"
 #include "ui/gridpage.h"
 #include "ui/mapareapanel.h"

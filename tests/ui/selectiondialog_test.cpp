@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <tuple>
 
-#include "app/configfile.h"
+#include "game/configfile.h"
 #include "dialoganswerer.h"
 #include "ui/tform3.h"
 

@@ -1,6 +1,6 @@
 #include "uitestsupport.h"
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 
 namespace uitest {
 

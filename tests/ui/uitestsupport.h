@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/configfile.h"
-#include "app/opengame.h"
+#include "game/configfile.h"
+#include "turn/opengame.h"
 #include "db/database.h"
 #include "ui/prompts.h"
 #include "ui/tform1.h"

@@ -21,9 +21,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/programfolder.h"
-#include "app/reportfolder.h"
-#include "app/textutil.h"
+#include "turn/programfolder.h"
+#include "turn/reportfolder.h"
+#include "game/textutil.h"
 #include "db/table.h"
 #include "map/mapgeometry.h"
 #include "dialoganswerer.h"

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/gamesession.h"
+#include "game/gamesession.h"
 #include "support/testsupport.h"
 #include "views/possessionsfile.h"
 

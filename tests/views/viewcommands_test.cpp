@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/textutil.h"
+#include "game/textutil.h"
 #include "support/testsupport.h"
 
 namespace {

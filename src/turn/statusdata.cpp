@@ -1,0 +1,292 @@
+#include "turn/statusdata.h"
+
+#include <QFileInfo>
+#include <optional>
+
+#include "game/configfile.h"
+#include "game/filetransaction.h"
+#include "turn/programfolder.h"
+#include "game/textutil.h"
+#include "db/database.h"
+#include "db/dberror.h"
+#include "db/table.h"
+#include "orders/templatefile.h"
+#include "stats/summaries.h"
+
+namespace statusdata {
+
+namespace {
+
+constexpr int kPartyRowMarker = 5000;  // Länge of a faction row
+constexpr int kStatusFiles = 11;
+const QString kIncomeTotalMark = QStringLiteral("zzzz");
+
+// The pages in the order of the status file names: kaempfe, warnungen,
+// ereignisse, buendnisse, einkommen, handel, produktion, bewegungen,
+// einreise, ghdbericht, meldungen.
+QList<QStringList> pageLines(const ReportPages& p) {
+  return {p.kaempfe, p.warnungen, p.ereignisse, p.status, p.einkommen.lines(), p.handel,
+          p.produktion, p.bewegungen, p.einreise, p.geheimdienst, p.botschaften};
+}
+
+void setPageLines(ReportPages& p, const QList<QStringList>& lines) {
+  p.kaempfe = lines.at(0);
+  p.warnungen = lines.at(1);
+  p.ereignisse = lines.at(2);
+  p.status = lines.at(3);
+  p.einkommen.setLines(lines.at(4));
+  p.handel = lines.at(5);
+  p.produktion = lines.at(6);
+  p.bewegungen = lines.at(7);
+  p.einreise = lines.at(8);
+  p.geheimdienst = lines.at(9);
+  p.botschaften = lines.at(10);
+}
+
+QString configPath(const GameSession& game) { return game.path(ConfigFile::fileName()); }
+
+// A text page counts as empty when it holds no text at all.
+bool hasText(const QStringList& lines) { return lines.size() > 1 || (lines.size() == 1 && !lines.first().isEmpty()); }
+
+// The income total of slot 1 as the Einkommen list's last line; an older
+// one from a save before is replaced, not repeated.
+void putIncomeTotal(SortedLines& einkommen, const QString& total) {
+  QStringList kept;
+  for (const QString& line : einkommen.lines())
+    if (!line.startsWith(kIncomeTotalMark)) kept << line;
+  einkommen.setLines(kept);
+  einkommen.add(kIncomeTotalMark + total);
+}
+
+struct Converted {
+  std::optional<qint32> value;
+  QString error;
+};
+
+Converted convertField(const QString& caption, const QString& text, qint32 round) {
+  Converted c;
+  c.value = textutil::strictInt(text);
+  if (!c.value)
+    c.error = QStringLiteral("Die Statistikzeile der Runde %1 wurde nicht geschrieben: das Statusfeld „%2“ enthält "
+                             "„%3“, keine ganze Zahl.")
+                  .arg(round)
+                  .arg(caption, text);
+  return c;
+}
+
+// True when the faction already has a row of this round (any level).
+bool hasRoundRow(Table& t, const GameSession& game) {
+  if (!t.findKey({game.slot, game.ownPartyNumber, kPartyRowMarker})) return false;
+  for (; !t.eof(); t.next()) {
+    if (t.intValue(QStringLiteral("Spiel")) != game.slot || t.intValue(QStringLiteral("Breite")) != game.ownPartyNumber ||
+        t.value(QStringLiteral("Länge")).toDouble() != kPartyRowMarker)
+      return false;
+    if (!t.isNull(QStringLiteral("Datum")) && t.intValue(QStringLiteral("Datum")) == game.roundCode) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+QString writeFactionStatistics(Table& t, const GameSession& game, const StatusFields& status) {
+  try {
+    t.open();
+    t.setIndexFields(QStringLiteral("Spiel;Breite;Länge;Ebene;Datum"));
+    t.first();
+    if (hasRoundRow(t, game)) {
+      t.close();
+      return QString();
+    }
+
+    // Every value is converted before the row is begun, so a bad field
+    // leaves no half-written row.
+    const Converted silber = convertField(QStringLiteral("Silber"), status.silber, game.roundCode);
+    const Converted personen = convertField(QStringLiteral("Personen"), status.personen, game.roundCode);
+    Converted punkte, mittel;
+    if (game.isMolvanth()) {
+      punkte = convertField(QStringLiteral("Punkte :"), status.punkte, game.roundCode);
+      mittel = convertField(QStringLiteral("Punkte mittel:"), status.punkteMittel, game.roundCode);
+    }
+    for (const Converted* c : std::initializer_list<const Converted*>{&punkte, &mittel, &silber, &personen}) {
+      if (!c->error.isEmpty()) {
+        t.close();
+        return c->error;
+      }
+    }
+
+    t.append();
+    t.setValue(QStringLiteral("Spiel"), game.slot);
+    t.setValue(QStringLiteral("Breite"), game.ownPartyNumber);
+    t.setValue(QStringLiteral("Länge"), kPartyRowMarker);
+    // The level is part of the key; faction rows all stand on level 0.
+    t.setValue(QStringLiteral("Ebene"), 0);
+    t.setValue(QStringLiteral("Datum"), game.roundCode);
+    if (game.isMolvanth()) {
+      t.setValue(QStringLiteral("PunkteNeu"), *punkte.value);
+      t.setValue(QStringLiteral("PunkteSchnitt"), *mittel.value);
+      t.setValue(QStringLiteral("PunkteDiv"), qint64(*punkte.value) - qint64(*mittel.value));
+    }
+    t.setValue(QStringLiteral("ParteiSilber"), *silber.value);
+    t.setValue(QStringLiteral("Personen"), *personen.value);
+    t.post();
+    t.close();
+    return QString();
+  } catch (const DbError& e) {
+    t.cancel();
+    t.close();
+    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
+        .arg(game.roundCode)
+        .arg(e.message());
+  }
+}
+
+QString writeFactionStatistics(Database& db, const GameSession& game, const StatusFields& status) {
+  try {
+    Table statistik(db, QStringLiteral("statistik"));
+    return writeFactionStatistics(statistik, game, status);
+  } catch (const DbError& e) {
+    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
+        .arg(game.roundCode)
+        .arg(e.message());
+  }
+}
+
+QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
+                         const StatusFields& status) {
+  QStringList errors;
+
+  // The slot number decides, not the game type.
+  if (game.slot == 1) putIncomeTotal(pages.einkommen, status.gesamteinkommen);
+
+  const QStringList names = programfolder::statusFileNames(game.slot);
+  const QList<QStringList> contents = pageLines(pages);
+  for (int i = 0; i < kStatusFiles && i < names.size(); ++i) {
+    const QString error = files.stageLines(game.statusPath(names.at(i)), contents.at(i));
+    if (!error.isEmpty()) errors << error;
+  }
+
+  config.setSlotLine(game.slot, ConfigFile::SlotName, game.slotName);
+  config.setSlotLine(game.slot, ConfigFile::GameTypeText, game.gameTypeText);
+  const QStringList fields = status.configFields();
+  for (int i = 0; i < fields.size(); ++i) config.setSlotLine(game.slot, ConfigFile::StatusFirst + i, fields.at(i));
+  const QString configError = files.stageLines(config.path(), config.lines());
+  if (!configError.isEmpty()) errors << configError;
+  return errors.join(QLatin1Char('\n'));
+}
+
+QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
+                        OrderTemplate& orders) {
+  QStringList errors;
+  // The status files and the configuration lines go in place together or
+  // not at all; the template, the player's own work, is saved either way.
+  try {
+    ConfigFile config = ConfigFile::load(configPath(game));
+    FileTransaction files;
+    QString error = stageStatusFiles(files, config, game, pages, status);
+    if (error.isEmpty()) error = files.commit();
+    if (!error.isEmpty())
+      errors << error << QStringLiteral("Die Statusdateien und %1 sind unverändert.").arg(ConfigFile::fileName());
+  } catch (const ConfigError& e) {
+    errors << e.message();
+  }
+
+  const QString templateError = templatefile::save(orders, game, status.datum);
+  if (!templateError.isEmpty()) errors << templateError;
+
+  return errors.join(QLatin1Char('\n'));
+}
+
+QString saveStatusData(OpenGame& game) {
+  QStringList errors;
+  const QString files = saveStatusFiles(game.session, game.pages, game.status, game.orders);
+  if (!files.isEmpty()) errors << files;
+  if (game.db) {
+    const QString row = writeFactionStatistics(*game.db, game.session, game.status);
+    if (!row.isEmpty()) errors << row;
+  } else {
+    errors << QStringLiteral("Die Statistikzeile wurde nicht geschrieben: es ist keine Datenbank geöffnet.");
+  }
+  return errors.join(QLatin1Char('\n'));
+}
+
+QStringList pagesWithContent(const ReportPages& p) {
+  QStringList shown;
+  auto show = [&](bool content, const char16_t* caption) {
+    if (content) shown << QString::fromUtf16(caption);
+  };
+  show(!p.kaempfe.isEmpty(), u"Kämpfe");
+  show(!p.warnungen.isEmpty(), u"Warnungen");
+  show(!p.ereignisse.isEmpty(), u"Ereignisse");
+  show(!p.einkommen.isEmpty(), u"Einkommen");
+  show(!p.handel.isEmpty(), u"Handel");
+  show(!p.produktion.isEmpty(), u"Produktion");
+  show(!p.bewegungen.isEmpty(), u"Bewegungen");
+  show(!p.meldungen.isEmpty(), u"Meldungen");
+  show(hasText(p.botschaften), u"Botschaften");
+  show(hasText(p.geheimdienst), u"Geheimdienstbericht");
+  show(hasText(p.einreise), u"Einreisebericht");
+  return shown;
+}
+
+StatusLoad loadStatusData(OpenGame& game) {
+  StatusLoad out;
+  const GameSession& session = game.session;
+
+  // All files are read before any page is replaced.
+  const QStringList names = programfolder::statusFileNames(session.slot);
+  QList<QStringList> contents;
+  for (int i = 0; i < kStatusFiles; ++i) {
+    const QString path = session.statusPath(names.value(i));
+    if (!QFileInfo::exists(path)) {
+      // A slot that has never read a report has no status files yet.
+      contents << QStringList();
+      continue;
+    }
+    const auto lines = textutil::readLines(path);
+    if (!lines) {
+      out.error = QStringLiteral("Die Statusdatei %1 konnte nicht gelesen werden.").arg(path);
+      return out;
+    }
+    contents << *lines;
+  }
+
+  QStringList fields;
+  try {
+    const ConfigFile config = ConfigFile::load(configPath(session));
+    for (int i = 0; i < 9; ++i) fields << config.slotLine(session.slot, ConfigFile::StatusFirst + i);
+  } catch (const ConfigError& e) {
+    out.error = e.message();
+    return out;
+  }
+
+  setPageLines(game.pages, contents);
+  game.status.setConfigFields(fields);
+  out.shownPages = pagesWithContent(game.pages);
+
+  const summaries::SummaryResult income = summaries::summiereEinkommen(session, game.pages, game.status);
+  if (!income.ok) out.messages << summaries::einkommenFehlerBeimLaden(income.currentLine);
+  if (session.isMolvanth()) {
+    const summaries::SummaryResult orcs = summaries::summiereOrkvermehrung(game.pages, game.status);
+    if (!orcs.ok) out.messages << summaries::orkFehlerBeimLaden();
+  }
+
+  if (!game.status.datum.isEmpty()) {
+    const QString path = templatefile::filePath(session, game.status.datum);
+    const auto lines = templatefile::load(path);
+    templatefile::rememberDisk(game.orders, path);
+    if (lines) {
+      game.orders.setLines(*lines);
+    } else {
+      game.orders.clear();
+      out.messages << QStringLiteral("Die Zugvorlage %1 konnte nicht geöffnet werden; die Zugvorlage bleibt leer.")
+                          .arg(path);
+    }
+  }
+  game.orders.setUnsaved(false);
+
+  const summaries::SummaryResult production = summaries::summiereProduktion(game.pages, game.status);
+  if (!production.ok) out.messages << summaries::produktionFehler(production.currentLine);
+  return out;
+}
+
+}  // namespace statusdata
