@@ -29,7 +29,7 @@ namespace {
 class NoProgress : public ImportProgress {};
 
 // Lines the decoder keeps ahead of the block walk.
-const qsizetype kLineWindow = qEnvironmentVariableIntValue("ZW") > 0 ? qEnvironmentVariableIntValue("ZW") : (1 << 16);
+constexpr qsizetype kLineWindow = 1 << 16;
 
 // Counts of what the report holds, for the headless tool's summary.
 void takeCounts(const ReportBlockCounts& c, ImportOutcome& out) {
