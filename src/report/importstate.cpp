@@ -82,6 +82,15 @@ qint32 ImportState::toNumber(QStringView text) const {
   return *value;
 }
 
+qint32 ImportState::numberAt(int index) const {
+  const QString& line = lineAt(index);
+  const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+  const QStringView text = semicolon < 0 ? QStringView() : QStringView(line).left(semicolon);
+  const auto value = textutil::strictInt(text);
+  if (!value) failAt(index, QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text.toString()));
+  return *value;
+}
+
 QString ImportState::numberText(const QString& line) {
   const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
   return semicolon < 0 ? QString() : line.left(semicolon);

@@ -135,6 +135,9 @@ struct ImportState {
   // The numeric value of a line (text before the first ";"), converted strictly.
   qint32 number(const QString& line) const { return toNumber(numberText(line)); }
   qint32 number() const { return number(line()); }
+  // The same for report line `index`; the error names that line, which need
+  // not be the current one.
+  qint32 numberAt(int index) const;
 
   // Text before the first ";" (empty when there is none).
   static QString numberText(const QString& line);

@@ -93,18 +93,18 @@ const BlockEntry* entryAt(const BlockPart& part, L key, int index) {
 void readPrices(ImportState& state, Table& row, const BlockPart& part) {
   for (const BlockEntry& e : part.entries)
     for (const KeyField& price : kPrices)
-      if (e.key == price.key) row.setValue(field(price.field), numberAt(state, e.index));
+      if (e.key == price.key) row.setValue(field(price.field), state.numberAt(e.index));
 }
 
 // The amount of a resource block. After its type the amount stands on the
 // next line (on one of the next two for the mined resources, where a skill
 // line may stand between); an amount given before the type is the block's too.
 qint32 resourceAmount(const ImportState& state, const BlockPart& part, const BlockEntry& type, bool far) {
-  if (const BlockEntry* e = entryAt(part, L("number"), type.index + 1)) return numberAt(state, e->index);
+  if (const BlockEntry* e = entryAt(part, L("number"), type.index + 1)) return state.numberAt(e->index);
   if (far)
-    if (const BlockEntry* e = entryAt(part, L("number"), type.index + 2)) return numberAt(state, e->index);
+    if (const BlockEntry* e = entryAt(part, L("number"), type.index + 2)) return state.numberAt(e->index);
   for (const BlockEntry& e : part.entries)
-    if (e.key == L("number") && e.index < type.index) return numberAt(state, e.index);
+    if (e.key == L("number") && e.index < type.index) return state.numberAt(e.index);
   return -1;
 }
 
@@ -135,11 +135,11 @@ void readBorder(ImportState& state, Table& row, const BlockPart& part) {
   const BlockEntry* percent = nullptr;
   for (const BlockEntry& e : part.entries) {
     if (e.key == L("typ") && e.value == u"\"Straße\"") road = true;
-    if (e.key == L("richtung")) direction = numberAt(state, e.index);
+    if (e.key == L("richtung")) direction = state.numberAt(e.index);
     if (e.key == L("prozent")) percent = &e;
   }
   if (!road || !percent) return;
-  const qint32 value = numberAt(state, percent->index);
+  const qint32 value = state.numberAt(percent->index);
   if (direction >= 0 && direction < int(std::size(kRoadFields))) row.setValue(field(kRoadFields[direction]), value);
 }
 
@@ -209,7 +209,7 @@ void readAttributeEntries(ImportState& state, Table& row, const BlockPart& part)
         if (e.key == attribute.key) row.setValue(field(attribute.field), ImportState::textValue(state.lineAt(e.index)));
     } else if (!reportlines::isValue(e.value)) {
       for (const KeyField& attribute : kNumberAttributes)
-        if (e.key == attribute.key) row.setValue(field(attribute.field), numberAt(state, e.index));
+        if (e.key == attribute.key) row.setValue(field(attribute.field), state.numberAt(e.index));
     }
   }
 }

@@ -56,7 +56,7 @@ void readAlliance(ImportState& state, const BlockPart& alliance) {
   const auto name = textOf(state, alliance, QLatin1StringView("Parteiname"));
   const BlockEntry* status = alliance.last(QLatin1StringView("Status"));
   if (!name || !status) return;
-  const QString text = allianceText(*name, numberAt(state, status->index));
+  const QString text = allianceText(*name, state.numberAt(status->index));
   if (!text.isEmpty()) state.pages.status << text;
 }
 
@@ -111,7 +111,7 @@ void readFactionBlock(ImportState& state) {
 void readFactionEntry(ImportState& state, const BlockPart& entry) {
   const BlockEntry* number = entry.first(QLatin1StringView("Partei"));
   if (!number) return;
-  writeFaction(state, numberAt(state, number->index), [&](Table& table) { setFactionValues(state, entry, table); });
+  writeFaction(state, state.numberAt(number->index), [&](Table& table) { setFactionValues(state, entry, table); });
 }
 
 }  // namespace
