@@ -9,4 +9,4 @@ $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build pkg-config python3 \
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev \
   libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3 \
-  qt6-translations-l10n qt6-qpa-plugins dpkg-dev file xvfb xauth clang libclang-rt-dev
+  qt6-translations-l10n qt6-qpa-plugins dpkg-dev file xvfb xauth clang libclang-rt-dev xdg-utils

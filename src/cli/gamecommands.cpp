@@ -3,6 +3,7 @@
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "orders/templatefile.h"
+#include "orders/templatepassword.h"
 #include "turn/reportimporter.h"
 
 namespace cli {
@@ -96,6 +97,7 @@ int runTemplate(const QStringList& args) {
       printError(QStringLiteral("Spiel %1 hat noch keinen CR gelesen: es gibt keine Zugvorlage.").arg(cli.game.session.slot));
       return 1;
     }
+    if (!templatepassword::hasPassword(cli.game.orders.lines())) printError(templatepassword::missingPasswordWarning());
     printOut(templatefile::filePath(cli.game.session, datum));
     printOut(cli.game.orders.lines().join(QLatin1Char('\n')));
     return 0;

@@ -9,6 +9,7 @@
 #include "military/armyreport.h"
 #include "military/groupings.h"
 #include "military/shipregister.h"
+#include "orders/templatepassword.h"
 #include "orders/checkerrun.h"
 #include "orders/templatefile.h"
 
@@ -44,6 +45,7 @@ int check(CliGame& cli) {
     printError(QStringLiteral("Die Zugvorlage %1 fehlt.").arg(templatePath));
     return 1;
   }
+  if (!templatepassword::hasPassword(cli.game.orders.lines())) printError(templatepassword::missingPasswordWarning());
   const checker::Command command = checker::commandFor(session, datum);
   const checker::Outcome outcome = checker::runAndWait(command);
   printOut(outcome.output);

@@ -73,8 +73,11 @@ struct ImportState {
 
   // Header values of the report.
   int version = 0;
-  QString password;
+  QString password;         // ";Passwort"
+  QString messagePassword;  // named by the password message of a faction's first reports
   QString ownEmail;  // the own faction's e-mail address
+  QString mailTo;    // the server's address for orders (";mailto")
+  QString mailCmd;   // the subject it expects (";mailcmd")
   qint32 recruitCost = 0;
 
   bool battleFlag = false;

@@ -167,6 +167,8 @@ HeaderResult readHeader(ImportState& state) {
       ownerGiven = true;
     }
     if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
+    if (l.endsWith(QLatin1String("\";mailto"))) state.mailTo = ImportState::textValue(l);
+    if (l.endsWith(QLatin1String("\";mailcmd"))) state.mailCmd = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
     if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
     if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);

@@ -137,11 +137,27 @@ void placeMessage(ImportState& state, const MessageBlock& block) {
   }
 }
 
+// The message that tells a new faction its password, once: its type, or
+// its text where another server version numbers its types otherwise.
+constexpr qint64 kPasswordMessageType = 1784377885;
+const QLatin1StringView kPasswordText("Das Passwort für diese Partei lautet ");
+
+void takePassword(ImportState& state, const BlockPart& part, const MessageBlock& block) {
+  const bool byText = block.hasRendered && state.messageRendered.startsWith(QString(kPasswordText));
+  if (state.messageType != kPasswordMessageType && !byText) return;
+  if (const BlockEntry* e = part.last(QLatin1StringView("value")); e && e->value.startsWith(u'"')) {
+    state.messagePassword = ImportState::textValue(state.lineAt(e->index));
+  } else if (byText) {
+    state.messagePassword = state.messageRendered.mid(kPasswordText.size()).trimmed();
+  }
+}
+
 // "MESSAGE n": its values by key, then the rendered text on the page its
 // type belongs to.
 void readMessage(ImportState& state) {
   const ReportBlock message = readSectionBlock(state);
   const MessageBlock block = readMessageValues(state, message.own);
+  takePassword(state, message.own, block);
   state.currentLine = message.endIndex;
   // A block without a text of its own would only repeat the previous message.
   if (block.hasRendered) placeMessage(state, block);

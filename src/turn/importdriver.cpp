@@ -14,6 +14,7 @@
 #include "report/reportfile.h"
 #include "report/reportbody.h"
 #include "report/reportheader.h"
+#include "orders/serveraccess.h"
 #include "orders/templatefile.h"
 #include "turn/reportimporter.h"
 #include "turn/versionquestion.h"
@@ -207,7 +208,6 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     staged.status.parteiName = staged.session.ownPartyName;
     staged.tree.clear();
     staged.tree.addTopLevel(QStringLiteral("Besitztümer"));
-    reportbody::startTemplate(s);
 
     // The database as it was before this report, for the way back when the
     // file is damaged later.
@@ -219,6 +219,15 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     game.db->begin();
     reportbody::writeOwnFactionRow(s);
     readSections(s);
+    // Today's servers name the password only in a new faction's first
+    // reports; later templates take the one the slot kept.
+    const serveraccess::Access knownAccess = serveraccess::load(staged.session);
+    s.password = serveraccess::resolvePassword(s.password, s.messagePassword, knownAccess.password);
+    serveraccess::Access access = serveraccess::resolve(s.password, s.mailTo, s.mailCmd, knownAccess);
+    // What the slot knows from a newer report stays; an older one only fills gaps.
+    if (newest > 0 && staged.session.roundCode < newest) access = serveraccess::preferKnown(access, knownAccess);
+    s.password = access.password;
+    reportbody::startTemplate(s);
     reportbody::loadKeyFilters(s);
     s.itemFieldNames = itemFieldNames(tables.einheiten);
     s.skillFieldNames = skillFieldNames(tables.einheiten);
@@ -250,6 +259,8 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     if (!kept.error.isEmpty()) throw FilesNotWritten(kept.error);
     out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
     stageAfterImport(staged, s.version, callbacks, files);
+    if (const QString error = serveraccess::stage(files, staged.session, access, knownAccess); !error.isEmpty())
+      throw FilesNotWritten(error);
     try {
       game.db->commit();
     } catch (const DbError& e) {

@@ -1,6 +1,7 @@
 #include "turn/options.h"
 
 #include "game/textutil.h"
+#include "orders/serveraccess.h"
 
 namespace options {
 
@@ -11,6 +12,7 @@ Working open(const GameSession& session) {
   w.values.checkerPath = w.config.slotLine(slot, ConfigFile::CheckerPath);
   w.values.homeX = w.config.slotLine(slot, ConfigFile::HomeX);
   w.values.homeY = w.config.slotLine(slot, ConfigFile::HomeY);
+  w.values.password = serveraccess::load(session).password;
   return w;
 }
 
@@ -26,6 +28,11 @@ void save(GameSession& session, Working& working, const Values& values) {
   if (programPath.isEmpty())
     throw ConfigError(QStringLiteral("Der Programmpfad darf nicht leer sein; nichts wurde gespeichert."));
 
+  // The orders file writes the password in quotes.
+  const QString password = values.password.trimmed();
+  if (password.contains(QLatin1Char('"')))
+    throw ConfigError(QStringLiteral("Das Passwort darf kein Anführungszeichen (\") enthalten; nichts wurde gespeichert."));
+
   const int slot = session.slot;
   working.config.setSlotLine(slot, ConfigFile::HomeX, homeX);
   working.config.setSlotLine(slot, ConfigFile::HomeY, homeY);
@@ -34,6 +41,13 @@ void save(GameSession& session, Working& working, const Values& values) {
   working.config.save();  // the file at the old program path
   session.programPath = textutil::normalizeDirectory(programPath);
   session.checkerPath = values.checkerPath;
+  // After zendral.cfg: a password file that cannot be written keeps the
+  // dialog open with the rest saved.
+  if (password != working.values.password && !password.isEmpty()) {
+    const QString error = serveraccess::savePassword(session, password);
+    if (!error.isEmpty()) throw ConfigError(error);
+    working.values.password = password;
+  }
 }
 
 }  // namespace options

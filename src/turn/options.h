@@ -13,6 +13,7 @@ struct Values {
   QString checkerPath;  // line o+22
   QString homeX;        // line o+9
   QString homeY;        // line o+10
+  QString password;     // the faction's password, kept beside zendral.cfg
 };
 
 // The file as read when the dialog opens, and the values shown from it.
@@ -29,7 +30,8 @@ Working open(const GameSession& session);
 // session uses the new program path and checker path; the home region
 // takes effect at the next opening of the game. The home coordinates must
 // be whole numbers and the program path must not be empty; otherwise
-// ConfigError and nothing is written.
+// ConfigError and nothing is written. A changed password goes to the
+// slot's password file first.
 void save(GameSession& session, Working& working, const Values& values);
 
 }  // namespace options
