@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include "turn/opengame.h"
@@ -200,6 +201,7 @@ void RegionController::ListBox3DblClick() {
   editor_->openFor(unitRow_->fieldValue(QStringLiteral("Einheit Name")).toString(),
                    unitRow_->fieldValue(QStringLiteral("Flags")).toString(), lines);
   editorLineCount_ = int(lines.size());
+  editorOpenedOrders_ = commandeditor::templateOrders(game_.orders.lines(), id).value_or(QStringList());
 }
 
 void RegionController::Button1Click() {
@@ -212,7 +214,22 @@ void RegionController::Button1Click() {
     fail(error);
     return;
   }
+  // Orders typed for the unit in "Zugvorlage" since the editor opened are
+  // never dropped without asking.
+  const std::optional<QStringList> inTemplate = commandeditor::templateOrders(game_.orders.lines(), id);
+  if (inTemplate && *inTemplate != *orders &&
+      commandeditor::changedSinceOpened(game_.orders.lines(), id, editorOpenedOrders_)) {
+    const int answer = choose_ ? choose_(commandeditor::conflictQuestion(id), commandeditor::conflictAnswers())
+                               : commandeditor::Cancel;
+    if (answer == commandeditor::TakeTemplate) {
+      editor_->Memo1->setPlainText(commandeditor::unitLines(game_.orders.lines(), id).join(QLatin1Char('\n')));
+      editorOpenedOrders_ = *inTemplate;
+      return;
+    }
+    if (answer != commandeditor::Overwrite) return;
+  }
   if (commandeditor::writeBack(game_.orders, id, *orders)) editorLineCount_ = int(orders->size()) + 1;
+  editorOpenedOrders_ = *orders;
   pages_.orders->showModel();
   // The template stays at the lines just written, not at its first line.
   pages_.orders->showLine(commandeditor::unitHeaderLine(game_.orders.lines(), pages_.units->Edit21->text()));

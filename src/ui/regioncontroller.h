@@ -44,6 +44,9 @@ class RegionController : public QObject {
   // Draws a region's square on the unit overlay (faerbe_region).
   void setRegionColourer(RegionColourer colourer) { colourRegion_ = std::move(colourer); }
   void setMessageSinks(MessageSink inform, MessageSink error);
+  // A question with buttons, answered by the index of the chosen one.
+  using Chooser = std::function<int(const QString&, const QStringList&)>;
+  void setChooser(Chooser chooser) { choose_ = std::move(chooser); }
 
   // Shows the hex (x, y) of the current level: the map clicks end here.
   void getSekKoo(int x, int y);
@@ -74,6 +77,7 @@ class RegionController : public QObject {
   RegionColourer colourRegion_;
   MessageSink inform_;
   MessageSink error_;
+  Chooser choose_;
   std::unique_ptr<ViewTables> tables_;
   std::unique_ptr<TableRowModel> regionRow_;
   std::unique_ptr<TableRowModel> unitRow_;
@@ -84,4 +88,7 @@ class RegionController : public QObject {
   // The list line the unit page shows (unit, building or ship).
   std::optional<RegionView::ListEntry> shownEntry_;
   int editorLineCount_ = 0;
+  // The unit's template orders as the editor last took them, to notice
+  // orders typed in "Zugvorlage" meanwhile.
+  QStringList editorOpenedOrders_;
 };

@@ -154,6 +154,29 @@ bool writeBack(OrderTemplate& orders, const QString& unitIdText, const QStringLi
   return true;
 }
 
+std::optional<QStringList> templateOrders(const QStringList& templateLines, const QString& unitIdText) {
+  const int header = findHeader(templateLines, headerKey(unitIdText));
+  if (header < 0) return std::nullopt;
+  return templateLines.mid(header + 1, unitEnd(templateLines, header) - header - 1);
+}
+
+bool changedSinceOpened(const QStringList& templateLines, const QString& unitIdText, const QStringList& openedOrders) {
+  const std::optional<QStringList> now = templateOrders(templateLines, unitIdText);
+  return now && *now != openedOrders;
+}
+
+QString conflictQuestion(const QString& unitIdText) {
+  return QStringLiteral("Die Befehle der Einheit %1 wurden in der Zugvorlage geändert, seit der Befehlseditor sie "
+                        "geöffnet hat. Beim Ausführen gingen diese Änderungen verloren.\nDie Befehle aus der "
+                        "Zugvorlage in den Editor übernehmen, die Zugvorlage mit dem Editor überschreiben oder "
+                        "abbrechen?")
+      .arg(unitIdText);
+}
+
+QStringList conflictAnswers() {
+  return {QStringLiteral("Aus der Zugvorlage übernehmen"), QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")};
+}
+
 QString flagsWithMark(const QString& flags, const QString& mark) {
   if (!mark.isEmpty() && flags.isEmpty()) return mark;
   QString out = flags;

@@ -60,6 +60,18 @@ std::optional<QStringList> ordersOf(const QStringList& editorLines, const QStrin
 // changes then). A change marks the template unsaved.
 bool writeBack(OrderTemplate& orders, const QString& unitIdText, const QStringList& newOrders);
 
+// The unit's orders as the template holds them now (the lines after its
+// header that writeBack would replace); std::nullopt without the header.
+std::optional<QStringList> templateOrders(const QStringList& templateLines, const QString& unitIdText);
+// Whether the template's orders of the unit are no longer those the editor
+// opened with (typed in "Zugvorlage" meanwhile): writing back would drop
+// them, so the player is asked first.
+bool changedSinceOpened(const QStringList& templateLines, const QString& unitIdText, const QStringList& openedOrders);
+// The question and its answers.
+QString conflictQuestion(const QString& unitIdText);
+QStringList conflictAnswers();  // take the template's lines, overwrite, cancel
+enum ConflictAnswer { TakeTemplate = 0, Overwrite = 1, Cancel = 2 };
+
 // Flags after storing a mark ("", "x" or "X").
 QString flagsWithMark(const QString& flags, const QString& mark);
 
