@@ -29,6 +29,8 @@ MainMenu::MainMenu(QWidget* window) {
   Speichern1 = item(Datei1, "Speichern1", QStringLiteral("Zugvorlage &Speichern"));
   Speichern1->setShortcut(QKeySequence::Save);
   ZugVorlageSpeichern1 = item(Datei1, "ZugVorlageSpeichern1", QStringLiteral("&Zugvorlage Speichern unter..."));
+  ZugvorlageOeffnen1 = item(Datei1, "ZugvorlageOeffnen1", QStringLiteral("Zugvorlage ö&ffnen…"));
+  BefehleVersenden1 = item(Datei1, "BefehleVersenden1", QStringLiteral("Befehle &versenden"));
   Optionen1 = item(Datei1, "Optionen1", QStringLiteral("&Optionen"));
   Datei1->addSeparator()->setObjectName(QStringLiteral("N1"));
   Beenden1 = item(Datei1, "Beenden1", QStringLiteral("&Beenden"));

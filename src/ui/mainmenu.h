@@ -15,6 +15,8 @@ struct MainMenu {
   QAction* Neu1;                       // "&CR einlesen"
   QAction* Speichern1;                 // "Zugvorlage &Speichern"
   QAction* ZugVorlageSpeichern1;       // "&Zugvorlage Speichern unter..."
+  QAction* ZugvorlageOeffnen1;         // "Zugvorlage ö&ffnen…"
+  QAction* BefehleVersenden1;          // "Befehle &versenden"
   QAction* Optionen1;                  // "&Optionen"
   QAction* Beenden1;                   // "&Beenden"
   QMenu* Karte1;

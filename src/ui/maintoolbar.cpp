@@ -38,4 +38,6 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
                        Picture::CheckOrders);
   ToolButton6 = button(this, "ToolButton6", QStringLiteral("Besitz"), QStringLiteral("Besitztümer auflisten"),
                        Picture::Possessions);
+  ToolButton7 = button(this, "ToolButton7", QStringLiteral("Befehle versenden"),
+                       QStringLiteral("Befehle an den Spielserver versenden"), Picture::SendOrders);
 }

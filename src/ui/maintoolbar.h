@@ -16,4 +16,5 @@ class MainToolBar : public QToolBar {
   QToolButton* ToolButton4;  // region messages layer
   QToolButton* ToolButton5;  // order check
   QToolButton* ToolButton6;  // possessions
+  QToolButton* ToolButton7;  // send the orders
 };

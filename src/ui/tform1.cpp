@@ -28,6 +28,7 @@
 #include "ui/mapareapanel.h"
 #include "ui/mapcontroller.h"
 #include "ui/maptools.h"
+#include "ui/orderscontroller.h"
 #include "ui/pointsgridview.h"
 #include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
@@ -99,6 +100,9 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   });
   regionController = new RegionController(game_, {regionPage, unitPage, templatePage, statisticsPage->grid(), mapArea->Panel1}, this);
   regionController->setMessageSinks([this](const QString& m) { prompts_.inform(m); }, [this](const QString& m) { prompts_.error(m); });
+  regionController->setChooser([this](const QString& text, const QStringList& buttons) {
+    return prompts_.choose ? prompts_.choose(text, buttons) : int(buttons.size()) - 1;
+  });
 
   auto* pages = new QSplitter(Qt::Vertical);
   pages->addWidget(PageControl1);
@@ -138,8 +142,14 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   mapController->setPrompts(mapPrompts);
 
   connect(menu.Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
-  connect(menu.Speichern1, &QAction::triggered, templatePage, &TemplatePage::Speichern1Click);
-  connect(menu.ZugVorlageSpeichern1, &QAction::triggered, templatePage, &TemplatePage::ZugVorlageSpeichern1Click);
+  ordersController = new OrdersController(this, game_, templatePage, &prompts_);
+  ordersController->setOpenOptions([this] { Optionen1Click(); });
+  ordersController->setStatusSink([this](const QString& message) { StatusBar1->showMessage(message); });
+  connect(menu.Speichern1, &QAction::triggered, ordersController, &OrdersController::Speichern1Click);
+  connect(menu.ZugVorlageSpeichern1, &QAction::triggered, ordersController, &OrdersController::ZugVorlageSpeichern1Click);
+  connect(menu.ZugvorlageOeffnen1, &QAction::triggered, ordersController, &OrdersController::ZugvorlageOeffnen1Click);
+  connect(menu.BefehleVersenden1, &QAction::triggered, ordersController, &OrdersController::BefehleVersenden1Click);
+  connect(ToolBar1->ToolButton7, &QToolButton::clicked, ordersController, &OrdersController::BefehleVersenden1Click);
   connect(menu.Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
   connect(menu.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
   connect(menu.Info2, &QAction::triggered, this, &TForm1::Info2Click);
@@ -152,8 +162,13 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   shipRegisterPage->setGame(&game_);
   shipRegisterPage->setErrorSink(showError);
   checker = new CheckerController(this, game_, templatePage, &prompts_);
-  connect(ToolBar1->ToolButton5, &QToolButton::clicked, checker, &CheckerController::ToolButton5Click);
-  connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
+  // A template without a password is named before it is checked.
+  connect(ToolBar1->ToolButton5, &QToolButton::clicked, checker, [this] {
+    if (ordersController->passwordChecked()) checker->ToolButton5Click();
+  });
+  connect(menu.ZugChecker1, &QAction::triggered, checker, [this] {
+    if (ordersController->passwordChecked()) checker->ZugChecker1Click();
+  });
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
   mapTools = new MapTools(*this);
   // The area export centres on the region the region view shows.
@@ -468,7 +483,9 @@ void TForm1::saveOptions() {
     prompts_.error(e.message());  // the dialog stays open with its values
     return;
   }
+  const QString password = dialogs_.form2->values().password.trimmed();
   closeOptions();
+  ordersController->passwordChanged(password);
 }
 
 void TForm1::closeOptions() {
@@ -486,8 +503,7 @@ void TForm1::Info2Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (game_.orders.unsaved() &&
-      !prompts_.confirm(QStringLiteral("Zugvorlage wurde noch nicht gespeichert. Programm beenden?"))) {
+  if (!ordersController->mayClose()) {
     event->ignore();
     return;
   }

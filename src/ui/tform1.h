@@ -28,6 +28,7 @@ class MainToolBar;
 class MapAreaPanel;
 class MapController;
 class MapTools;
+class OrdersController;
 class RegionController;
 class RegionPage;
 class ReportPagesPanel;
@@ -122,6 +123,7 @@ class TForm1 : public QMainWindow {
   QStatusBar* StatusBar1;
   QLabel* statusPanels[3];
   CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
+  OrdersController* ordersController;  // save, reopen, send, the close question
 
   StatusPage* statusPage() const;
 
@@ -130,7 +132,7 @@ class TForm1 : public QMainWindow {
   void closed();
 
  protected:
-  // FormClose: asks before unsaved template changes are lost.
+  // FormClose: unsaved orders are saved, dropped, or the window stays (the player chooses).
   void closeEvent(QCloseEvent* event) override;
 
  private:

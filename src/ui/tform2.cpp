@@ -18,6 +18,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   Edit2 = lineEdit("Edit2");
   Edit3 = lineEdit("Edit3");
   Edit4 = lineEdit("Edit4");
+  Edit5 = lineEdit("Edit5");
+  Edit5->setEchoMode(QLineEdit::Password);
   Edit3->setFixedWidth(60);
   Edit4->setFixedWidth(60);
   Button1 = named(new QPushButton(QStringLiteral("Speichern")), "Button1");
@@ -30,6 +32,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   layout->addWidget(captioned(QStringLiteral("Programm Path:"), Edit1));
   layout->addWidget(captioned(QStringLiteral("Path zum externen ZugChecker:"), Edit2));
   layout->addWidget(captioned(QStringLiteral("Heimatregion (x/y):"), home));
+  layout->addWidget(captioned(QStringLiteral("Passwort"), Edit5));
   layout->addLayout(buttons);
   setMinimumWidth(420);
 
@@ -42,9 +45,10 @@ void TForm2::setValues(const options::Values& v) {
   Edit2->setText(v.checkerPath);
   Edit3->setText(v.homeX);
   Edit4->setText(v.homeY);
+  Edit5->setText(v.password);
 }
 
-options::Values TForm2::values() const { return {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()}; }
+options::Values TForm2::values() const { return {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text(), Edit5->text()}; }
 
 void TForm2::closeEvent(QCloseEvent* event) {
   event->ignore();

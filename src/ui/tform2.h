@@ -19,6 +19,7 @@ class TForm2 : public QDialog {
   QLineEdit* Edit2;  // "Path zum externen ZugChecker:"
   QLineEdit* Edit3;  // home x
   QLineEdit* Edit4;  // home y
+  QLineEdit* Edit5;  // "Passwort", shown as dots
   QPushButton* Button1;  // "Speichern"
   QPushButton* Button2;  // "Abbrechen"
 

@@ -74,6 +74,16 @@ void draw(Picture picture, QPainter& p) {
       p.drawPolyline(QPolygonF({{13, 21}, {18, 27}, {29, 13}}));
       break;
     }
+    case Picture::SendOrders: {
+      // An envelope with an arrow leaving it.
+      p.setBrush(QColor(245, 245, 240));
+      p.drawRect(QRectF(3, 9, 20, 15));
+      p.drawPolyline(QPolygonF({{3, 9}, {13, 18}, {23, 9}}));
+      p.setPen(QPen(QColor(30, 110, 200), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawLine(QPointF(18, 26), QPointF(29, 15));
+      p.drawPolyline(QPolygonF({{22, 15}, {29, 15}, {29, 22}}));
+      break;
+    }
     case Picture::Possessions: {
       p.setBrush(QColor(180, 120, 60));
       p.drawRoundedRect(QRectF(4, 12, 24, 16), 2, 2);
@@ -104,6 +114,7 @@ QStringList themeNames(Picture picture) {
     case Picture::RedrawMap: return {QStringLiteral("view-refresh")};
     case Picture::RegionMessages: return {QStringLiteral("mail-message"), QStringLiteral("dialog-information")};
     case Picture::CheckOrders: return {QStringLiteral("tools-check-spelling"), QStringLiteral("dialog-ok")};
+    case Picture::SendOrders: return {QStringLiteral("mail-send"), QStringLiteral("mail-message-new")};
     case Picture::Possessions: return {QStringLiteral("view-list-details"), QStringLiteral("x-office-spreadsheet")};
     case Picture::Program: return {QStringLiteral("zendral")};
   }

@@ -5,7 +5,7 @@
 
 namespace toolicons {
 
-enum class Picture { Ships, Units, RedrawMap, RegionMessages, CheckOrders, Possessions, Program };
+enum class Picture { Ships, Units, RedrawMap, RegionMessages, CheckOrders, Possessions, SendOrders, Program };
 
 // The theme icon names tried for a picture, best first.
 QStringList themeNames(Picture picture);

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include <QToolButton>
 
 #include "db/table.h"
+#include "game/textutil.h"
 #include "report/importstate.h"
 #include "ui/formhelpers.h"
 #include "ui/maintoolbar.h"
@@ -65,7 +68,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrder) {
   EXPECT_EQ(menus, QStringList({QStringLiteral("&Datei"), QStringLiteral("&Karte"), QStringLiteral("&Tools"),
                                 QStringLiteral("&Hilfe")}));
   EXPECT_EQ(items, QStringList({QStringLiteral("&CR einlesen"), QStringLiteral("Zugvorlage &Speichern"),
-                                QStringLiteral("&Zugvorlage Speichern unter..."), QStringLiteral("&Optionen"),
+                                QStringLiteral("&Zugvorlage Speichern unter..."), QStringLiteral("Zugvorlage ö&ffnen…"),
+                                QStringLiteral("Befehle &versenden"), QStringLiteral("&Optionen"),
                                 QStringLiteral("-"), QStringLiteral("&Beenden"),
                                 QStringLiteral("&Region manuell eingeben"), QStringLiteral("&Weltkarte aktualisieren"),
                                 QStringLiteral("Kartendaten &importieren"), QStringLiteral("Gesamtkarte &exportieren"),
@@ -222,32 +226,51 @@ TEST_F(MainWindowTest, OldTablesAreUpgradedAtTheFirstOpeningOnly) {
   EXPECT_TRUE(said.infos.isEmpty());
 }
 
-TEST_F(MainWindowTest, ClosingAsksOnlyAboutAnUnsavedTemplate) {
-  const QString question = QStringLiteral("Zugvorlage wurde noch nicht gespeichert. Programm beenden?");
+TEST_F(MainWindowTest, ClosingOverUnsavedOrdersSavesDropsOrStays) {
+  const QString question = QStringLiteral("Die Zugvorlage wurde noch nicht gespeichert. Vor dem Beenden speichern?");
   int closedSignals = 0;
   QObject::connect(form1.get(), &TForm1::closed, [&] { ++closedSignals; });
   ASSERT_TRUE(form1->spielinitialisierung(1, QStringLiteral("Erstes"), QStringLiteral("Molvanth")));
+  game.status.datum = QStringLiteral("Juni im Jahre 38");
+  const QString file = dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni.txt"));
 
-  // A change typed into the template makes it unsaved.
+  // "Abbrechen" keeps the window and the orders.
   form1->templatePage->RichEdit4->insertPlainText(QStringLiteral("EINHEIT abc"));
   EXPECT_TRUE(game.orders.unsaved());
-  said.answer = false;
+  said.choice = 2;
   EXPECT_FALSE(form1->close());
   EXPECT_TRUE(form1->isVisible());
-  EXPECT_EQ(said.confirmations, QStringList({question}));
+  EXPECT_EQ(said.choices, QStringList({question}));
   EXPECT_EQ(closedSignals, 0);
+  EXPECT_FALSE(QFile::exists(file));
 
-  said.answer = true;
+  // A save that fails (the file's place is a folder) keeps the window open.
+  ASSERT_TRUE(QDir().mkpath(file));
+  said.choice = 0;
+  EXPECT_FALSE(form1->close());
+  EXPECT_EQ(closedSignals, 0);
+  EXPECT_FALSE(said.errors.isEmpty());
+  ASSERT_TRUE(QDir().rmdir(file));
+
+  // "Speichern" writes the orders, then closes.
   EXPECT_TRUE(form1->close());
-  EXPECT_EQ(said.confirmations.size(), 2);
   EXPECT_EQ(closedSignals, 1);
+  EXPECT_EQ(textutil::readLines(file).value_or(QStringList()), QStringList({QStringLiteral("EINHEIT abc")}));
+
+  // "Nicht speichern" closes without writing.
+  form1->show();
+  form1->templatePage->RichEdit4->insertPlainText(QStringLiteral("\nLERNE Magie"));
+  said.choice = 1;
+  EXPECT_TRUE(form1->close());
+  EXPECT_EQ(closedSignals, 2);
+  EXPECT_EQ(textutil::readLines(file).value_or(QStringList()).size(), 1);
 
   // Saved: no question.
   form1->show();
   game.orders.setUnsaved(false);
-  said.answer = false;
+  said.choices.clear();
   EXPECT_TRUE(form1->close());
-  EXPECT_EQ(said.confirmations.size(), 2);
+  EXPECT_TRUE(said.choices.isEmpty());
 }
 
 TEST_F(MainWindowTest, OptionsAreSavedThroughTheDialogOrLeftAlone) {

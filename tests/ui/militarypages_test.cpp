@@ -55,7 +55,7 @@ bool waitForCheck(CheckerController* c, int ms) {
 struct MilitaryPagesTest : ::testing::Test, uitest::ProgramFolderFixture {
   void SetUp() override {
     setStatusFields(statusFields(QStringLiteral("Juni im Jahre 38")));
-    writeProgramFile(QStringLiteral("Zug-Spiel1-38-Juni.txt"), {QStringLiteral("PARTEI 757")});
+    writeProgramFile(QStringLiteral("Zug-Spiel1-38-Juni.txt"), {QStringLiteral("PARTEI 757 \"geheim\"")});
     insert(db, QStringLiteral("parteien"),
            {{QStringLiteral("Spiel"), 1}, {QStringLiteral("Partei Nr"), 757}, {QStringLiteral("Partei Name"), QStringLiteral("Die Wölfe")}});
     insert(db, QStringLiteral("parteien"),

@@ -38,6 +38,7 @@ struct TemplateSavingTest : ::testing::Test, uitest::ProgramFolderFixture {
 
 TEST_F(TemplateSavingTest, SavingWritesTheTurnsFileAndReplacesItLater) {
   open();
+  said.answer = false;  // "Nein" to the missing password: save all the same
   ASSERT_EQ(indicator(), kGreen);
   type(QStringLiteral("  LERNE Reiten"));
   ASSERT_TRUE(game.orders.unsaved());
@@ -60,6 +61,7 @@ TEST_F(TemplateSavingTest, SavingWritesTheTurnsFileAndReplacesItLater) {
 
 TEST_F(TemplateSavingTest, CtrlSInTheEditorSavesTheTemplate) {
   open();
+  said.answer = false;  // "Nein" to the missing password: save all the same
   form1->show();
   form1->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
@@ -73,6 +75,7 @@ TEST_F(TemplateSavingTest, CtrlSInTheEditorSavesTheTemplate) {
 
 TEST_F(TemplateSavingTest, SaveAsWritesTheChosenFileOnlyAndACancelWritesNothing) {
   open();
+  said.answer = false;  // "Nein" to the missing password: save all the same
   type(QStringLiteral("  LERNE Reiten"));
   int asked = 0;
   QString choice;

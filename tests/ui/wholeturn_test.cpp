@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "orders/serveraccess.h"
 #include "turn/programfolder.h"
 #include "turn/reportfolder.h"
 #include "game/textutil.h"
@@ -111,6 +112,8 @@ TEST(WholeTurn, ReadEditSaveCloseAndStartAgain) {
   {
     ProgramWindows w(dir.path());
     startSlot1(w);
+    // The password the player gave in the options before.
+    ASSERT_EQ(serveraccess::savePassword(w.game.session, QStringLiteral("geheim")), QString());
 
     w.form1.menu.Neu1->trigger();
     QApplication::processEvents();
@@ -233,6 +236,7 @@ TEST(WholeTurn, TwoWeeksOfOneMonthKeepBothWeeksOrders) {
   uitest::DialogAnswerer answer;
   ProgramWindows w(dir.path());
   startSlot1(w);
+  ASSERT_EQ(serveraccess::savePassword(w.game.session, QStringLiteral("geheim")), QString());
   QPlainTextEdit* editor = w.form1.templatePage->RichEdit4;
   const auto typeAtEnd = [&](const QString& line) {
     editor->setFocus();
@@ -275,6 +279,8 @@ TEST(WholeTurn, TwoWeeksOfOneMonthKeepBothWeeksOrders) {
   EXPECT_TRUE(first.contains(saved1) && first.contains(unsaved1)) << first.join(u'|').toStdString();
   EXPECT_FALSE(first.contains(saved2));
   EXPECT_TRUE(second.contains(saved2));
+  // Week 2's template names the password without the player typing it.
+  EXPECT_EQ(second.value(0), QStringLiteral(" PARTEI bsp \"geheim\""));
   EXPECT_FALSE(second.contains(saved1));
   EXPECT_TRUE(w.form1.StatusBar1->currentMessage().contains(kept));
 }
