@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
       {QStringLiteral("region"), cli::runRegion}, {QStringLiteral("unit"), cli::runUnit}, {QStringLiteral("orders"), cli::runOrders},
       {QStringLiteral("tiles"), cli::runTiles},
       {QStringLiteral("restore"), cli::runRestore},
+      {QStringLiteral("problems"), cli::runProblems},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

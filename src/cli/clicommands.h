@@ -26,6 +26,7 @@ int runUnit(const QStringList& args);
 int runOrders(const QStringList& args);
 int runTiles(const QStringList& args);
 int runRestore(const QStringList& args);
+int runProblems(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);
