@@ -82,7 +82,6 @@ GameKnowledge read(Database& db, const GameSession& session) {
                                                 "\"Einheit Position\", \"Einheit Name\" FROM \"einheiten\" "
                                                 "WHERE \"Spiel\" = ?1 ORDER BY \"Einheit Nr\""));
   q.bind(1, session.slot);
-  k.unitsKnown = true;
   while (q.step()) {
     const qint32 nr = qint32(q.columnInt(0));
     k.knownUnits.insert(nr);
@@ -92,6 +91,8 @@ GameKnowledge read(Database& db, const GameSession& session) {
     g.positionOf.insert(nr, position);
     g.unitsByPosition[position].append({session.idText(nr), q.columnText(4)});
   }
+  // A slot without any unit row (no report read yet) cannot tell own units from others.
+  k.unitsKnown = !k.knownUnits.isEmpty();
   return g;
 }
 

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class OrderTemplate;
+class ProblemsPanel;
 class SavedIndicator;
 struct GameSession;
 struct StatusFields;
@@ -79,6 +80,7 @@ class TemplatePage : public QWidget {
   QLineEdit* Edit24;
   QPushButton* Button3;
   QTimer* Timer1;
+  ProblemsPanel* problems;  // "Probleme" below the template
 
  signals:
   // The editor text changed by the player.

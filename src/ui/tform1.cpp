@@ -29,6 +29,7 @@
 #include "ui/mapcontroller.h"
 #include "ui/maptools.h"
 #include "ui/pointsgridview.h"
+#include "ui/problemscontroller.h"
 #include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
 #include "ui/reportfiledialog.h"
@@ -155,6 +156,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   connect(ToolBar1->ToolButton5, &QToolButton::clicked, checker, &CheckerController::ToolButton5Click);
   connect(menu.ZugChecker1, &QAction::triggered, checker, &CheckerController::ZugChecker1Click);
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
+  problemsController = new ProblemsController(
+      game_, {templatePage, templatePage->problems, checker, regionController, mapController}, this);
   mapTools = new MapTools(*this);
   // The area export centres on the region the region view shows.
   mapTools->setShownRegionSource([this] { return MapTools::shownRegionOf(regionController->shown()); });

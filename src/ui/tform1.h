@@ -28,6 +28,7 @@ class MainToolBar;
 class MapAreaPanel;
 class MapController;
 class MapTools;
+class ProblemsController;
 class RegionController;
 class RegionPage;
 class ReportPagesPanel;
@@ -122,6 +123,7 @@ class TForm1 : public QMainWindow {
   QStatusBar* StatusBar1;
   QLabel* statusPanels[3];
   CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
+  ProblemsController* problemsController;  // "Befehle prüfen" and "Probleme"
 
   StatusPage* statusPage() const;
 
