@@ -21,6 +21,7 @@
 #include "orders/templatefile.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
+#include "ui/ordershighlighter.h"
 #include "ui/problemspanel.h"
 #include "ui/savedindicator.h"
 
@@ -47,6 +48,7 @@ TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
   bar->addWidget(Button3);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
+  new OrdersHighlighter(RichEdit4->document());
   problems = new ProblemsPanel;
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(RichEdit4);
