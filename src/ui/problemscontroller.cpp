@@ -11,6 +11,7 @@
 #include "turn/opengame.h"
 #include "ui/checkercontroller.h"
 #include "ui/mapcontroller.h"
+#include "ui/orderscompleter.h"
 #include "ui/problemspanel.h"
 #include "ui/regioncontroller.h"
 #include "ui/templatepage.h"
@@ -22,17 +23,23 @@ ProblemsController::ProblemsController(OpenGame& game, const Parts& parts, QObje
   if (parts_.checker) connect(parts_.checker, &CheckerController::checked, this, &ProblemsController::externalFinished);
 }
 
-void ProblemsController::check() {
-  parts_.orders->commitToModel();
-  orderscheck::Knowledge known = ordersknowledge::namesFromSchema(game_.session.gameType);
+void ProblemsController::refreshKnowledge() {
+  known_ = {};
+  known_.check = ordersknowledge::namesFromSchema(game_.session.gameType);
   if (game_.db) {
     try {
-      known = ordersknowledge::read(*game_.db, game_.session).check;
+      known_ = ordersknowledge::read(*game_.db, game_.session);
     } catch (const DbError&) {
       // Without the tables the names of the schema still serve; unit ids go unchecked.
     }
   }
-  parts_.panel->setProblems(orderscheck::check(game_.orders.lines(), known));
+  parts_.orders->completion->setKnowledge(known_);
+}
+
+void ProblemsController::check() {
+  parts_.orders->commitToModel();
+  refreshKnowledge();
+  parts_.panel->setProblems(orderscheck::check(game_.orders.lines(), known_.check));
   if (parts_.checker && !game_.session.checkerPath.trimmed().isEmpty() && !parts_.checker->running()) {
     waitingForChecker_ = true;
     parts_.checker->ToolButton5Click();

@@ -5,7 +5,7 @@
 // its line and shows the unit's region on the maps and in "Region Info".
 #include <QObject>
 
-#include "orders/orderscheck.h"
+#include "orders/ordersknowledge.h"
 
 class CheckerController;
 class MapController;
@@ -29,6 +29,9 @@ class ProblemsController : public QObject {
   // The built-in check, then the external checker when one is configured.
   void check();
   void showProblem(const orderscheck::Problem& problem);
+  // Reads the names and units of the open slot again, for the check and
+  // the completion (after opening a game and after each report).
+  void refreshKnowledge();
 
  signals:
   void checked();
@@ -38,4 +41,5 @@ class ProblemsController : public QObject {
   OpenGame& game_;
   Parts parts_;
   bool waitingForChecker_ = false;
+  ordersknowledge::GameKnowledge known_;
 };

@@ -21,6 +21,7 @@
 #include "orders/templatefile.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
+#include "ui/orderscompleter.h"
 #include "ui/ordershighlighter.h"
 #include "ui/problemspanel.h"
 #include "ui/savedindicator.h"
@@ -49,6 +50,7 @@ TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   new OrdersHighlighter(RichEdit4->document());
+  completion = new OrdersCompleter(RichEdit4);
   problems = new ProblemsPanel;
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(RichEdit4);

@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class OrderTemplate;
 class ProblemsPanel;
+class OrdersCompleter;
 class SavedIndicator;
 struct GameSession;
 struct StatusFields;
@@ -81,6 +82,7 @@ class TemplatePage : public QWidget {
   QPushButton* Button3;
   QTimer* Timer1;
   ProblemsPanel* problems;  // "Probleme" below the template
+  OrdersCompleter* completion;
 
  signals:
   // The editor text changed by the player.

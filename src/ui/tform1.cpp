@@ -335,6 +335,7 @@ void TForm1::refreshFromModels() {
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);
   if (opened_) {
+    problemsController->refreshKnowledge();
     mapController->refreshLevels();
     groupPage->refreshParties();
     shipRegisterPage->refreshParties();

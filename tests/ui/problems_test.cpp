@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QTextBlock>
 #include <QTabWidget>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -14,6 +17,7 @@
 
 #include "programfolderfixture.h"
 #include "ui/problemscontroller.h"
+#include "ui/orderscompleter.h"
 #include "ui/problemspanel.h"
 #include "ui/templatepage.h"
 
@@ -83,6 +87,41 @@ TEST_F(ProblemsTest, TheExternalCheckersLinesArePlacedByLineOrUnitAndTheRestStay
   EXPECT_EQ(row(3), QStringList({"Fehler", "4", "a", "Zeile 4: Fehler: Arbeit ohne Lohn"}));
   EXPECT_EQ(row(4), QStringList({"Warnung", "6", "b", "Einheit b: line unknown"}));
   EXPECT_EQ(row(5), QStringList({"Warnung", "", "", "Ende der Pruefung"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProblemsTest, CompletionOffersSkillsAfterLerneAndInsertsTheChoice) {
+  QPlainTextEdit* edit = form1->templatePage->RichEdit4;
+  form1->show();
+  form1->PageControl2->setCurrentWidget(form1->templatePage);
+  edit->setFocus();
+  QTextCursor c(edit->document()->findBlockByNumber(3));
+  c.movePosition(QTextCursor::EndOfBlock);
+  edit->setTextCursor(c);
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClicks(edit, QStringLiteral("LERNE"));
+  QTest::keyClick(edit, Qt::Key_Space);
+  QCompleter* completer = form1->templatePage->completion->completer();
+  ASSERT_TRUE(completer->popup()->isVisible());
+  QStringList offered;
+  for (int r = 0; r < completer->completionModel()->rowCount(); ++r)
+    offered << completer->completionModel()->index(r, 0).data().toString();
+  EXPECT_TRUE(offered.contains(QStringLiteral("Hiebwaffen")));
+  EXPECT_TRUE(offered.contains(QStringLiteral("Wahrnehmung")));
+  EXPECT_FALSE(offered.contains(QStringLiteral("Silber")));
+  // Typing narrows the list; Enter puts the choice in.
+  QTest::keyClicks(edit, QStringLiteral("hieb"));
+  ASSERT_TRUE(completer->popup()->isVisible());
+  EXPECT_EQ(completer->completionModel()->rowCount(), 1);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(edit->textCursor().block().text(), QStringLiteral("LERNE Hiebwaffen"));
+
+  // After a blank that follows no keyword, nothing opens.
+  QTest::keyClick(edit, Qt::Key_Space);
+  EXPECT_FALSE(completer->popup()->isVisible());
 }
 
 }  // namespace
