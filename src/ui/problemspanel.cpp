@@ -18,7 +18,7 @@ ProblemsPanel::ProblemsPanel(QWidget* parent) : QWidget(parent) {
   Probleme = named(new QTableWidget(0, 4), "Probleme");
   Probleme->setHorizontalHeaderLabels(
       {QStringLiteral("Art"), QStringLiteral("Zeile"), QStringLiteral("Einheit"), QStringLiteral("Text")});
-  Probleme->horizontalHeader()->setStretchLastSection(true);
+  Probleme->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
   Probleme->verticalHeader()->hide();
   Probleme->setSelectionBehavior(QAbstractItemView::SelectRows);
   Probleme->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -44,7 +44,7 @@ void ProblemsPanel::setProblems(const QList<orderscheck::Problem>& problems) {
 
 void ProblemsPanel::appendProblems(const QList<orderscheck::Problem>& problems) {
   for (const orderscheck::Problem& p : problems) addRow(p);
-  Probleme->resizeColumnsToContents();
+  for (int c = 0; c < 3; ++c) Probleme->resizeColumnToContents(c);
   updateSummary();
 }
 

@@ -56,6 +56,7 @@ TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
   split->addWidget(RichEdit4);
   split->addWidget(problems);
   split->setStretchFactor(0, 3);
+  split->setSizes({600, 150});  // the template keeps most of the page
   split->setChildrenCollapsible(false);
   layout->addWidget(split, 1);
 
