@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
       {QStringLiteral("tiles"), cli::runTiles},
       {QStringLiteral("restore"), cli::runRestore},
       {QStringLiteral("send"), cli::runSend},
+      {QStringLiteral("problems"), cli::runProblems},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

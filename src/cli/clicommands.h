@@ -27,6 +27,7 @@ int runOrders(const QStringList& args);
 int runTiles(const QStringList& args);
 int runRestore(const QStringList& args);
 int runSend(const QStringList& args);
+int runProblems(const QStringList& args);
 
 void printOut(const QString& text);
 void printError(const QString& text);

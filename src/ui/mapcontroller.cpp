@@ -490,6 +490,13 @@ void MapController::saveView() {
   mapview::save(game_.session.programPath, game_.session.slot, v);
 }
 
+void MapController::showRegion(int x, int y) {
+  game_.session.smallMapX = x;
+  game_.session.smallMapY = y;
+  displaySmallMap(x, y);
+  if (!map_.isNull()) scrollToRegion(x, y);
+}
+
 void MapController::scrollToRegion(int x, int y) {
   QScrollArea* box = area_.ScrollBox1;
   const QPoint cell = mapgeometry::overlayCell(x, y, game_.session.mapOriginX, game_.session.mapOriginY, map_.height());

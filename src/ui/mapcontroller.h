@@ -61,6 +61,10 @@ class MapController : public QObject {
   void ToolButton2Click();
   void ToolButton4Click();
 
+  // Brings region (x, y) into view: the small map around it, the world
+  // map scrolled to it (a problem of the orders shows its unit's region).
+  void showRegion(int x, int y);
+
   // Colours a region's square on the shown unit layer (the command editor).
   void faerbe_region(int x, int y, const QColor& colour);
   std::function<void(int, int, const QColor&)> regionColourer() {

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QTime>
 #include <QTimer>
@@ -20,6 +21,9 @@
 #include "orders/templatefile.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
+#include "ui/orderscompleter.h"
+#include "ui/ordershighlighter.h"
+#include "ui/problemspanel.h"
 #include "ui/savedindicator.h"
 
 using formhelpers::named;
@@ -45,7 +49,16 @@ TemplatePage::TemplatePage(QWidget* parent) : QWidget(parent) {
   bar->addWidget(Button3);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
-  layout->addWidget(RichEdit4, 1);
+  new OrdersHighlighter(RichEdit4->document());
+  completion = new OrdersCompleter(RichEdit4);
+  problems = new ProblemsPanel;
+  auto* split = new QSplitter(Qt::Vertical);
+  split->addWidget(RichEdit4);
+  split->addWidget(problems);
+  split->setStretchFactor(0, 3);
+  split->setSizes({600, 150});  // the template keeps most of the page
+  split->setChildrenCollapsible(false);
+  layout->addWidget(split, 1);
 
   connect(RichEdit4, &QPlainTextEdit::textChanged, this, &TemplatePage::RichEdit4Change);
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });

@@ -12,6 +12,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class OrderTemplate;
+class ProblemsPanel;
+class OrdersCompleter;
 class SavedIndicator;
 struct GameSession;
 struct StatusFields;
@@ -79,6 +81,8 @@ class TemplatePage : public QWidget {
   QLineEdit* Edit24;
   QPushButton* Button3;
   QTimer* Timer1;
+  ProblemsPanel* problems;  // "Probleme" below the template
+  OrdersCompleter* completion;
 
  signals:
   // The editor text changed by the player.

@@ -30,6 +30,7 @@
 #include "ui/maptools.h"
 #include "ui/orderscontroller.h"
 #include "ui/pointsgridview.h"
+#include "ui/problemscontroller.h"
 #include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
 #include "ui/reportfiledialog.h"
@@ -170,6 +171,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
     if (ordersController->passwordChecked()) checker->ZugChecker1Click();
   });
   connect(menu.Taschenrechner1, &QAction::triggered, checker, &CheckerController::Taschenrechner1Click);
+  problemsController = new ProblemsController(
+      game_, {templatePage, templatePage->problems, checker, regionController, mapController}, this);
   mapTools = new MapTools(*this);
   // The area export centres on the region the region view shows.
   mapTools->setShownRegionSource([this] { return MapTools::shownRegionOf(regionController->shown()); });
@@ -347,6 +350,7 @@ void TForm1::refreshFromModels() {
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);
   if (opened_) {
+    problemsController->refreshKnowledge();
     mapController->refreshLevels();
     groupPage->refreshParties();
     shipRegisterPage->refreshParties();

@@ -29,6 +29,7 @@ class MapAreaPanel;
 class MapController;
 class MapTools;
 class OrdersController;
+class ProblemsController;
 class RegionController;
 class RegionPage;
 class ReportPagesPanel;
@@ -124,6 +125,7 @@ class TForm1 : public QMainWindow {
   QLabel* statusPanels[3];
   CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
   OrdersController* ordersController;  // save, reopen, send, the close question
+  ProblemsController* problemsController;  // "Befehle prüfen" and "Probleme"
 
   StatusPage* statusPage() const;
 

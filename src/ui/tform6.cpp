@@ -11,6 +11,7 @@
 
 #include "game/textutil.h"
 #include "ui/formhelpers.h"
+#include "ui/ordershighlighter.h"
 
 using namespace formhelpers;
 
@@ -30,6 +31,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
   QFont courier(QStringLiteral("Courier"));
   courier.setStyleHint(QFont::TypeWriter);
   Memo1->setFont(courier);
+  new OrdersHighlighter(Memo1->document());
   Button1 = named(new QPushButton(QStringLiteral("Befehle ausführen")), "Button1");
   Button3 = named(new QPushButton(QStringLiteral("Editor ausblenden")), "Button3");
 
