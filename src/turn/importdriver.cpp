@@ -63,11 +63,21 @@ templatefile::Kept keepOldTemplate(const OpenGame& game, const OpenGame& staged)
 
 // A file of the round (or the backup) that could not be written: the import
 // is undone.
-class FilesNotWritten : public std::runtime_error {
+class FilesNotWritten : public ZendralError {
  public:
-  explicit FilesNotWritten(const QString& message) : std::runtime_error(message.toStdString()), message(message) {}
-  QString message;
+  explicit FilesNotWritten(const QString& message) : ZendralError(message) {}
 };
+
+// Runs a step that writes a file of the round, the backup or the commit: its
+// failure undoes the import as a file not written.
+template <typename Step>
+void writeOrUndo(Step step) {
+  try {
+    step();
+  } catch (const ZendralError& e) {
+    throw FilesNotWritten(e.message());
+  }
+}
 
 // The files of a read report: the slot settings and status fields in
 // zendral.cfg, the summaries into the status files, the template and the
@@ -80,12 +90,10 @@ void stageAfterImport(OpenGame& staged, int version, const ImportCallbacks& call
   };
   GameSession& session = staged.session;
   ConfigFile config;
-  try {
+  writeOrUndo([&] {
     config = ConfigFile::load(session.path(ConfigFile::fileName()));
     gameopening::applyAktuelleOptionen(config, session);
-  } catch (const ConfigError& e) {
-    throw FilesNotWritten(e.message());
-  }
+  });
   if ((session.isMolvanth() && version < 43) || !session.isMolvanth()) {
     const auto income = summaries::summiereEinkommen(session, staged.pages, staged.status);
     if (!income.ok) tell(summaries::einkommenFehlerBeimEinlesen(income.currentLine));
@@ -211,11 +219,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
 
     // The database as it was before this report, for the way back when the
     // file is damaged later.
-    try {
-      dbbackup::make(*game.db);
-    } catch (const DbError& e) {
-      throw FilesNotWritten(e.message());
-    }
+    writeOrUndo([&] { dbbackup::make(*game.db); });
     game.db->begin();
     reportbody::writeOwnFactionRow(s);
     readSections(s);
@@ -240,9 +244,11 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     s.allowedLines = nullptr;
     s.releaseMark = nullptr;
 
-    // The faction's statistics row belongs to the same transaction.
+    // The faction's statistics row belongs to the same transaction. A status
+    // field of the report that is no number is the report's fault, not the
+    // table's; it names no line, the fields come from several.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
-    if (!statisticsError.isEmpty()) throw DbError(statisticsError);
+    if (!statisticsError.isEmpty()) throw ImportError(statisticsError, -1, QString());
 
     // The database is committed only when every file of the round is
     // written; the files take their places after it (renames need no space).
@@ -250,11 +256,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     if (!kept.error.isEmpty()) throw FilesNotWritten(kept.error);
     out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
     stageAfterImport(staged, s.version, callbacks, files);
-    try {
-      game.db->commit();
-    } catch (const DbError& e) {
-      throw FilesNotWritten(e.message());
-    }
+    writeOrUndo([&] { game.db->commit(); });
     const QString placeError = files.commit();
     if (!placeError.isEmpty()) fileErrors << placeError;
     templatefile::rememberDisk(staged.orders, templatefile::filePath(staged.session, staged.status.datum));
@@ -263,7 +265,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     files.discard();
     out.message = QStringLiteral("Der CR %1 wurde nicht eingelesen.\n%2\nDie Datenbank, die Statusdateien, die Zugvorlage "
                                  "und %3 sind unverändert.")
-                      .arg(path, e.message, ConfigFile::fileName());
+                      .arg(path, e.message(), ConfigFile::fileName());
     return out;
   } catch (const ImportError& e) {
     game.db->rollback();

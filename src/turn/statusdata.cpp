@@ -134,9 +134,9 @@ QString writeFactionStatistics(Table& t, const GameSession& game, const StatusFi
   } catch (const DbError& e) {
     t.cancel();
     t.close();
-    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
-        .arg(game.roundCode)
-        .arg(e.message());
+    throw DbError(QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
+                      .arg(game.roundCode)
+                      .arg(e.message()));
   }
 }
 
@@ -145,9 +145,7 @@ QString writeFactionStatistics(Database& db, const GameSession& game, const Stat
     Table statistik(db, QStringLiteral("statistik"));
     return writeFactionStatistics(statistik, game, status);
   } catch (const DbError& e) {
-    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
-        .arg(game.roundCode)
-        .arg(e.message());
+    return e.message();
   }
 }
 

@@ -18,9 +18,11 @@ namespace statusdata {
 // (Spiel, Breite = own faction, Länge = 5000, Datum = round code). Written
 // once: an existing row of the round is left as it is. Molvanth rows carry
 // the points, both games silver and persons. Returns an empty text, or the
-// German message when a status field is not a decimal integer or the table
-// fails; nothing is written then. Runs inside the caller's transaction.
+// German message when a status field is not a decimal integer; a failing
+// table throws DbError naming the row. Nothing is written then. Runs inside
+// the caller's transaction.
 QString writeFactionStatistics(Table& statistik, const GameSession& game, const StatusFields& status);
+// The same with the table's failure as the returned message.
 QString writeFactionStatistics(Database& db, const GameSession& game, const StatusFields& status);
 
 // The eleven status files and the slot's name, game type and status fields

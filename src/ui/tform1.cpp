@@ -15,8 +15,7 @@
 #include "turn/reportfolder.h"
 #include "turn/statusdata.h"
 #include "db/database.h"
-#include "db/dberror.h"
-#include "report/importerror.h"
+#include "game/zendralerror.h"
 #include "report/importstate.h"
 #include "ui/armypage.h"
 #include "ui/checkercontroller.h"
@@ -257,10 +256,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     refreshFromModels();
     cursor.restore();
     for (const QString& message : load.messages) prompts_.error(message);
-  } catch (const DbError& e) {
-    cursor.restore();
-    prompts_.error(e.message());
-  } catch (const ConfigError& e) {
+  } catch (const ZendralError& e) {
     cursor.restore();
     prompts_.error(e.message());
   } catch (const std::exception& e) {
@@ -397,11 +393,7 @@ void TForm1::Neu1Click() {
     try {
       outcome = importer_(game_, path, callbacks);
       if (outcome.status == ImportOutcome::Status::Failed) failure = outcome.message;
-    } catch (const ImportError& e) {
-      failure = e.message();
-    } catch (const DbError& e) {
-      failure = e.message();
-    } catch (const ConfigError& e) {
+    } catch (const ZendralError& e) {
       failure = e.message();
     } catch (const std::exception& e) {
       failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden: %2").arg(path, QString::fromUtf8(e.what()));
