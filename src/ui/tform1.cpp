@@ -1,7 +1,6 @@
 #include "ui/tform1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -40,27 +39,7 @@
 #include "ui/tform5.h"
 #include "ui/tform7.h"
 #include "ui/unitpage.h"
-
-namespace {
-
-// The wait cursor for a long operation, restored on every way out.
-class WaitCursor {
- public:
-  void set() {
-    if (!on_) QApplication::setOverrideCursor(Qt::WaitCursor);
-    on_ = true;
-  }
-  void restore() {
-    if (on_) QApplication::restoreOverrideCursor();
-    on_ = false;
-  }
-  ~WaitCursor() { restore(); }
-
- private:
-  bool on_ = false;
-};
-
-}  // namespace
+#include "ui/waitcursor.h"
 
 TForm1::TForm1(OpenGame& game, QWidget* parent)
     : QMainWindow(parent), menu(this), game_(game), prompts_(Prompts::messageBoxes(this)) {
@@ -189,7 +168,7 @@ void TForm1::setDialogs(const Dialogs& dialogs) {
 
 bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QString& typeText) {
   if (opened_) return true;  // one slot per run
-  WaitCursor cursor;
+  WaitCursor cursor(WaitCursor::Start::Off);
   try {
     if (dialogs_.form3) dialogs_.form3->hide();
     showMaximized();
@@ -389,7 +368,6 @@ void TForm1::Neu1Click() {
     callbacks.progress = progress;
 
     WaitCursor cursor;
-    cursor.set();
     try {
       outcome = importer_(game_, path, callbacks);
       if (outcome.status == ImportOutcome::Status::Failed) failure = outcome.message;
