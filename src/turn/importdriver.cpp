@@ -103,10 +103,9 @@ void stageAfterImport(OpenGame& staged, int version, const ImportCallbacks& call
     if (!orcs.ok) tell(summaries::orkFehlerBeimEinlesen());
   }
   QStringList errors;
-  const QString statusError = statusdata::stageStatusFiles(files, config, session, staged.pages, staged.status);
+  const QString statusError =
+      statusdata::saveStatusData(files, config, session, staged.pages, staged.status, staged.orders);
   if (!statusError.isEmpty()) errors << statusError;
-  const QString templateError = templatefile::stage(files, staged.orders, session, staged.status.datum);
-  if (!templateError.isEmpty()) errors << templateError;
   const QString treePath = session.statusPath(QStringLiteral("%1-besitz.%2").arg(session.slot).arg(session.roundCode));
   const QString treeError = files.stageLines(treePath, staged.tree.toLines());
   if (!treeError.isEmpty()) errors << treeError;
