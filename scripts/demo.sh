@@ -11,7 +11,7 @@ cmake --build build -j"$(nproc)" --target zendral zendral-cli
 demo="${DEMO_DIR:-/tmp/zendral-demo}"
 cli="$root/build/src/zendral-cli"
 "$cli" init "$demo"
-"$cli" import --dir "$demo" --slot 1 --typ Molvanth --name Demo --ja "$root/../shared/reports/481-beispiel.cr"
+"$cli" import --dir "$demo" --slot 1 --typ Molvanth --name Demo --ja "$root/tests/data/481-beispiel.cr"
 "$cli" status --dir "$demo" --slot 1
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   cd "$demo" && exec "$root/build/src/zendral"

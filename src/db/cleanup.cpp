@@ -7,6 +7,7 @@
 #include "db/database.h"
 #include "db/dberror.h"
 #include "db/sqlitestatement.h"
+#include "db/table.h"
 
 namespace cleanup {
 
@@ -128,12 +129,8 @@ Result run(Database& db, const Context& context, std::optional<UnitClass> delete
   if (!doomed.isEmpty()) {
     try {
       db.begin();
-      SqliteStatement del(db.handle(), QStringLiteral("DELETE FROM \"einheiten\" WHERE rowid = ?"));
-      for (qint64 rowid : doomed) {
-        del.reset();
-        del.bind(1, rowid);
-        del.execute();
-      }
+      Table einheiten(db, QStringLiteral("einheiten"));
+      for (qint64 rowid : doomed) einheiten.removeRow(rowid);
       db.commit();
       result.deleted = int(doomed.size());
     } catch (const DbError& e) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
-#include <stdexcept>
+
+#include "game/zendralerror.h"
 
 namespace dberror {
 // SQLite's message for a result code, in German where the player has to
@@ -22,11 +23,7 @@ inline QString reasonText(int sqliteCode, const QString& text) {
 }  // namespace dberror
 
 // A failure of the table layer, with a German text for the player.
-class DbError : public std::runtime_error {
+class DbError : public ZendralError {
  public:
-  explicit DbError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-  const QString& message() const { return message_; }
-
- private:
-  QString message_;
+  explicit DbError(const QString& message) : ZendralError(message) {}
 };

@@ -128,12 +128,6 @@ void Table::setSlotLevelFilter(int slot, int level) {
   filterLevelValue_ = level;
 }
 
-void Table::clearFilter() {
-  filterSlot_ = 0;
-  filterLevel_ = false;
-  filtered_ = false;
-}
-
 void Table::setFiltered(bool on) { filtered_ = on; }
 
 QString Table::filterSql() const {
@@ -173,7 +167,7 @@ SqliteStatement& Table::prepared(quint64 key, MakeSql makeSql, bool everyPositio
 }
 
 namespace {
-enum StatementKind : quint64 { kFind = 1, kFirst, kCount, kInsert, kUpdate, kReload, kDelete };
+enum StatementKind : quint64 { kFind = 1, kFirst, kInsert, kUpdate, kReload, kDelete };
 }
 
 // One number per statement shape: kind, active index, key length and filter.
@@ -310,19 +304,6 @@ bool Table::next() {
   return loadCurrent();
 }
 
-int Table::recordCount() {
-  SqliteStatement& q = prepared(shapeKey(kCount, 0), [&] {
-    const QString where = filterSql();
-    return QStringLiteral("SELECT COUNT(*) FROM %1%2")
-        .arg(schema::quoted(name_), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
-  });
-  int position = 1;
-  bindFilter(q, position);
-  const int n = q.step() ? int(q.columnInt(0)) : 0;
-  q.reset();
-  return n;
-}
-
 void Table::requireState(State s, const char* op) const {
   if (state_ != s)
     throw DbError(QStringLiteral("Tabelle %1: %2 ohne passende Bearbeitung").arg(name_, QString::fromLatin1(op)));
@@ -419,13 +400,15 @@ void Table::cancel() {
   q.reset();
 }
 
-void Table::remove() {
-  if (!hasRow_ || rowid_ < 0) throw DbError(QStringLiteral("Tabelle %1: kein Datensatz zum Löschen").arg(name_));
+void Table::removeRow(qint64 rowid) {
   SqliteStatement& q = prepared(kDelete, [&] { return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(schema::quoted(name_)); });
-  q.bind(1, rowid_);
+  q.bind(1, rowid);
   q.execute();
-  state_ = State::Browse;
-  loadCurrent();  // the walk's cursor already stands before the following row
+  if (hasRow_ && rowid_ == rowid) {
+    clearRecord();
+    hasRow_ = false;
+    state_ = State::Browse;
+  }
 }
 
 QVariant Table::value(const QString& field) const { return value(requireField(field)); }

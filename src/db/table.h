@@ -50,7 +50,6 @@ class Table {
   // Slot filter "[Spiel] = slot", and slot-and-level filter.
   void setSlotFilter(int slot);
   void setSlotLevelFilter(int slot, int level);
-  void clearFilter();
   void setFiltered(bool on);
   bool filtered() const { return filtered_; }
 
@@ -61,13 +60,14 @@ class Table {
   bool first();
   bool next();
   bool eof() const { return eof_; }
-  int recordCount();
 
   void edit();
   void append();
   void post();
   void cancel();
-  void remove();  // deletes the current row; positions on the following one
+  // Deletes the row of this rowid (as a query over the table reads it); a
+  // table standing on that row stands on none afterwards.
+  void removeRow(qint64 rowid);
   State state() const { return state_; }
   // Whether the table stands on a row (found, walked to or just posted).
   bool hasRow() const { return hasRow_; }

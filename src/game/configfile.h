@@ -2,15 +2,13 @@
 // zendral.cfg: six blocks of 23 lines, one block per game slot.
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
-class ConfigError : public std::runtime_error {
+#include "game/zendralerror.h"
+
+// zendral.cfg missing, short or with a bad line, with the file (and line) named.
+class ConfigError : public ZendralError {
  public:
-  explicit ConfigError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-  const QString& message() const { return message_; }
-
- private:
-  QString message_;
+  explicit ConfigError(const QString& message) : ZendralError(message) {}
 };
 
 class ConfigFile {

@@ -48,7 +48,7 @@ QString badPositionsMessage(const QStringList& positions) {
 }
 
 Layer drawShips(Database& db, const GameSession& session, QSize mapSize) {
-  Layer layer{mapcanvas::wipedLayer(mapSize), {}};
+  Layer layer{mapcanvas::wipedLayer(mapSize), {}, {}};
   SqliteStatement q(db.handle(), QStringLiteral("SELECT \"Schiffs Position\", \"Partei\" FROM \"schiffe\" "
                                                 "WHERE \"Spiel\" = ?1 AND \"Info Datum\" = ?2 ORDER BY \"Schiffs Nr\""));
   q.bind(1, session.slot);
@@ -72,7 +72,7 @@ Layer drawShips(Database& db, const GameSession& session, QSize mapSize) {
 }
 
 Layer drawRegionMessages(Database& db, const GameSession& session, QSize mapSize) {
-  Layer layer{mapcanvas::wipedLayer(mapSize), {}};
+  Layer layer{mapcanvas::wipedLayer(mapSize), {}, {}};
   SqliteStatement q(db.handle(),
                     QStringLiteral("SELECT \"Breite\", \"Länge\", \"Regiontyp\", \"Umgebung\", \"Info Datum\" "
                                    "FROM \"regionen\" WHERE \"Spiel\" = ?1 AND \"Ebene\" = ?2 "
@@ -112,7 +112,7 @@ Layer drawRegionMessages(Database& db, const GameSession& session, QSize mapSize
 }
 
 bool UnitOverlay::draw(Database& db, const GameSession& session, QSize mapSize) {
-  layer_ = Layer{mapcanvas::wipedLayer(mapSize), {}};
+  layer_ = Layer{mapcanvas::wipedLayer(mapSize), {}, {}};
   minX_ = session.mapOriginX;
   minY_ = session.mapOriginY;
   SqliteStatement q(db.handle(), QStringLiteral("SELECT \"Einheit Position\", \"Flags\" FROM \"einheiten\" "

@@ -20,16 +20,6 @@ void ImportTables::closeAll() {
   for (Table* t : {&regionen, &ebenen, &schiffe, &burgen, &einheiten, &statistik, &parteien}) t->close();
 }
 
-QString ImportError::message() const {
-  if (lineIndex_ < 0) return reason_;
-  QString shown = lineText_;
-  if (shown.size() > 200) shown = shown.left(200) + QStringLiteral("…");
-  // Control characters of a binary file would garble the message box and the terminal.
-  for (QChar& c : shown)
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar(0xFFFD);
-  return QStringLiteral("Fehler in Zeile %1 („%2“): %3").arg(lineIndex_ + 1).arg(shown, reason_);
-}
-
 const QString& ImportState::line() const { return lineAt(currentLine); }
 
 const QString& ImportState::lineAt(int index) const {

@@ -64,11 +64,21 @@ templatefile::Kept keepOldTemplate(const OpenGame& game, const OpenGame& staged)
 
 // A file of the round (or the backup) that could not be written: the import
 // is undone.
-class FilesNotWritten : public std::runtime_error {
+class FilesNotWritten : public ZendralError {
  public:
-  explicit FilesNotWritten(const QString& message) : std::runtime_error(message.toStdString()), message(message) {}
-  QString message;
+  explicit FilesNotWritten(const QString& message) : ZendralError(message) {}
 };
+
+// Runs a step that writes a file of the round, the backup or the commit: its
+// failure undoes the import as a file not written.
+template <typename Step>
+void writeOrUndo(Step step) {
+  try {
+    step();
+  } catch (const ZendralError& e) {
+    throw FilesNotWritten(e.message());
+  }
+}
 
 // The files of a read report: the slot settings and status fields in
 // zendral.cfg, the summaries into the status files, the template and the
@@ -81,12 +91,10 @@ void stageAfterImport(OpenGame& staged, int version, const ImportCallbacks& call
   };
   GameSession& session = staged.session;
   ConfigFile config;
-  try {
+  writeOrUndo([&] {
     config = ConfigFile::load(session.path(ConfigFile::fileName()));
     gameopening::applyAktuelleOptionen(config, session);
-  } catch (const ConfigError& e) {
-    throw FilesNotWritten(e.message());
-  }
+  });
   if ((session.isMolvanth() && version < 43) || !session.isMolvanth()) {
     const auto income = summaries::summiereEinkommen(session, staged.pages, staged.status);
     if (!income.ok) tell(summaries::einkommenFehlerBeimEinlesen(income.currentLine));
@@ -96,10 +104,9 @@ void stageAfterImport(OpenGame& staged, int version, const ImportCallbacks& call
     if (!orcs.ok) tell(summaries::orkFehlerBeimEinlesen());
   }
   QStringList errors;
-  const QString statusError = statusdata::stageStatusFiles(files, config, session, staged.pages, staged.status);
+  const QString statusError =
+      statusdata::saveStatusData(files, config, session, staged.pages, staged.status, staged.orders);
   if (!statusError.isEmpty()) errors << statusError;
-  const QString templateError = templatefile::stage(files, staged.orders, session, staged.status.datum);
-  if (!templateError.isEmpty()) errors << templateError;
   const QString treePath = session.statusPath(QStringLiteral("%1-besitz.%2").arg(session.slot).arg(session.roundCode));
   const QString treeError = files.stageLines(treePath, staged.tree.toLines());
   if (!treeError.isEmpty()) errors << treeError;
@@ -211,11 +218,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
 
     // The database as it was before this report, for the way back when the
     // file is damaged later.
-    try {
-      dbbackup::make(*game.db);
-    } catch (const DbError& e) {
-      throw FilesNotWritten(e.message());
-    }
+    writeOrUndo([&] { dbbackup::make(*game.db); });
     game.db->begin();
     reportbody::writeOwnFactionRow(s);
     readSections(s);
@@ -249,9 +252,11 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     s.allowedLines = nullptr;
     s.releaseMark = nullptr;
 
-    // The faction's statistics row belongs to the same transaction.
+    // The faction's statistics row belongs to the same transaction. A status
+    // field of the report that is no number is the report's fault, not the
+    // table's; it names no line, the fields come from several.
     const QString statisticsError = statusdata::writeFactionStatistics(tables.statistik, staged.session, staged.status);
-    if (!statisticsError.isEmpty()) throw DbError(statisticsError);
+    if (!statisticsError.isEmpty()) throw ImportError(statisticsError, -1, QString());
 
     // The database is committed only when every file of the round is
     // written; the files take their places after it (renames need no space).
@@ -261,11 +266,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     stageAfterImport(staged, s.version, callbacks, files);
     if (const QString error = serveraccess::stage(files, staged.session, access, knownAccess); !error.isEmpty())
       throw FilesNotWritten(error);
-    try {
-      game.db->commit();
-    } catch (const DbError& e) {
-      throw FilesNotWritten(e.message());
-    }
+    writeOrUndo([&] { game.db->commit(); });
     const QString placeError = files.commit();
     if (!placeError.isEmpty()) fileErrors << placeError;
     templatefile::rememberDisk(staged.orders, templatefile::filePath(staged.session, staged.status.datum));
@@ -274,7 +275,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     files.discard();
     out.message = QStringLiteral("Der CR %1 wurde nicht eingelesen.\n%2\nDie Datenbank, die Statusdateien, die Zugvorlage "
                                  "und %3 sind unverändert.")
-                      .arg(path, e.message, ConfigFile::fileName());
+                      .arg(path, e.message(), ConfigFile::fileName());
     return out;
   } catch (const ImportError& e) {
     game.db->rollback();

@@ -134,25 +134,14 @@ QString writeFactionStatistics(Table& t, const GameSession& game, const StatusFi
   } catch (const DbError& e) {
     t.cancel();
     t.close();
-    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
-        .arg(game.roundCode)
-        .arg(e.message());
+    throw DbError(QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
+                      .arg(game.roundCode)
+                      .arg(e.message()));
   }
 }
 
-QString writeFactionStatistics(Database& db, const GameSession& game, const StatusFields& status) {
-  try {
-    Table statistik(db, QStringLiteral("statistik"));
-    return writeFactionStatistics(statistik, game, status);
-  } catch (const DbError& e) {
-    return QStringLiteral("Die Statistikzeile der Runde %1 konnte nicht geschrieben werden: %2")
-        .arg(game.roundCode)
-        .arg(e.message());
-  }
-}
-
-QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
-                         const StatusFields& status) {
+QString saveStatusData(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
+                       const StatusFields& status, const OrderTemplate& orders) {
   QStringList errors;
 
   // The slot number decides, not the game type.
@@ -171,41 +160,8 @@ QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameS
   for (int i = 0; i < fields.size(); ++i) config.setSlotLine(game.slot, ConfigFile::StatusFirst + i, fields.at(i));
   const QString configError = files.stageLines(config.path(), config.lines());
   if (!configError.isEmpty()) errors << configError;
-  return errors.join(QLatin1Char('\n'));
-}
-
-QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders) {
-  QStringList errors;
-  // The status files and the configuration lines go in place together or
-  // not at all; the template, the player's own work, is saved either way.
-  try {
-    ConfigFile config = ConfigFile::load(configPath(game));
-    FileTransaction files;
-    QString error = stageStatusFiles(files, config, game, pages, status);
-    if (error.isEmpty()) error = files.commit();
-    if (!error.isEmpty())
-      errors << error << QStringLiteral("Die Statusdateien und %1 sind unverändert.").arg(ConfigFile::fileName());
-  } catch (const ConfigError& e) {
-    errors << e.message();
-  }
-
-  const QString templateError = templatefile::save(orders, game, status.datum);
+  const QString templateError = templatefile::stage(files, orders, game, status.datum);
   if (!templateError.isEmpty()) errors << templateError;
-
-  return errors.join(QLatin1Char('\n'));
-}
-
-QString saveStatusData(OpenGame& game) {
-  QStringList errors;
-  const QString files = saveStatusFiles(game.session, game.pages, game.status, game.orders);
-  if (!files.isEmpty()) errors << files;
-  if (game.db) {
-    const QString row = writeFactionStatistics(*game.db, game.session, game.status);
-    if (!row.isEmpty()) errors << row;
-  } else {
-    errors << QStringLiteral("Die Statistikzeile wurde nicht geschrieben: es ist keine Datenbank geöffnet.");
-  }
   return errors.join(QLatin1Char('\n'));
 }
 

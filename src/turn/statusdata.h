@@ -8,7 +8,6 @@
 #include "turn/opengame.h"
 
 class ConfigFile;
-class Database;
 class FileTransaction;
 class Table;
 
@@ -18,31 +17,20 @@ namespace statusdata {
 // (Spiel, Breite = own faction, Länge = 5000, Datum = round code). Written
 // once: an existing row of the round is left as it is. Molvanth rows carry
 // the points, both games silver and persons. Returns an empty text, or the
-// German message when a status field is not a decimal integer or the table
-// fails; nothing is written then. Runs inside the caller's transaction.
+// German message when a status field is not a decimal integer; a failing
+// table throws DbError naming the row. Nothing is written then. Runs inside
+// the caller's transaction.
 QString writeFactionStatistics(Table& statistik, const GameSession& game, const StatusFields& status);
-QString writeFactionStatistics(Database& db, const GameSession& game, const StatusFields& status);
 
-// The eleven status files and the slot's name, game type and status fields
-// in `config` (loaded by the caller, who may have set more lines), written
-// into temporaries of `files`; nothing is in place before files.commit().
-// In slot 1 the "zzzz" total line is added to the Einkommen list. Returns
-// the messages of the files that could not be written.
-QString stageStatusFiles(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
-                         const StatusFields& status);
-
-// The files of the save: in slot 1 the "zzzz" total line is added to the
-// Einkommen list; the eleven status files, the slot's name, game type and
-// status fields in zendral.cfg, and the order template file are written.
-// The status files and zendral.cfg are put in place together or not at all;
-// the template is saved on its own. The messages of the parts that failed
-// come back joined by line breaks (empty when all went through). The template's
-// unsaved flag is cleared when its file was written and set when not.
-QString saveStatusFiles(const GameSession& game, ReportPages& pages, const StatusFields& status,
-                        OrderTemplate& orders);
-
-// Both parts over the open game: the files, then the statistics row.
-QString saveStatusData(OpenGame& game);
+// The files of a read report, into temporaries of `files` (nothing is in
+// place before files.commit()): in slot 1 the "zzzz" total line added to the
+// Einkommen list; the eleven status files; the slot's name, game type and
+// status fields in `config` (loaded by the caller, who may have set more
+// lines); and the order template file. Returns the messages of the files
+// that could not be written. The statistics row goes with the database
+// (writeFactionStatistics, in the import's transaction).
+QString saveStatusData(FileTransaction& files, ConfigFile& config, const GameSession& game, ReportPages& pages,
+                       const StatusFields& status, const OrderTemplate& orders);
 
 struct StatusLoad {
   QString error;            // not empty: the opening ends with this message

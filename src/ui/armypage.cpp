@@ -12,6 +12,7 @@
 #include "military/armyreport.h"
 #include "ui/formhelpers.h"
 #include "ui/reportgridview.h"
+#include "ui/waitcursor.h"
 
 using namespace formhelpers;
 
@@ -48,7 +49,7 @@ void ArmyPage::Button1Click() {
 
 void ArmyPage::Truppenverwaltung() {
   if (!game_ || !game_->db) return;
-  reportgridview::WaitCursor wait;
+  WaitCursor wait;
   armyreport::Result r;
   try {
     r = armyreport::Truppenverwaltung(*game_->db, game_->session, ComboBox2->currentText());

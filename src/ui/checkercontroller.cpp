@@ -1,6 +1,5 @@
 #include "ui/checkercontroller.h"
 
-#include <QApplication>
 #include <QProgressDialog>
 
 #include "turn/opengame.h"
@@ -50,12 +49,12 @@ void CheckerController::ToolButton5Click() {
   progress_->reset();
   progress_->show();
   // Busy, not wait: "Abbrechen" stays clickable.
-  QApplication::setOverrideCursor(Qt::BusyCursor);
+  busy_.set();
   run_->start();
 }
 
 void CheckerController::finished() {
-  QApplication::restoreOverrideCursor();
+  busy_.restore();
   disconnect(progress_, &QProgressDialog::canceled, nullptr, nullptr);
   progress_->hide();
   const checker::Outcome outcome = run_->outcome();

@@ -8,6 +8,7 @@
 
 #include "orders/calculator.h"
 #include "orders/checkerrun.h"
+#include "ui/waitcursor.h"
 
 class QProgressDialog;
 class QWidget;
@@ -47,6 +48,8 @@ class CheckerController : public QObject {
   const Prompts* prompts_;
   QPointer<TForm8> form8_;
   std::unique_ptr<checker::CheckerRun> run_;
+  // Busy, not wait: "Abbrechen" stays clickable while the checker runs.
+  WaitCursor busy_{WaitCursor::Start::Off, Qt::BusyCursor};
   QString outputPath_;
   QProgressDialog* progress_ = nullptr;
   int timeLimitMs_ = checker::kTimeLimitMs;

@@ -16,6 +16,7 @@
 #include "military/groupings.h"
 #include "ui/formhelpers.h"
 #include "ui/reportgridview.h"
+#include "ui/waitcursor.h"
 
 using namespace formhelpers;
 
@@ -78,7 +79,7 @@ void GroupPage::refreshParties() {
 
 void GroupPage::Gruppierungen() {
   if (!game_ || !game_->db) return;
-  reportgridview::WaitCursor wait;
+  WaitCursor wait;
   groupings::Filter f;
   f.group = ComboBox1->currentText();
   f.partyNumber = DBEdit4->text();

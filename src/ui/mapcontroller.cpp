@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,14 +29,9 @@
 #include "ui/mapareapanel.h"
 #include "ui/mapimage.h"
 #include "ui/updown.h"
+#include "ui/waitcursor.h"
 
 namespace {
-
-// The hourglass while the maps are drawn, restored on every way out.
-struct Hourglass {
-  Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
 
 const QString kShowShips = QStringLiteral("Schiffe einblenden");
 const QString kHideShips = QStringLiteral("Schiffe ausblenden");
@@ -154,7 +148,7 @@ void MapController::reportRead() {
 }
 
 void MapController::openWorldMap() {
-  Hourglass wait;
+  WaitCursor wait;
   const worldmap::Drawing d = worldmap::openingWorldMap(*game_.db, game_.session);
   showMessages(d.messages);
   if (!d.error.isEmpty()) showMessages({d.error});
@@ -185,7 +179,7 @@ void MapController::refreshLevels() {
 
 void MapController::displayWorldMapHex() {
   if (!game_.db) return;
-  Hourglass wait;
+  WaitCursor wait;
   try {
     const worldmap::Drawing d = worldmap::displayWorldMapHex(*game_.db, game_.session);
     if (d.drawn) showWorldMap(d.image, false);
@@ -198,7 +192,7 @@ void MapController::displayWorldMapHex() {
 
 void MapController::displaySmallMap(int x, int y) {
   if (!game_.db) return;
-  Hourglass wait;
+  WaitCursor wait;
   try {
     const smallmap::Drawing d = smallmap::displaySmallMap(*game_.db, game_.session, x, y);
     area_.Image1->setPixmap(QPixmap::fromImage(d.tiles));
@@ -214,7 +208,7 @@ void MapController::Button9Click() {
   if (!game_.db) return;
   const QVariant chosen = area_.DBLookupComboBox3->currentData();
   if (!chosen.isValid()) return;
-  Hourglass wait;
+  WaitCursor wait;
   try {
     const worldmap::LevelSwitch s = worldmap::switchLevel(*game_.db, game_.session, chosen.toInt());
     if (s.result == worldmap::LevelSwitch::Result::Failed) {
@@ -293,7 +287,7 @@ void MapController::ToolButton1Click() {
     return;
   }
   if (!game_.db) return;
-  Hourglass wait;
+  WaitCursor wait;
   ships_ = overlays::drawShips(*game_.db, game_.session, map_.size());
   showLayer(area_.Image3, ships_.image, &ships_.marks);
   showMessages(ships_.messages);
@@ -311,7 +305,7 @@ void MapController::ToolButton2Click() {
     return;
   }
   if (!game_.db) return;
-  Hourglass wait;
+  WaitCursor wait;
   const bool any = units_.draw(*game_.db, game_.session, map_.size());
   showLayer(area_.Image2, units_.image(), &units_.marks());
   showMessages(units_.messages());
@@ -329,7 +323,7 @@ void MapController::ToolButton4Click() {
     return;
   }
   if (!game_.db) return;
-  Hourglass wait;
+  WaitCursor wait;
   messages_ = overlays::drawRegionMessages(*game_.db, game_.session, map_.size());
   showLayer(area_.Image4, messages_.image, &messages_.marks);
   button->setToolTip(kHideMessages);

@@ -78,7 +78,6 @@ class MapController : public QObject {
   double zoom() const { return zoom_; }
   void setZoom(double factor, std::optional<QPoint> anchor = std::nullopt);
   void zoomToFit();
-  const QImage& worldMap() const { return map_; }
   // The region under a point of the shown world map, at the shown zoom.
   mapgeometry::Coordinates worldRegionAt(QPoint shown) const;
 

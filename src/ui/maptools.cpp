@@ -1,7 +1,6 @@
 #include "ui/maptools.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QScreen>
@@ -13,17 +12,10 @@
 #include "ui/tform10.h"
 #include "ui/tform4.h"
 #include "ui/tform5.h"
+#include "ui/waitcursor.h"
 #include "views/regionview.h"
 
 namespace {
-
-// The hourglass for the time of one step, also when it throws.
-struct Hourglass {
-  Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Hourglass() { QApplication::restoreOverrideCursor(); }
-  Hourglass(const Hourglass&) = delete;
-  Hourglass& operator=(const Hourglass&) = delete;
-};
 
 // The slot's regions of one level: what the map shows is what is exported.
 struct LevelRegions {
@@ -64,7 +56,7 @@ void MapTools::Kartendatenexportieren1Click() {
   if (path.isEmpty()) return;
   mapexchange::ExportResult result;
   {
-    Hourglass wait;
+    WaitCursor wait;
     const GameSession& session = window_.game().session;
     LevelRegions regions(*window_.game().db, session.slot, session.currentLevel);
     result = mapexchange::exportFullMap(regions.table, path);
@@ -102,7 +94,7 @@ void MapTools::Kartenbereichexportieren1Click() {
   }
   mapexchange::ExportResult result;
   {
-    Hourglass wait;
+    WaitCursor wait;
     LevelRegions regions(*window_.game().db, window_.game().session.slot, shown->level);
     result = mapexchange::exportArea(regions.table, window_.game().session.slot, shown->x, shown->y, *radius, path);
   }
@@ -131,7 +123,7 @@ void MapTools::Kartendatenimportieren1Click() {
   }
   mapexchange::ImportResult result;
   {
-    Hourglass wait;
+    WaitCursor wait;
     result = mapexchange::importMap(*window_.game().db, window_.tables()->regionen, window_.game().session.slot, path);
   }
   // Every way out gives the window back and hides the progress.

@@ -1,6 +1,5 @@
 #include "ui/regioncontroller.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "ui/tform6.h"
 #include "ui/tform9.h"
 #include "ui/unitpage.h"
+#include "ui/waitcursor.h"
 #include "ui/windowplacement.h"
 #include "views/commandeditor.h"
 #include "views/tablerowmodel.h"
@@ -26,12 +26,6 @@ namespace {
 
 // Room beside a header text for the frame and the sort mark.
 constexpr int kHeaderPadding = 16;
-
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 

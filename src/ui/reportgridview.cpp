@@ -1,6 +1,5 @@
 #include "ui/reportgridview.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -44,8 +43,5 @@ void connectParties(QComboBox* lookup, QLineEdit* numberEdit) {
     numberEdit->setText(index >= 0 ? QString::number(lookup->itemData(index).toInt()) : QString());
   });
 }
-
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 }  // namespace reportgridview

@@ -1,6 +1,5 @@
 #pragma once
-// Shows the rows of a group, army or ship report in its grid, and the wait
-// cursor while a report runs.
+// Shows the rows of a group, army or ship report in its grid.
 #include <QList>
 #include <QStringList>
 
@@ -23,14 +22,5 @@ void show(QTableWidget* grid, const QStringList& header, const QList<reportgrid:
 // still there, else none is chosen.
 void fillParties(QComboBox* lookup, QLineEdit* numberEdit, const OpenGame& game);
 void connectParties(QComboBox* lookup, QLineEdit* numberEdit);
-
-// The wait cursor for the length of a report.
-class WaitCursor {
- public:
-  WaitCursor();
-  ~WaitCursor();
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace reportgridview

@@ -12,6 +12,7 @@
 #include "military/shipregister.h"
 #include "ui/formhelpers.h"
 #include "ui/reportgridview.h"
+#include "ui/waitcursor.h"
 
 using namespace formhelpers;
 
@@ -56,7 +57,7 @@ void ShipRegisterPage::refreshParties() {
 
 void ShipRegisterPage::Button8Click() {
   if (!game_ || !game_->db) return;
-  reportgridview::WaitCursor wait;
+  WaitCursor wait;
   shipregister::Result r;
   try {
     r = shipregister::listShips(*game_->db, game_->session,

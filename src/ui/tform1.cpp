@@ -1,7 +1,6 @@
 #include "ui/tform1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,8 +14,7 @@
 #include "turn/reportfolder.h"
 #include "turn/statusdata.h"
 #include "db/database.h"
-#include "db/dberror.h"
-#include "report/importerror.h"
+#include "game/zendralerror.h"
 #include "report/importstate.h"
 #include "ui/armypage.h"
 #include "ui/checkercontroller.h"
@@ -43,27 +41,7 @@
 #include "ui/tform5.h"
 #include "ui/tform7.h"
 #include "ui/unitpage.h"
-
-namespace {
-
-// The wait cursor for a long operation, restored on every way out.
-class WaitCursor {
- public:
-  void set() {
-    if (!on_) QApplication::setOverrideCursor(Qt::WaitCursor);
-    on_ = true;
-  }
-  void restore() {
-    if (on_) QApplication::restoreOverrideCursor();
-    on_ = false;
-  }
-  ~WaitCursor() { restore(); }
-
- private:
-  bool on_ = false;
-};
-
-}  // namespace
+#include "ui/waitcursor.h"
 
 TForm1::TForm1(OpenGame& game, QWidget* parent)
     : QMainWindow(parent), menu(this), game_(game), prompts_(Prompts::messageBoxes(this)) {
@@ -208,7 +186,7 @@ void TForm1::setDialogs(const Dialogs& dialogs) {
 
 bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QString& typeText) {
   if (opened_) return true;  // one slot per run
-  WaitCursor cursor;
+  WaitCursor cursor(WaitCursor::Start::Off);
   try {
     if (dialogs_.form3) dialogs_.form3->hide();
     showMaximized();
@@ -275,10 +253,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     refreshFromModels();
     cursor.restore();
     for (const QString& message : load.messages) prompts_.error(message);
-  } catch (const DbError& e) {
-    cursor.restore();
-    prompts_.error(e.message());
-  } catch (const ConfigError& e) {
+  } catch (const ZendralError& e) {
     cursor.restore();
     prompts_.error(e.message());
   } catch (const std::exception& e) {
@@ -412,15 +387,10 @@ void TForm1::Neu1Click() {
     callbacks.progress = progress;
 
     WaitCursor cursor;
-    cursor.set();
     try {
       outcome = importer_(game_, path, callbacks);
       if (outcome.status == ImportOutcome::Status::Failed) failure = outcome.message;
-    } catch (const ImportError& e) {
-      failure = e.message();
-    } catch (const DbError& e) {
-      failure = e.message();
-    } catch (const ConfigError& e) {
+    } catch (const ZendralError& e) {
       failure = e.message();
     } catch (const std::exception& e) {
       failure = QStringLiteral("Der CR %1 konnte nicht eingelesen werden: %2").arg(path, QString::fromUtf8(e.what()));

@@ -1,6 +1,5 @@
 #include "ui/tform10.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 
 #include "game/gamesession.h"
 #include "ui/formhelpers.h"
+#include "ui/waitcursor.h"
 
 using namespace formhelpers;
 
@@ -113,9 +113,9 @@ void TForm10::walk(std::optional<cleanup::UnitClass> deleteClass) {
   // Counters the player typed over are simply set anew.
   for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8}) e->setText(QStringLiteral("0"));
   if (!db_ || !session_) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  WaitCursor wait;
   const cleanup::Result result = cleanup::run(*db_, cleanup::Context::of(*session_), deleteClass);
-  QApplication::restoreOverrideCursor();
+  wait.restore();
   for (int i = 0; i < cleanup::kClassCount; ++i)
     counterOf(cleanup::UnitClass(i))->setText(QString::number(result.counter(cleanup::UnitClass(i))));
   Edit7->setText(QString::number(result.rows));

@@ -164,11 +164,15 @@ TEST_F(TemplateSave, ReplacedTemplatesAreKeptUnderTheirRound) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
     QFile::remove(turn);
-    if (!s.onDisk.isEmpty()) ASSERT_EQ(textutil::writeLinesAtomic(turn, s.onDisk), QString());
+    if (!s.onDisk.isEmpty()) {
+      ASSERT_EQ(textutil::writeLinesAtomic(turn, s.onDisk), QString());
+    }
     const templatefile::Kept kept = templatefile::keepBeforeReplacing(turn, s.heldRound, s.replacing);
     EXPECT_EQ(kept.error, QString());
     EXPECT_EQ(kept.path, s.keptAs);
-    if (!s.keptAs.isEmpty()) EXPECT_EQ(readBack(s.keptAs), s.onDisk);
+    if (!s.keptAs.isEmpty()) {
+      EXPECT_EQ(readBack(s.keptAs), s.onDisk);
+    }
   }
   EXPECT_EQ(readBack(kept4101), week1);
 }

@@ -44,7 +44,9 @@ TEST_P(OlderReport, AsksBeforeTurningBack) {
   else
     EXPECT_TRUE(g.questions.isEmpty());
   EXPECT_TRUE(g.game.orders.lines().contains(QString::fromUtf8(c.order)));
-  if (!c.read) EXPECT_EQ(g.game.status.datum, datum);
+  if (!c.read) {
+    EXPECT_EQ(g.game.status.datum, datum);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "game/configfile.h"
+#include "game/filetransaction.h"
 #include "turn/programfolder.h"
 #include "turn/statusdata.h"
 #include "game/textutil.h"
@@ -60,6 +61,20 @@ struct StatusData : ::testing::Test {
 
   int statRows() { return testsupport::rowCount(db, QStringLiteral("statistik")); }
 
+  // The save as the import does it: the files staged and put in place.
+  QString saveFiles(OpenGame& g) {
+    ConfigFile config = ConfigFile::load(g.session.path(ConfigFile::fileName()));
+    FileTransaction files;
+    QString error = statusdata::saveStatusData(files, config, g.session, g.pages, g.status, g.orders);
+    if (error.isEmpty()) error = files.commit();
+    if (!error.isEmpty()) files.discard();
+    return error;
+  }
+  QString writeRow(OpenGame& g) {
+    Table statistik(db, QStringLiteral("statistik"));
+    return statusdata::writeFactionStatistics(statistik, g.session, g.status);
+  }
+
   QTemporaryDir dir;
   Database db;
   OpenGame game;
@@ -67,8 +82,7 @@ struct StatusData : ::testing::Test {
 
 TEST_F(StatusData, SaveWritesFilesConfigAndTemplate) {
   fill(game);
-  game.orders.setUnsaved(true);
-  ASSERT_EQ(statusdata::saveStatusData(game), QString());
+  ASSERT_EQ(saveFiles(game), QString());
 
   EXPECT_EQ(fileLines(statusFile(1, 0)), game.pages.kaempfe);
   EXPECT_EQ(fileLines(statusFile(1, 3)), game.pages.status);
@@ -88,11 +102,10 @@ TEST_F(StatusData, SaveWritesFilesConfigAndTemplate) {
   EXPECT_EQ(cfg.slotLine(2, ConfigFile::StatusFirst + 3), QString());  // other slots untouched
 
   EXPECT_EQ(fileLines(dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni.txt"))), game.orders.lines());
-  EXPECT_FALSE(game.orders.unsaved());
 
   // Saving again replaces the total line instead of adding a second one.
   game.status.gesamteinkommen = QStringLiteral("60 Silber");
-  ASSERT_EQ(statusdata::saveStatusData(game), QString());
+  ASSERT_EQ(saveFiles(game), QString());
   EXPECT_EQ(fileLines(statusFile(1, 4)).filter(QStringLiteral("zzzz")), QStringList{"zzzz60 Silber"});
 }
 
@@ -100,7 +113,7 @@ TEST_F(StatusData, OtherSlotsHaveNoIncomeTotalLine) {
   OpenGame quarnel;
   setUp(quarnel, 2, kQuarnel);
   fill(quarnel);
-  ASSERT_EQ(statusdata::saveStatusData(quarnel), QString());
+  ASSERT_EQ(saveFiles(quarnel), QString());
   EXPECT_EQ(fileLines(statusFile(2, 4)), quarnel.pages.einkommen.lines());
   EXPECT_EQ(fileLines(statusFile(2, 4)).filter(QStringLiteral("zzzz")), QStringList());
   EXPECT_FALSE(QFileInfo::exists(statusFile(1, 4)));
@@ -109,9 +122,9 @@ TEST_F(StatusData, OtherSlotsHaveNoIncomeTotalLine) {
 
 TEST_F(StatusData, StatisticsRowOncePerRound) {
   fill(game);
-  ASSERT_EQ(statusdata::writeFactionStatistics(db, game.session, game.status), QString());
+  ASSERT_EQ(writeRow(game), QString());
   game.status.punkte = QStringLiteral("999");  // a second read of the round changes nothing
-  ASSERT_EQ(statusdata::writeFactionStatistics(db, game.session, game.status), QString());
+  ASSERT_EQ(writeRow(game), QString());
   EXPECT_EQ(statRows(), 1);
 
   Table t(db, QStringLiteral("statistik"));
@@ -124,11 +137,11 @@ TEST_F(StatusData, StatisticsRowOncePerRound) {
   EXPECT_EQ(t.intValue(QStringLiteral("Personen")), 17);
 
   game.session.roundCode = 3807;
-  ASSERT_EQ(statusdata::writeFactionStatistics(db, game.session, game.status), QString());
+  ASSERT_EQ(writeRow(game), QString());
   EXPECT_EQ(statRows(), 2);
   // Another slot with the same faction number has its own row of the round.
   game.session.slot = 2;
-  ASSERT_EQ(statusdata::writeFactionStatistics(db, game.session, game.status), QString());
+  ASSERT_EQ(writeRow(game), QString());
   EXPECT_EQ(statRows(), 3);
 }
 
@@ -137,7 +150,7 @@ TEST_F(StatusData, QuarnelRowWithoutPoints) {
   setUp(quarnel, 2, kQuarnel);
   fill(quarnel);
   quarnel.status.punkte = QString();  // hidden in Quarnel, never converted
-  ASSERT_EQ(statusdata::writeFactionStatistics(db, quarnel.session, quarnel.status), QString());
+  ASSERT_EQ(writeRow(quarnel), QString());
   Table t(db, QStringLiteral("statistik"));
   ASSERT_TRUE(t.findKey({2, 42, 5000}));
   EXPECT_TRUE(t.isNull(QStringLiteral("PunkteNeu")));
@@ -150,24 +163,20 @@ TEST_F(StatusData, QuarnelRowWithoutPoints) {
 TEST_F(StatusData, StatusTextThatIsNoNumberWritesNoRow) {
   fill(game);
   game.status.punkteMittel = QString();
-  QString error = statusdata::writeFactionStatistics(db, game.session, game.status);
+  QString error = writeRow(game);
   EXPECT_TRUE(error.contains(QStringLiteral("„Punkte mittel:“"))) << error.toStdString();
   EXPECT_EQ(statRows(), 0);
 
   game.status.punkteMittel = QStringLiteral("100");
   game.status.silber = QStringLiteral("12 Taler");
-  error = statusdata::writeFactionStatistics(db, game.session, game.status);
+  error = writeRow(game);
   EXPECT_TRUE(error.contains(QStringLiteral("„12 Taler“"))) << error.toStdString();
   EXPECT_EQ(statRows(), 0);
-
-  // The whole save reports it too, after the files were written.
-  EXPECT_TRUE(statusdata::saveStatusData(game).contains(QStringLiteral("Silber")));
-  EXPECT_TRUE(QFileInfo::exists(statusFile(1, 0)));
 }
 
 TEST_F(StatusData, SaveAndLoadRoundTrip) {
   fill(game);
-  ASSERT_EQ(statusdata::saveStatusData(game), QString());
+  ASSERT_EQ(saveFiles(game), QString());
 
   OpenGame opened;
   setUp(opened, 1, kMolvanth);
@@ -194,7 +203,7 @@ TEST_F(StatusData, SlotOneFromRound1604ShowsTheSavedTotal) {
   fill(game);
   game.session.roundCode = 1604;
   game.status.gesamteinkommen = QStringLiteral("177 Silber");  // summed by the report's message blocks
-  ASSERT_EQ(statusdata::saveStatusData(game), QString());
+  ASSERT_EQ(saveFiles(game), QString());
 
   OpenGame opened;
   setUp(opened, 1, kMolvanth);
@@ -261,23 +270,14 @@ TEST_F(StatusData, FailedWritesAreReportedWithThePath) {
   fill(game);
   // The status folder is missing and the template's folder too.
   ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("status-data"))).removeRecursively());
-  game.orders.setUnsaved(false);  // as the import leaves it before the save
-  const QString error = statusdata::saveStatusFiles(game.session, game.pages, game.status, game.orders);
+  const QString error = saveFiles(game);
   EXPECT_TRUE(error.contains(statusFile(1, 0))) << error.toStdString();
   EXPECT_TRUE(error.contains(statusFile(1, 10)));
   EXPECT_EQ(error.count(QStringLiteral("konnte nicht geschrieben werden")), 11);
-  // The status fields in the configuration go with the status files: the
-  // file stays as it was. The template, the player's work, is still written.
+  // Nothing is put in place: the configuration stays as it was.
   EXPECT_NE(ConfigFile::load(dir.filePath(ConfigFile::fileName())).slotLine(1, ConfigFile::StatusFirst + 3),
             QStringLiteral("Juni im Jahre 38"));
-  EXPECT_TRUE(error.contains(QStringLiteral("sind unverändert")));
-  EXPECT_FALSE(game.orders.unsaved());
-
-  game.session.programPath = textutil::normalizeDirectory(dir.filePath(QStringLiteral("weg")));
-  const QString second = statusdata::saveStatusFiles(game.session, game.pages, game.status, game.orders);
-  EXPECT_TRUE(second.contains(dir.filePath(QStringLiteral("weg/Zug-Spiel1-38-Juni.txt")))) << second.toStdString();
-  EXPECT_TRUE(second.contains(dir.filePath(QStringLiteral("weg/zendral.cfg"))));
-  EXPECT_TRUE(game.orders.unsaved());
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("Zug-Spiel1-38-Juni.txt"))));
 }
 
 }  // namespace

@@ -211,7 +211,9 @@ TEST_F(DesktopWindowTest, AMousePressOnTheReportTabsTogglesTheirHeight) {
         case StatusWhole:
           // As far as the window has room the status fields show whole.
           EXPECT_GE(upper->height(), 121) << step.page;
-          if (windowHeight == 1500) EXPECT_GE(upper->status()->height(), upper->status()->sizeHint().height());
+          if (windowHeight == 1500) {
+            EXPECT_GE(upper->status()->height(), upper->status()->sizeHint().height());
+          }
           break;
       }
     }

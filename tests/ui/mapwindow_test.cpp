@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -64,7 +65,10 @@ struct MapWindowTest : ::testing::Test, uitest::ProgramFolderFixture {
   QPoint middleOf(int x, int y) {
     const GameSession& s = game.session;
     const double zoom = form1->mapController->zoom();
-    const int height = form1->mapController->worldMap().height();
+    // The 1× map of the shown level as drawn and saved for the slot.
+    const QString saved = s.currentLevel == 0 ? QStringLiteral("images/worldmap-1.bmp")
+                                              : QStringLiteral("images/worldmap-1-%1.bmp").arg(s.currentLevel);
+    const int height = QImage(programFile(saved)).height();
     if (zoom == 1) return mapgeometry::overlayCell(x, y, s.mapOriginX, s.mapOriginY, height) + QPoint(4, 4);
     return worldhex::ZoomedGeometry(s.mapOriginX, s.mapOriginY, height, int(zoom)).hexCentre(x, y).toPoint();
   }

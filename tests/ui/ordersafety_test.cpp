@@ -114,7 +114,9 @@ TEST(OrderSafety, AFileChangedOnDiskIsLeftByTheTimerAndAskedForBySpeichern) {
     EXPECT_EQ(w.form1->templatePage->Speichern1Click(), c.answer == 0);
     EXPECT_EQ(w.said.choices.size(), 1);
     EXPECT_EQ(w.onDisk(w.turnFile()).contains(kMine), c.mineOnDisk);
-    if (!c.mineOnDisk) EXPECT_EQ(w.onDisk(w.turnFile()), theirs);
+    if (!c.mineOnDisk) {
+      EXPECT_EQ(w.onDisk(w.turnFile()), theirs);
+    }
     EXPECT_EQ(w.form1->templatePage->RichEdit4->toPlainText() == theirs.join(u'\n'), c.theirsShown);
     EXPECT_EQ(w.indicator(), c.answer == 2 ? kRed : kGreen);
   }

@@ -171,7 +171,9 @@ TEST_F(RegionWindowTest, TheEditorOpensBesideTheListAndTheTemplateStaysAtTheUnit
   const QRect screen = units()->ListBox3->screen()->availableGeometry();
   const QRect frame = form6.frameGeometry();
   const bool room = screen.right() - list.right() > frame.width() || list.left() - screen.left() > frame.width();
-  if (room) EXPECT_FALSE(frame.intersects(list));
+  if (room) {
+    EXPECT_FALSE(frame.intersects(list));
+  }
   EXPECT_TRUE(screen.contains(frame.topLeft()) && frame.right() <= screen.right());
   EXPECT_EQ(frame.top(), list.top());
   form6.Button1->click();
@@ -300,7 +302,9 @@ TEST_F(RegionWindowTest, NamesWithParenthesesAndBuildingLinesOpenNothingElse) {
     form6.hide();
     form1->regionController->ListBox3DblClick();
     EXPECT_EQ(form6.isVisible(), !c.foreign) << c.line;
-    if (!c.foreign) EXPECT_EQ(form6.Edit1->text(), u8(c.name));
+    if (!c.foreign) {
+      EXPECT_EQ(form6.Edit1->text(), u8(c.name));
+    }
   }
 
   // Marking Falke stars its own line only, not the foreign "Wache (wzqt)".
