@@ -75,6 +75,7 @@ struct ImportState {
   int version = 0;
   QString password;
   QString ownEmail;  // the own faction's e-mail address
+  std::optional<QString> ownBanner;  // its banner, when the report gives one
   qint32 recruitCost = 0;
 
   bool battleFlag = false;
