@@ -7,6 +7,7 @@
 
 #include "db/database.h"
 #include "db/sqlitestatement.h"
+#include "game/regionname.h"
 #include "map/smallmap.h"
 #include "map/terraintiles.h"
 #include "map/tilecache.h"
@@ -54,7 +55,10 @@ Regions Regions::load(Database& db, const GameSession& session) {
     r.x = int(q.columnInt(0));
     r.y = int(q.columnInt(1));
     r.type = roads.type;
-    r.name = q.column(3).toString();
+    // A nameless region of another terrain is labelled with its terrain.
+    const QString stored = q.column(3).toString();
+    r.name = regionname::shown(stored, r.type);
+    r.nameIsTerrain = r.name != stored;
     r.roads = smallmap::roadLines(roads, session.gameType);
     out.add(r);
   }
@@ -142,8 +146,9 @@ void Renderer::draw(QPainter& painter, const ZoomedGeometry& g, const QRect& exp
       const QPointF middle = QPointF(at) + kHexMiddle * scale;
       for (int i = 0; i < 6; ++i)
         if (r->roads[size_t(i)]) roads.append(QLineF(QPointF(at) + kRoadEdges[i] * scale, middle));
-      // A name that only repeats the terrain ("Ozean") says nothing.
-      if (names && !r->name.isEmpty() && r->name != r->type) labels.append({middle + QPointF(0, scale), &r->name, s.ink});
+      // A name that only repeats the terrain ("Ozean") says nothing; the
+      // terrain standing in for a missing name does.
+      if (names && !r->name.isEmpty() && (r->name != r->type || r->nameIsTerrain)) labels.append({middle + QPointF(0, scale), &r->name, s.ink});
     }
   }
   if (!roads.isEmpty()) {

@@ -25,7 +25,8 @@ namespace zoomedmap {
 struct Region {
   int x = 0, y = 0;
   QString type;
-  QString name;
+  QString name;                // as shown: the terrain for a nameless region
+  bool nameIsTerrain = false;  // the terrain stands in for a missing name
   std::array<bool, 6> roads{};  // upper left, then clockwise, as on the small map
 };
 

@@ -78,6 +78,7 @@ struct ImportState {
   QString ownEmail;  // the own faction's e-mail address
   QString mailTo;    // the server's address for orders (";mailto")
   QString mailCmd;   // the subject it expects (";mailcmd")
+  std::optional<QString> ownBanner;  // its banner, when the report gives one
   qint32 recruitCost = 0;
 
   bool battleFlag = false;

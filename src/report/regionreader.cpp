@@ -107,7 +107,8 @@ void finishRegionRow(ImportState& state, Table& row) {
   row.post();
 }
 
-// The land region's row of the round in the statistics table.
+// The land region's row of the round in the statistics table, from the
+// values the block gave the region row (still being edited).
 void writeStatistics(ImportState& state, const Table& region) {
   Table& stats = state.tables.statistik;
   if (!stats.isOpen()) stats.open();
@@ -208,7 +209,9 @@ void getRegionInfo(ImportState& state) {
   regionsections::readRegionSections(region, block);
   state.currentLine = block.endIndex - 1;
 
-  finishRegionRow(state, row);
+  // The round's statistics row holds what this report says, also when the
+  // stored region is newer and keeps its values: written before that choice.
   if (row.text(QStringLiteral("Regiontyp")) != kOcean) writeStatistics(state, row);
+  finishRegionRow(state, row);
   addTemplateHeader(state, row);
 }

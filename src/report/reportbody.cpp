@@ -25,6 +25,8 @@ void writeOwnFactionRow(ImportState& s) {
   t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
   t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
   if (!s.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.ownEmail);
+  // A report without a banner line keeps the stored banner.
+  if (s.ownBanner) t.setValue(QStringLiteral("Banner"), *s.ownBanner);
   t.setValue(QStringLiteral("Datum"), s.game.roundCode);
   t.post();
 }

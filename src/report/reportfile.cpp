@@ -49,30 +49,29 @@ ReportText splitReport(const QByteArray& bytes) {
     // Without a charset the whole text decides between UTF-8 and Windows-1252.
     text.charset = view.isValidUtf8() ? LineCharset::Utf8 : LineCharset::Windows1252;
 
-  // CR and LF are single bytes in every charset a report may have.
+  // CR, LF, blank and tab are single bytes in every charset a report may have.
   const char* d = view.data();
   const qsizetype n = view.size();
   if (n > qsizetype(std::numeric_limits<quint32>::max())) throw std::length_error("report larger than 4 GB");
-  // memchr finds the line ends many bytes at a time; a CR standing before
-  // the LF is looked for within the line only.
+  const bool anyCr = n > 0 && std::memchr(d, '\r', size_t(n));
+  // Lines end at LF (a CR before it goes with it); a CR elsewhere is a
+  // character the server kept inside a value. Only a file without a single
+  // LF ends its lines with CR alone.
+  const bool crOnly = anyCr && !std::memchr(d, '\n', size_t(n));
+  const char lineEnd = crOnly ? '\r' : '\n';
+  // memchr finds the line ends many bytes at a time.
   text.lines.reserve(size_t(n / 24 + 16));
   qsizetype start = 0;
   while (start < n) {
-    const void* lf = std::memchr(d + start, '\n', size_t(n - start));
-    const qsizetype stop = lf ? static_cast<const char*>(lf) - d : n;
-    bool crBeforeLf = false;
-    while (const void* cr = std::memchr(d + start, '\r', size_t(stop - start))) {
-      const qsizetype at = static_cast<const char*>(cr) - d;
-      text.lines.push_back({quint32(start), quint32(at - start)});
-      crBeforeLf = at + 1 == stop;
-      start = at + 1;
-    }
-    if (!lf) {
-      if (start < n) text.lines.push_back({quint32(start), quint32(n - start)});
-      break;
-    }
-    // A CR LF ends one line, not two.
-    if (!crBeforeLf) text.lines.push_back({quint32(start), quint32(stop - start)});
+    const void* found = std::memchr(d + start, lineEnd, size_t(n - start));
+    const qsizetype stop = found ? static_cast<const char*>(found) - d : n;
+    // Blanks and tabs after a line's last value are no part of it, nor is
+    // the CR of a CR LF.
+    qsizetype end = stop;
+    while (end > start && (d[end - 1] == ' ' || d[end - 1] == '\t' || d[end - 1] == '\r')) --end;
+    text.lines.push_back({quint32(start), quint32(end - start)});
+    if (anyCr && !crOnly && !text.innerCr && std::memchr(d + start, '\r', size_t(end - start))) text.innerCr = true;
+    if (!found) break;
     start = stop + 1;
   }
   return text;
@@ -81,12 +80,15 @@ ReportText splitReport(const QByteArray& bytes) {
 QString decodeLine(const ReportText& text, qsizetype index) {
   const LineSpan span = text.lines[size_t(index)];
   const QByteArrayView bytes = text.bytes.sliced(span.start, span.length);
+  QString line;
   switch (text.charset) {
-    case LineCharset::Utf8: return QString::fromUtf8(bytes);
-    case LineCharset::Latin1: return QString::fromLatin1(bytes);
-    case LineCharset::Windows1252: return textutil::decodeWindows1252(bytes);
+    case LineCharset::Utf8: line = QString::fromUtf8(bytes); break;
+    case LineCharset::Latin1: line = QString::fromLatin1(bytes); break;
+    case LineCharset::Windows1252: line = textutil::decodeWindows1252(bytes); break;
   }
-  return QString();
+  // A CR inside a line is dropped: it would cut an order or a name short.
+  if (text.innerCr && bytes.contains('\r')) line.remove(QLatin1Char('\r'));
+  return line;
 }
 
 QStringList decodeLines(const QByteArray& bytes) {

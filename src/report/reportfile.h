@@ -16,9 +16,10 @@ QString declaredCharset(const QByteArray& bytes);
 // valid UTF-8, else Windows-1252. A byte-order mark is dropped.
 QString decode(const QByteArray& bytes);
 
-// A report's bytes split into lines at CR, LF and CR LF, with the charset
-// every line is decoded with. Decoding line by line gives the lines that
-// decode() and splitting give, without copying the whole text once more.
+// A report's bytes split into lines, with the charset every line is decoded
+// with. Lines end at LF or CR LF; a file without any LF ends them at CR. A
+// CR inside a line is dropped when it is decoded, and blanks and tabs at a
+// line's end are no part of it.
 enum class LineCharset { Utf8, Latin1, Windows1252 };
 // 32-bit offsets: a large report has millions of lines, and a span costs
 // half as much so; a report beyond 4 GB is refused as too large.
@@ -30,11 +31,12 @@ struct ReportText {
   QByteArrayView bytes;  // without a byte-order mark; points into the bytes split
   LineCharset charset = LineCharset::Utf8;
   std::vector<LineSpan> lines;
+  bool innerCr = false;  // some line holds a CR that does not end it
 };
 ReportText splitReport(const QByteArray& bytes);
 QString decodeLine(const ReportText& text, qsizetype index);
 
-// decode() split into lines, as above.
+// All lines of the report, split and decoded as above.
 QStringList decodeLines(const QByteArray& bytes);
 
 // The report's lines; std::nullopt when the file cannot be read.

@@ -175,6 +175,9 @@ HeaderResult readHeader(ImportState& state) {
     if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
     if (inFaction && l.endsWith(QLatin1String("\";email"))) state.ownEmail = ImportState::textValue(l);
+    // The banner by its key, as the other factions' banners are read.
+    if (inFaction && (l.endsWith(QLatin1String("\";banner")) || l.endsWith(QLatin1String("\";Banner"))))
+      state.ownBanner = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
     if (l.contains(QLatin1String(";Basis"))) {
       const qint32 base = state.number();

@@ -18,9 +18,9 @@ void readOrders(UnitRead& u) {
   const BlockPart* part = u.block.sub(L("COMMANDS"));
   if (!part) return;
   const UnitFields& f = u.f;
-  // The report's orders replace those of an earlier round; an own unit's
-  // start with the "*" its read began with.
-  QString orders = u.own ? u.text(f.defaultBefehl) : QString();
+  // The report's orders replace those of an earlier round, for every unit in
+  // the same star-list form ("*ARBEITEN*"), so that a search finds them all.
+  QString orders = QStringLiteral("*");
   bool confirmed = false;
   for (int i = part->headerIndex + 1; i < part->endIndex; ++i) {
     const QString& line = u.lineAt(i);

@@ -1,7 +1,6 @@
 #include "db/table.h"
 #include "report/blockreaders.h"
 #include "report/importstate.h"
-#include "report/reportlines.h"
 #include "report/unitread.h"
 
 namespace {
@@ -82,13 +81,19 @@ void readLetters(UnitRead& u) {
 
 namespace {
 
-// A unit block ends at the next block of the report's top level; every
-// other header opens one of its parts.
-bool endsUnitBlock(QStringView header) {
-  const QStringView name = reportblock::headerName(header);
-  return name == L("EINHEIT") || name == L("REGION") || name == L("BURG") || name == L("SCHIFF") ||
-         name == L("DURCHREISEREGION") || reportlines::isTopLevelBlock(header);
+// The parts a unit block holds. Any other header ends the block: it opens
+// a block of its own (an old unit's ALTEINHEIT, ...), and the parts that
+// follow it are that block's, not the unit's.
+bool isUnitPart(QStringView name) {
+  static const QLatin1StringView kParts[] = {L("COMMANDS"), L("TALENTE"),     L("SPRUECHE"),
+                                             L("KAMPFZAUBER"), L("GEGENSTAENDE"), L("EFFECTS"),
+                                             L("EINHEITSBOTSCHAFTEN")};
+  for (const QLatin1StringView part : kParts)
+    if (name == part) return true;
+  return false;
 }
+
+bool endsUnitBlock(QStringView header) { return !isUnitPart(reportblock::headerName(header)); }
 
 }  // namespace
 

@@ -22,6 +22,27 @@ std::optional<qint32> afterCoordinates(QStringView r, QStringView endKey, int ba
   return cutAmount(r, r.indexOf(u')') + 2, endKey, back);
 }
 
+// The number that ends the text before the first `key`: "29" in "in Ort
+// (1,2) 29 statt 60".
+std::optional<qint32> wordBefore(QStringView line, QStringView key) {
+  const qsizetype end = line.indexOf(key);
+  if (end <= 0) return std::nullopt;
+  const qsizetype start = line.lastIndexOf(u' ', end - 1) + 1;
+  return textutil::strictInt(line.sliced(start, end - start));
+}
+
+// An amount earned in a region, cut as afterCoordinates() does; for income
+// that fell short ("29 statt 60") the amount before "statt".
+std::optional<qint32> earnedAmount(QStringView r, QStringView endKey, int back) {
+  const qsizetype start = r.indexOf(u')') + 2;
+  const qsizetype key = start <= r.size() ? r.indexOf(endKey, start) : -1;
+  if (key - back > start) {
+    const QStringView cut = r.sliced(start, key - back - start);
+    if (cut.contains(u" statt ")) return wordBefore(cut, u" statt ");
+  }
+  return cutAmount(r, start, endKey, back);
+}
+
 }  // namespace
 
 SummaryResult summiereEinkommen(const QStringList& einkommen, int slot, int roundCode, QString& gesamteinkommen) {
@@ -39,60 +60,61 @@ SummaryResult summiereEinkommen(const QStringList& einkommen, int slot, int roun
   }
 
   qint64 sum = 0;
-  auto add = [&](std::optional<qint32> amount) {
-    if (!amount) return false;
-    sum += *amount;
-    gesamteinkommen = QString::number(sum);
-    return true;
-  };
-  auto failed = [&](QStringView text) {
-    result.ok = false;
-    result.currentLine = currentLineText(text);
-    return result;
-  };
-
   for (const QString& line : einkommen) {
     const QStringView l(line);
     result.currentLine = currentLineText(l);
+    // The line's amounts are added only when every rule it matches found a
+    // number: a line the rules cannot read is passed by and counted, rather
+    // than stop the sum on every opening of the slot.
+    qint64 lineSum = 0;
+    bool readable = true;
+    auto add = [&](std::optional<qint32> amount) {
+      if (amount)
+        lineSum += *amount;
+      else
+        readable = false;
+    };
+    auto finishLine = [&] {
+      if (readable)
+        sum += lineSum;
+      else
+        ++result.skippedLines;
+    };
 
     // Earned silver: "verdient 25 Silber".
     if (l.contains(u"verdient") && l.contains(u"Silber") && !l.contains(u"statt") && !l.contains(u"kein") &&
         !l.contains(u" Verkauf ") && !l.contains(u"verdient in")) {
-      if (!add(amountAfter(l, u"verdient ", u"Silber", 1))) return failed(l);
+      add(amountAfter(l, u"verdient ", u"Silber", 1));
     }
     // Earned in a region: "... verdient in Ort (1,2) 25 Silber." — ends the line.
     if (l.contains(u" verdient ") && l.contains(u" Silber.")) {
-      const QStringView r = afterFirstParen(l);
-      result.currentLine = currentLineText(r);
-      if (!add(afterCoordinates(r, u" Silber.", 0))) return failed(r);
+      add(earnedAmount(afterFirstParen(l), u" Silber.", 0));
+      finishLine();
       continue;
     }
     // Taxes: "treibt 40 Silber".
     if (l.contains(u"treibt") && l.contains(u"Silber") && !l.contains(u"treibt in ")) {
-      if (!add(amountAfter(l, u"treibt ", u"Silber", 1))) return failed(l);
+      add(amountAfter(l, u"treibt ", u"Silber", 1));
     }
     // Taxes without the word Silber: "... (1,2) 40 Steuern".
     if (l.contains(u"treibt") && !l.contains(u"Silber")) {
-      const QStringView r = afterFirstParen(l);
-      result.currentLine = currentLineText(r);
-      if (!add(afterCoordinates(r, u"Steuern", 1))) return failed(r);
+      add(afterCoordinates(afterFirstParen(l), u"Steuern", 1));
     }
-    // Less than wanted: "verdient 20 statt 30 Silber".
-    if (l.contains(u"statt") && l.contains(u"Silber") && !l.contains(u"klaute")) {
-      if (!add(amountAfter(l, u"verdient ", u"statt", 1))) return failed(l);
-    }
+    // Less than wanted: "verdient 20 statt 30 Silber", also "verdient in
+    // Ort (1,2) 20 statt 30 Silber": the amount earned stands before
+    // "statt" (the word, not a place named Neustatt).
+    const bool shortOf = l.contains(u" statt ") && l.contains(u"Silber") && !l.contains(u"klaute");
+    if (shortOf) add(wordBefore(l, u" statt "));
     // Taxes in a region: "treibt in Ort (1,2) 40 Silber an Steuern ein".
     if (l.contains(u"treibt in ") && l.contains(u"Silber")) {
-      const QStringView r = afterFirstParen(l);
-      result.currentLine = currentLineText(r);
-      if (!add(afterCoordinates(r, u"Silber an", 1))) return failed(r);
+      add(afterCoordinates(afterFirstParen(l), u"Silber an", 1));
     }
-    // Earned in a region with more text after the amount.
-    if (l.contains(u"verdient in ") && l.contains(u"Silber")) {
-      const QStringView r = afterFirstParen(l);
-      result.currentLine = currentLineText(r);
-      if (!add(afterCoordinates(r, u" Silber ", 0))) return failed(r);
+    // Earned in a region with more text after the amount; one that fell
+    // short was counted above.
+    if (l.contains(u"verdient in ") && l.contains(u"Silber") && !shortOf) {
+      add(afterCoordinates(afterFirstParen(l), u" Silber ", 0));
     }
+    finishLine();
   }
   gesamteinkommen = QString::number(sum) + QStringLiteral(" Silber");
   return result;

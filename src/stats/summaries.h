@@ -24,10 +24,13 @@ const QStringList& productionLabels();
 struct SummaryResult {
   bool ok = true;
   QString currentLine;
+  // Lines passed by because no amount could be read from them (the income
+  // summary goes on over such lines).
+  int skippedLines = 0;
 };
 
 // Income ("Gesamteinkommen :", Edit2) from the sorted Einkommen list
-// (ListBox6). In slot 1 from round 1604 on the total saved as the "zzzz"
+// (ListBox6); a line without a readable amount is passed by and counted. In slot 1 from round 1604 on the total saved as the "zzzz"
 // line of the list is taken instead of a new sum.
 SummaryResult summiereEinkommen(const QStringList& einkommen, int slot, int roundCode, QString& gesamteinkommen);
 // Production by kind ("Gesamtproduktion", ListBox13) from the Produktion

@@ -7,6 +7,7 @@
 #include "game/gamesession.h"
 #include "game/textutil.h"
 #include "game/codec.h"
+#include "game/regionname.h"
 #include "views/viewtables.h"
 
 namespace {
@@ -121,7 +122,8 @@ void readRegionRow(Table& regionen, RegionView& view, int slot) {
     regionen.close();
     return;
   }
-  view.panelText = regionen.text(u("Regionname")) + QStringLiteral("  ") + QString::number(view.x) +
+  view.panelText = regionname::shown(regionen.text(u("Regionname")), regionen.text(u("Regiontyp"))) +
+                   QStringLiteral("  ") + QString::number(view.x) +
                    QLatin1Char('/') + QString::number(view.y);
   for (int i = 0; i < regionen.fieldCount(); ++i) view.row.push_back({regionen.fieldNames().at(i), regionen.value(i)});
   const QVariant surroundings = regionen.value(u("Umgebung"));

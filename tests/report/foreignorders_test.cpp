@@ -22,8 +22,8 @@ TEST(ForeignOrders, ReplaceThoseOfTheRoundBefore) {
     const char* own;
     const char* want;  // foreign|own Default Befehl
   };
-  const Step steps[] = {{1234, "\"MACHEN Eisen\"", "\"ARBEITE\"", "MACHEN Eisen*|*ARBEITE*"},
-                        {1235, "\"LERNEN Bergbau\"", "\"LERNEN Hiebwaffen\"", "LERNEN Bergbau*|*LERNEN Hiebwaffen*"}};
+  const Step steps[] = {{1234, "\"MACHEN Eisen\"", "\"ARBEITE\"", "*MACHEN Eisen*|*ARBEITE*"},
+                        {1235, "\"LERNEN Bergbau\"", "\"LERNEN Hiebwaffen\"", "*LERNEN Bergbau*|*LERNEN Hiebwaffen*"}};
   reportgame::Game g;
   for (const Step& s : steps) {
     ASSERT_TRUE(g.read(round(s.round, s.foreign, s.own)).ok()) << s.round;

@@ -97,8 +97,29 @@ TEST(ReportFile, DecodesByCharsetLineOrByContent) {
   EXPECT_FALSE(lines->join(QLatin1Char('\n')).contains(QChar(0xFFFD)));
 }
 
+// The whole decoded text cut into report lines: at LF (at CR in a text
+// without any LF), without the blanks, tabs and CRs that end a line, and
+// without the CRs inside one.
+QStringList wholeTextLines(const QString& text) {
+  const QChar end = text.contains(QLatin1Char('\n')) ? QLatin1Char('\n') : QLatin1Char('\r');
+  QStringList lines;
+  qsizetype start = 0;
+  while (start < text.size()) {
+    qsizetype stop = text.indexOf(end, start);
+    if (stop < 0) stop = text.size();
+    qsizetype last = stop;
+    while (last > start && (text.at(last - 1) == u' ' || text.at(last - 1) == u'\t' || text.at(last - 1) == u'\r'))
+      --last;
+    QString line = text.mid(start, last - start);
+    if (line.contains(QLatin1Char('\r'))) line.remove(QLatin1Char('\r'));
+    lines << line;
+    start = stop + 1;
+  }
+  return lines;
+}
+
 // Splitting the bytes before decoding must give the very lines that
-// decoding the whole text and splitting it gives: the same texts, the same
+// decoding the whole text and cutting it gives: the same texts, the same
 // empty lines, the same replacement of broken UTF-8.
 TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
   const QList<QByteArray> inputs = {
@@ -113,6 +134,9 @@ TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
       // Every mix of line ends: LF then CR LF, CR then LF, CR at the very end.
       QByteArray("VERSION 45\n\r\na\r\n\r\rb\n\nc\r"),
       QByteArray("\r\n\n\r"),
+      // Blanks and tabs at line ends, a CR inside a quoted value, CR-only line ends.
+      QByteArray("VERSION 45 \nREGION -11 8 \t\r\n\"LERNE Magie\r\"\r\n\"Ozean\";Terrain \r \n  "),
+      QByteArray("VERSION 45\r\"Au\";Name \rEINHEIT 1\r"),
       QByteArray(),
   };
   QList<QByteArray> all = inputs;
@@ -123,7 +147,7 @@ TEST(ReportFile, LineWiseDecodingEqualsDecodingTheWholeText) {
     all << file.readAll();
   }
   for (const QByteArray& bytes : all) {
-    const QStringList whole = textutil::splitLines(reportfile::decode(bytes));
+    const QStringList whole = wholeTextLines(reportfile::decode(bytes));
     const QStringList lineWise = reportfile::decodeLines(bytes);
     ASSERT_EQ(lineWise.size(), whole.size()) << bytes.left(40).toStdString();
     for (qsizetype i = 0; i < whole.size(); ++i) {

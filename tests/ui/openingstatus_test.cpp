@@ -120,13 +120,15 @@ TEST_F(OpeningStatusTest, AnEmptyDateLoadsNoTemplate) {
 }
 
 TEST_F(OpeningStatusTest, SummaryErrorsAreToldAndTheOpeningGoesOn) {
-  // No saved total and a line that names no amount.
+  // No saved total, an income line that names no amount (passed by, not
+  // told at every opening) and a production line whose amount is no number.
   writeStatus(QStringLiteral("einkommen"), {QStringLiteral("Einheit Ab (x1) verdient kein Silber.")});
+  writeStatus(QStringLiteral("produktion"), {QStringLiteral("Einheit Ab (x1) produziert reichlich Holz.")});
   setStatusFields(statusFields(QStringLiteral("Juni im Jahre 38")));
   writeProgramFile(QStringLiteral("Zug-Spiel1-38-Juni.txt"), {QStringLiteral("EINHEIT ab")});
   ASSERT_TRUE(openSlot1());
   ASSERT_EQ(said.errors.size(), 1);
-  EXPECT_TRUE(said.errors.at(0).startsWith(QStringLiteral("Fehler bei Einkommenssummierung in Zeile: ")))
+  EXPECT_TRUE(said.errors.at(0).startsWith(QStringLiteral("Fehler bei Produktionssummierung in Zeile: ")))
       << said.errors.at(0).toStdString();
   EXPECT_TRUE(form1->gameOpen());
   EXPECT_EQ(form1->templatePage->RichEdit4->toPlainText(), QStringLiteral("EINHEIT ab"));
