@@ -24,11 +24,24 @@ struct View {
   int scrollX = 0, scrollY = 0;
 };
 
+// Where the player set the window's dividers: the map beside the pages, and
+// the report pages above the lower pages. Empty lists: never set.
+struct Split {
+  QList<int> beside;  // widths: map, pages
+  QList<int> above;   // heights: report pages, lower pages
+  bool kept() const { return !beside.isEmpty() || !above.isEmpty(); }
+};
+
 QString fileName();  // "kartenansicht.cfg"
 // The slot's view from the file in `programPath`; not kept when the file or
 // its line is missing or unreadable.
 View load(const QString& programPath, int slot);
-// Writes the slot's line, keeping the other slots'; false when it could not.
+// Writes the slot's view, keeping its split and the other slots' lines;
+// false when it could not.
 bool save(const QString& programPath, int slot, const View& view);
+// The slot's split, kept on the same line after the view; a line without
+// one (or of an older version) gives an empty split.
+Split loadSplit(const QString& programPath, int slot);
+bool saveSplit(const QString& programPath, int slot, const Split& split);
 
 }  // namespace mapview

@@ -59,11 +59,22 @@ QString wrongGameTypeMessage() {
       "Zendral wurde nicht mit dem Spieltyp des CR initialisiert. Bitte beenden und neustarten um diesen CR zu lesen.");
 }
 
-QString olderRoundQuestion(qint32 round, qint32 newest) {
-  return QStringLiteral("Dieser CR ist von Runde %1 und damit älter als der zuletzt eingelesene (Runde %2). "
+QString olderRoundQuestion(qint32 round, qint32 newest, bool molvanth) {
+  const auto turn = [molvanth](qint32 code) {
+    const qint32 number = gameRound(code);
+    return QStringLiteral("%1 (%2)").arg(number).arg(roundDate(number, molvanth).dateText.trimmed());
+  };
+  return QStringLiteral("Dieser CR ist von Runde %1 und damit älter als der zuletzt eingelesene von Runde %2. "
                         "Trotzdem einlesen?")
-      .arg(round)
-      .arg(newest);
+      .arg(turn(round), turn(newest));
+}
+
+qint32 gameRound(qint32 roundCode) {
+  // The code is year * 100 + month with the month 1 to 12, the year counted
+  // from 1 (round 12 is month 12 of year 1).
+  const qint64 year = roundCode >= 0 ? roundCode / 100 : -((-qint64(roundCode) + 99) / 100);
+  const qint64 month = roundCode - year * 100;
+  return qint32(12 * (year - 1) + month);
 }
 
 RoundDate roundDate(qint32 round, bool molvanth) {

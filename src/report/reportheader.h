@@ -21,8 +21,11 @@ enum class HeaderResult { Read, WrongGameType };
 HeaderResult readHeader(ImportState& state);
 QString wrongGameTypeMessage();
 // Asked before a report of round `round` is read into a slot whose newest
-// report is of round `newest` (both round codes).
-QString olderRoundQuestion(qint32 round, qint32 newest);
+// report is of round `newest` (both round codes). It names both turns as the
+// game counts them, with their dates.
+QString olderRoundQuestion(qint32 round, qint32 newest, bool molvanth);
+// The turn number of the game (";Runde") back from a round code.
+qint32 gameRound(qint32 roundCode);
 
 // The round code and the date text of a round number.
 struct RoundDate {

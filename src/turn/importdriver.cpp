@@ -185,16 +185,14 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     if (s.lines.isEmpty()) s.fail(QStringLiteral("Die Datei ist leer."));
     s.version = reportheader::readVersion(s);
     if (!versionquestion::mayRead(staged.session, s.version, callbacks)) {
-      // The counters were set to 0 before the question; a refused report
-      // leaves them so, as it leaves the tables untouched.
-      game.status.resetImportCounters();
+      // A refused report changes nothing the player sees: the counters
+      // stay as the last report left them, as the tables do.
       out.status = ImportOutcome::Status::Refused;
       out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
       return out;
     }
     s.currentLine = 1;
     if (reportheader::readHeader(s) == reportheader::HeaderResult::WrongGameType) {
-      game.status.resetImportCounters();
       out.status = ImportOutcome::Status::Refused;
       out.message = reportheader::wrongGameTypeMessage();
       if (callbacks.inform) callbacks.inform(out.message);
@@ -203,10 +201,9 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     // An older report would turn the pages, date and template back a round.
     const qint32 newest = newestRound(game.session);
     if (newest > 0 && staged.session.roundCode < newest) {
-      const QString question = reportheader::olderRoundQuestion(staged.session.roundCode, newest);
+      const QString question = reportheader::olderRoundQuestion(staged.session.roundCode, newest, staged.session.isMolvanth());
       const auto& ask = callbacks.askOlder ? callbacks.askOlder : callbacks.askYesNo;
       if (!(ask && ask(question))) {
-        game.status.resetImportCounters();
         out.status = ImportOutcome::Status::Refused;
         out.message = QStringLiteral("Einlesen abgebrochen: der CR ist älter als der zuletzt eingelesene.");
         return out;

@@ -34,15 +34,16 @@ void fill(QListWidget* box, const QStringList& lines) {
   box->addItems(lines);
 }
 
-// Tells of a mouse press once the press has chosen its tab, so that the
-// height follows the page the player clicked.
+// Tells of a double click on a tab once it has chosen its page. A plain
+// click only changes the page: the divider stays where the player set it,
+// so the tabs below never move under the mouse.
 class PressTabBar : public QTabBar {
  public:
   explicit PressTabBar(std::function<void()> pressed) : pressed_(std::move(pressed)) {}
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    QTabBar::mousePressEvent(event);
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    QTabBar::mouseDoubleClickEvent(event);
     if (pressed_) pressed_();
   }
 
@@ -179,7 +180,9 @@ void ReportPagesPanel::showEvent(QShowEvent* event) {
   if (!sized_ && !event->spontaneous()) {
     sized_ = true;
     // After the window's layout has given the splitter its room.
-    QTimer::singleShot(0, this, [this] { setHeightInSplitter(statusHeight()); });
+    QTimer::singleShot(0, this, [this] {
+      if (!splitKept_) setHeightInSplitter(statusHeight());
+    });
   }
 }
 

@@ -36,9 +36,11 @@ class ReportPagesPanel : public QTabWidget {
   static int clampedHeight(int target, int total, int ownMinimum, int othersMinimum);
   // Tab bar and a strip of the page: what a tab control keeps.
   static int keptHeight(const QTabWidget* tabs);
-  // A mouse press on the tabs (any button): toggles the height. Inside a
-  // splitter the splitter gives the room, so dragging it still works.
+  // A double click on the tabs: toggles the height. Inside a splitter the
+  // splitter gives the room, so dragging it still works.
   void PageControl1MouseDown();
+  // The player's kept divider holds: the first showing leaves the height alone.
+  void keepSplit() { splitKept_ = true; }
 
   QListWidget* ListBox1;      // "Kämpfe"
   QListWidget* ListBox2;      // "Warnungen"
@@ -67,6 +69,7 @@ class ReportPagesPanel : public QTabWidget {
   // What the status page needs to show all of its fields and lines.
   int statusHeight() const;
   bool sized_ = false;
+  bool splitKept_ = false;
 
   StatusPage* status_;
 };

@@ -42,6 +42,7 @@
 #include "ui/tform7.h"
 #include "ui/unitpage.h"
 #include "ui/waitcursor.h"
+#include "ui/windowsplit.h"
 
 TForm1::TForm1(OpenGame& game, QWidget* parent)
     : QMainWindow(parent), menu(this), game_(game), prompts_(Prompts::messageBoxes(this)) {
@@ -95,6 +96,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   central->setStretchFactor(0, 3);
   central->setStretchFactor(1, 2);
   setCentralWidget(central);
+  windowSplit = new WindowSplit(central, pages, this);
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -237,6 +239,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     unitPage->clearTexts();
 
     mapController->openWorldMap();
+    if (windowSplit->open(game_.session.programPath, slot)) PageControl1->keepSplit();
 
     const QString round = QString::number(game_.session.roundCode);
     groupPage->Edit19->setText(round);

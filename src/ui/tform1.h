@@ -37,6 +37,7 @@ class ShipRegisterPage;
 class StatusPage;
 class TemplatePage;
 class UnitPage;
+class WindowSplit;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -126,6 +127,7 @@ class TForm1 : public QMainWindow {
   CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
   OrdersController* ordersController;  // save, reopen, send, the close question
   ProblemsController* problemsController;  // "Befehle prüfen" and "Probleme"
+  WindowSplit* windowSplit;  // the dividers, kept per slot
 
   StatusPage* statusPage() const;
 

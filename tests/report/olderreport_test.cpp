@@ -39,13 +39,15 @@ TEST_P(OlderReport, AsksBeforeTurningBack) {
   const ImportOutcome outcome = g.read(roundReport(c.second, "\"LERNEN Hiebwaffen\""), c.yes);
   EXPECT_EQ(outcome.ok(), c.read);
   if (c.asked)
-    EXPECT_EQ(g.questions, QStringList({QStringLiteral("Dieser CR ist von Runde 10310 und damit älter als der zuletzt "
-                                                       "eingelesene (Runde 10311). Trotzdem einlesen?")}));
+    EXPECT_EQ(g.questions, QStringList({QStringLiteral("Dieser CR ist von Runde 1234 (Sonnenfeuer, Woche 1 im Jahre 39) "
+                                                       "und damit älter als der zuletzt eingelesene von Runde 1235 "
+                                                       "(Sonnenfeuer, Woche 2 im Jahre 39). Trotzdem einlesen?")}));
   else
     EXPECT_TRUE(g.questions.isEmpty());
   EXPECT_TRUE(g.game.orders.lines().contains(QString::fromUtf8(c.order)));
   if (!c.read) {
     EXPECT_EQ(g.game.status.datum, datum);
+    EXPECT_EQ(g.game.status.einheiten, QStringLiteral("1"));  // the counters as the first report left them
   }
 }
 

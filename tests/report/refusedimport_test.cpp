@@ -1,5 +1,5 @@
-// A refused report leaves the tables alone but the counters at 0, as they
-// were set before the question was asked.
+// A refused report changes nothing: the tables, the pages and the status
+// counters stay as the last report left them.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(RefusedImport, CountersStayAtZeroAndTheRestAsItWas) {
+TEST(RefusedImport, CountersTablesAndPagesStayAsTheyWere) {
   struct Case {
     const char* type;
     bool answer;
@@ -43,10 +43,10 @@ TEST(RefusedImport, CountersStayAtZeroAndTheRestAsItWas) {
     SCOPED_TRACE(c.type);
     EXPECT_EQ(out.status, ImportOutcome::Status::Refused);
     EXPECT_EQ(game.status.configFields(),
-              QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Wölfe"),
-                           QStringLiteral("Juni im Jahre 38"), QStringLiteral("0"), QStringLiteral("0"),
-                           QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("7")}));
-    EXPECT_EQ(game.status.gesamteinkommen, QStringLiteral("0"));
+              QStringList({QStringLiteral("120"), QStringLiteral("100"), QStringLiteral("Wölfe"),
+                           QStringLiteral("Juni im Jahre 38"), QStringLiteral("5"), QStringLiteral("42"),
+                           QStringLiteral("1000"), QStringLiteral("3"), QStringLiteral("7")}));
+    EXPECT_EQ(game.status.gesamteinkommen, QStringLiteral("155"));
     EXPECT_EQ(game.pages.kaempfe, QStringList({QStringLiteral("Kampf von gestern")}));
     EXPECT_EQ(testsupport::dump(db), before);
   }

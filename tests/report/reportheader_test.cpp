@@ -25,6 +25,9 @@ TEST(ReportHeader, RoundCodesAndBothCalendars) {
   EXPECT_EQ(roundDate(184, true).dateText, QStringLiteral("Feldsegen, Woche 1 im Jahre 1"));
   EXPECT_EQ(roundDate(210, true).dateText, QStringLiteral("Sonnenfeuer, Woche 3 im Jahre 1"));
   EXPECT_EQ(roundDate(211, true).dateText, QStringLiteral("Feldsegen, Woche 1 im Jahre 2"));
+  // The game's turn number comes back from the code, at year ends and before round 1 too.
+  for (int round : {1, 11, 12, 13, 334, 450, 1235, 0, -1, -12, -13})
+    EXPECT_EQ(reportheader::gameRound(roundDate(round, false).roundCode), round) << round;
 }
 
 TEST(ReportHeader, HeaderWalkReadsItsValuesAndStopsAtTheFirstPlainLine) {

@@ -144,12 +144,9 @@ TEST(ProgressDialog, ABusyImportShowsItsNewestValuesAtEachPaint) {
   EXPECT_EQ(progress.Edit3->text(), QStringLiteral("Hans"));
 }
 
-TEST_F(DesktopWindowTest, AMousePressOnTheReportTabsTogglesTheirHeight) {
-  struct Step {
-    const char* page;
-    int expected;
-  };
-  // Low and a report page active → high; anything else → low.
+TEST_F(DesktopWindowTest, TheDividersStayWhereThePlayerSetThemAcrossPagesAndARestart) {
+  // A double click toggles between low and high; low and a report page
+  // active → high; anything else → low.
   EXPECT_EQ(ReportPagesPanel::toggledHeight(121, false), 682);
   EXPECT_EQ(ReportPagesPanel::toggledHeight(121, true), 121);
   EXPECT_EQ(ReportPagesPanel::toggledHeight(682, false), 121);
@@ -164,60 +161,53 @@ TEST_F(DesktopWindowTest, AMousePressOnTheReportTabsTogglesTheirHeight) {
   for (const auto& c : clamps)
     EXPECT_EQ(ReportPagesPanel::clampedHeight(c.target, c.total, c.own, c.others), c.expected) << c.target << " " << c.total;
 
+  const auto pagesWithContent = [this] {
+    game.pages.kaempfe << QStringLiteral("Kampf");
+    game.pages.handel << QStringLiteral("Handel");
+    game.pages.geheimdienst = QStringList(400, QStringLiteral("Bericht"));
+    form1->refreshFromModels();
+  };
   openAndChoose();
-  game.pages.kaempfe << QStringLiteral("Kampf");
-  game.pages.handel << QStringLiteral("Handel");
-  form1->refreshFromModels();
+  pagesWithContent();
+  form1->showNormal();
+  form1->resize(1400, 1000);
+  QApplication::processEvents();
   ReportPagesPanel* upper = form1->PageControl1;
   QTabWidget* lower = form1->PageControl2;
   auto* splitter = qobject_cast<QSplitter*>(upper->parentWidget());
   ASSERT_NE(splitter, nullptr);
-  // A tab bar the player can click: shown, whole, and inside the window.
-  const auto barUsable = [this](QTabWidget* tabs) {
-    QTabBar* bar = tabs->tabBar();
-    const QRect inWindow(bar->mapTo(form1.get(), QPoint(0, 0)), bar->size());
-    return bar->isVisible() && bar->height() >= bar->sizeHint().height() && tabs->height() > bar->height() &&
-           form1->rect().contains(inWindow);
-  };
-  // A tall window has room for 682 pixels above the lower pages; in a small
-  // one the report page grows as far as the lower tab bar allows.
-  for (int windowHeight : {1500, 760}) {
-    SCOPED_TRACE(windowHeight);
-    form1->showNormal();
-    form1->resize(1600, windowHeight);
+  // The player drags the divider: the splitter tells of a move.
+  splitter->setSizes({300, 600});
+  emit splitter->splitterMoved(300, 1);
+  QApplication::processEvents();
+  const int set = upper->height();
+  const int lowerTabsAt = lower->tabBar()->mapTo(form1.get(), QPoint(0, 0)).y();
+  for (const char* page : {"Kämpfe", "Status", "Geheimdienstbericht", "Handel", "Status"}) {
+    clickTab(upper, upper->pageIndex(QString::fromUtf8(page)));
     QApplication::processEvents();
-    splitter->setSizes({121, 2000});
-    QApplication::processEvents();
-    ASSERT_EQ(upper->height(), 121);
-    enum Height { Low, High, StatusWhole };
-    const struct {
-      const char* page;
-      Height expected;
-    } steps[] = {{"Kämpfe", High},       {"Handel", Low}, {"Handel", High}, {"Status", StatusWhole},
-                 {"Kämpfe", Low},        {"Kämpfe", High}, {"Status", StatusWhole}};
-    for (const auto& step : steps) {
-      clickTab(upper, upper->pageIndex(QString::fromUtf8(step.page)));
-      QApplication::processEvents();
-      EXPECT_TRUE(barUsable(upper)) << step.page;
-      EXPECT_TRUE(barUsable(lower)) << step.page;
-      switch (step.expected) {
-        case Low: EXPECT_EQ(upper->height(), 121) << step.page; break;
-        case High:
-          if (windowHeight == 1500)
-            EXPECT_EQ(upper->height(), 682) << step.page;
-          else
-            EXPECT_GT(upper->height(), 121) << step.page;
-          break;
-        case StatusWhole:
-          // As far as the window has room the status fields show whole.
-          EXPECT_GE(upper->height(), 121) << step.page;
-          if (windowHeight == 1500) {
-            EXPECT_GE(upper->status()->height(), upper->status()->sizeHint().height());
-          }
-          break;
-      }
-    }
+    EXPECT_EQ(upper->height(), set) << page;
+    EXPECT_EQ(lower->tabBar()->mapTo(form1.get(), QPoint(0, 0)).y(), lowerTabsAt) << page;
   }
+  // A double click still toggles: low first, then high over the map area.
+  clickTab(upper, upper->pageIndex(QStringLiteral("Kämpfe")));
+  const auto doubleClick = [upper] {
+    QTest::mouseDClick(upper->tabBar(), Qt::LeftButton, {}, upper->tabBar()->tabRect(upper->currentIndex()).center());
+    QApplication::processEvents();
+    return upper->height();
+  };
+  EXPECT_EQ(doubleClick(), 121);
+  EXPECT_GT(doubleClick(), set);  // as high as the lower tab bar allows
+  splitter->setSizes({300, 600});
+  emit splitter->splitterMoved(300, 1);
+
+  // The next start shows the divider where the player left it.
+  recreateWindow();
+  openAndChoose();
+  form1->showNormal();
+  form1->resize(1400, 1000);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_NEAR(form1->PageControl1->height(), set, 2);
 }
 
 TEST_F(DesktopWindowTest, TheTextsFitAWindowOf1066By760) {

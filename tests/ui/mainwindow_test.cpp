@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "db/table.h"
 #include "game/textutil.h"
 #include "report/importstate.h"
+#include "turn/programfolder.h"
 #include "ui/formhelpers.h"
 #include "ui/maintoolbar.h"
 #include "ui/regionpage.h"
@@ -25,6 +27,7 @@
 #include "ui/statuspage.h"
 #include "ui/templatepage.h"
 #include "ui/unitpage.h"
+#include "support/testsupport.h"
 #include "uitestsupport.h"
 
 namespace {
@@ -395,6 +398,36 @@ TEST_F(ImportWindowTest, FailuresAreShownAndLeaveTheEditorAsItWas) {
   EXPECT_TRUE(form1->isEnabled());
   EXPECT_FALSE(form5.isVisible());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ImportWindowTest, DecliningAnOlderReportKeepsWhatTheStatusShows) {
+  QTemporaryDir reports;
+  QFile source(testsupport::testData(QStringLiteral("1234-neue-partei.cr")));
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  // A version read without asking: the only question is the older round's.
+  QByteArray report = source.readAll();
+  report.replace(report.left(report.indexOf('\n')), "VERSION 45");
+  QByteArray older = report;
+  older.replace("1234;Runde", "1233;Runde");
+  for (const auto& [name, bytes] : {std::pair{"1234.cr", report}, std::pair{"1233.cr", older}}) {
+    QFile f(reports.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  programfolder::initProgramFolder(dir.path());  // the status files' folder
+  form1->setImporter(importReport);
+  chosen = reports.filePath(QStringLiteral("1234.cr"));
+  form1->Neu1Click();
+  StatusPage* status = form1->statusPage();
+  const QStringList shown = {status->Edit7->text(), status->Edit8->text(), status->Edit13->text()};
+  ASSERT_NE(shown.at(0), QStringLiteral("0"));
+
+  said.answer = false;  // "Nein" to the older report
+  chosen = reports.filePath(QStringLiteral("1233.cr"));
+  form1->Neu1Click();
+  ASSERT_FALSE(said.warnings.isEmpty()) << said.errors.join(u'|').toStdString();
+  EXPECT_TRUE(said.warnings.last().contains(QStringLiteral("Runde 1233 ("))) << said.warnings.last().toStdString();
+  EXPECT_EQ(QStringList({status->Edit7->text(), status->Edit8->text(), status->Edit13->text()}), shown);
 }
 
 TEST_F(ImportWindowTest, ARefusalIsToldOnceAndACancelledChoiceReadsNothing) {
