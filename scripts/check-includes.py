@@ -20,6 +20,7 @@ LEVELS = [
     ["report"],                          # reading a report into the tables, the template and the tree
     ["map", "views", "stats", "military"],
     ["turn"],                            # opening a game, the import with its after-steps, closing
+    ["charts"],                          # the history drawn with Qt Charts
     ["ui", "cli"],                       # the windows, the headless tool
     ["main"],                            # program entry, builds the windows
 ]

@@ -1,4 +1,5 @@
 // zendral-cli: the program's work without windows, on the same library.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
@@ -8,12 +9,19 @@
 #include "cli/clicommands.h"
 
 int main(int argc, char** argv) {
-  // The zoomed world map writes region names and needs fonts; the tool
-  // stays without a display all the same.
-  const bool fonts = argc > 1 && std::strcmp(argv[1], "map") == 0;
+  // The zoomed world map writes region names and needs fonts; the chart of
+  // the points is drawn by Qt Charts, which needs the widgets' application.
+  // The tool stays without a display all the same.
+  const bool chart = argc > 1 && std::strcmp(argv[1], "points") == 0;
+  const bool fonts = chart || (argc > 1 && std::strcmp(argv[1], "map") == 0);
   if (fonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  std::unique_ptr<QCoreApplication> app =
-      fonts ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+  std::unique_ptr<QCoreApplication> app;
+  if (chart)
+    app = std::make_unique<QApplication>(argc, argv);
+  else if (fonts)
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  else
+    app = std::make_unique<QCoreApplication>(argc, argv);
   QStringList args = app->arguments();
   args.removeFirst();
   if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h") ||
@@ -45,6 +53,8 @@ int main(int argc, char** argv) {
       {QStringLiteral("restore"), cli::runRestore},
       {QStringLiteral("send"), cli::runSend},
       {QStringLiteral("problems"), cli::runProblems},
+      {QStringLiteral("find"), cli::runFind},
+      {QStringLiteral("points"), cli::runPoints},
   };
   if (const auto run = commands.value(command)) return run(args);
   cli::printError(QStringLiteral("Unbekannter Befehl „%1“.\n\n").arg(command) + cli::usage());

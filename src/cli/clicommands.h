@@ -1,6 +1,7 @@
 #pragma once
 // The commands of the headless tool. Each returns the process exit code;
 // output goes to standard output, German error messages to standard error.
+#include <QImage>
 #include <QStringList>
 
 namespace cli {
@@ -28,8 +29,12 @@ int runTiles(const QStringList& args);
 int runRestore(const QStringList& args);
 int runSend(const QStringList& args);
 int runProblems(const QStringList& args);
+int runFind(const QStringList& args);
+int runPoints(const QStringList& args);
 
 void printOut(const QString& text);
+// Writes a PNG through the safe write and says so; false with the message printed.
+bool saveImage(const QImage& image, const QString& path);
 void printError(const QString& text);
 QString usage();
 

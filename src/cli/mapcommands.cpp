@@ -34,16 +34,6 @@ void addMissingTiles(const GameSession& session) {
   if (!error.isEmpty()) printError(error);
 }
 
-bool saveImage(const QImage& image, const QString& path) {
-  // Light compression: a zoomed whole map has millions of pixels.
-  const QString error = safefile::writeImage(image, path, "PNG", 80);
-  if (error.isEmpty()) {
-    printOut(QStringLiteral("Bild gespeichert: %1 (%2 × %3 Pixel)").arg(path).arg(image.width()).arg(image.height()));
-    return true;
-  }
-  printError(error);
-  return false;
-}
 
 int drawMap(const GameOptions& o, CliGame& cli) {
   GameSession& session = cli.game.session;
@@ -195,6 +185,17 @@ int runPick(const QStringList& args) {
   return withGame(args, 2, "pick [--dir VERZ] [--slot N] (--world [--level L] | --small --x CX --y CY) PX PY", pick,
                   {{QStringLiteral("--world"), 0}, {QStringLiteral("--small"), 0}, {QStringLiteral("--x"), 1},
                    {QStringLiteral("--y"), 1}, {QStringLiteral("--level"), 1}});
+}
+
+bool saveImage(const QImage& image, const QString& path) {
+  // Light compression: a zoomed whole map has millions of pixels.
+  const QString error = safefile::writeImage(image, path, "PNG", 80);
+  if (error.isEmpty()) {
+    printOut(QStringLiteral("Bild gespeichert: %1 (%2 × %3 Pixel)").arg(path).arg(image.width()).arg(image.height()));
+    return true;
+  }
+  printError(error);
+  return false;
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 
 #include "db/database.h"
@@ -120,20 +121,7 @@ const Renderer::Stamp& Renderer::stamp(const QString& type, int scale) {
 
 void Renderer::draw(QPainter& painter, const ZoomedGeometry& g, const QRect& exposed) {
   const int scale = g.scale();
-  const bool names = names_ && scale >= kNamesFrom;
-  if (names && fontScale_ != scale) {
-    font_ = QFont();
-    font_.setPixelSize(std::max(8, scale + 4));
-    fontScale_ = scale;
-    names_cache_.clear();
-  }
   QList<QLineF> roads;
-  struct Label {
-    QPointF centre;
-    const QString* text;
-    QColor ink;
-  };
-  QList<Label> labels;
   const ZoomedGeometry::Span rows = g.rowsTouching(exposed);
   for (int y = rows.lastRow; y >= rows.firstRow; --y) {
     const auto [first, last] = g.columnsTouching(exposed, y);
@@ -141,34 +129,77 @@ void Renderer::draw(QPainter& painter, const ZoomedGeometry& g, const QRect& exp
       const Region* r = regions_.at(x, y);
       if (!r) continue;
       const QPoint at = g.hexTopLeft(x, y);
-      const Stamp& s = stamp(r->type, scale);
-      painter.drawImage(at, s.image);
+      painter.drawImage(at, stamp(r->type, scale).image);
       const QPointF middle = QPointF(at) + kHexMiddle * scale;
       for (int i = 0; i < 6; ++i)
         if (r->roads[size_t(i)]) roads.append(QLineF(QPointF(at) + kRoadEdges[i] * scale, middle));
-      // A name that only repeats the terrain ("Ozean") says nothing; the
-      // terrain standing in for a missing name does.
-      if (names && !r->name.isEmpty() && (r->name != r->type || r->nameIsTerrain)) labels.append({middle + QPointF(0, scale), &r->name, s.ink});
     }
   }
   if (!roads.isEmpty()) {
     painter.setPen(QPen(kDarkRed, std::max(2, scale / 2), Qt::DashLine));
     painter.drawLines(roads);
   }
-  if (labels.isEmpty()) return;
-  painter.setFont(font_);
-  for (const Label& l : labels) {
-    auto it = names_cache_.find(*l.text);
-    if (it == names_cache_.end()) {
-      QStaticText text(*l.text);
-      text.setTextFormat(Qt::PlainText);
-      text.prepare(QTransform(), font_);
-      it = names_cache_.insert(*l.text, text);
+}
+
+const Renderer::FittedName& Renderer::fitted(const QString& name, int scale) {
+  if (fontScale_ != scale) {
+    names_cache_.clear();
+    fontScale_ = scale;
+  }
+  auto it = names_cache_.find(name);
+  if (it != names_cache_.end()) return *it;
+  // The usual size where it fits, else smaller down to the least size, else
+  // shortened at the least size: every name shows something of itself.
+  const int room = worldhex::kTileWidth * scale - 4;
+  FittedName f;
+  for (int size = std::max(8, scale + 4); size >= kSmallestName; --size) {
+    f.font.setPixelSize(size);
+    f.pixelSize = size;
+    f.text = name;
+    const QFontMetricsF metrics(f.font);
+    if (nameFits(int(std::ceil(metrics.horizontalAdvance(name))), scale)) break;
+    if (size == kSmallestName) f.text = metrics.elidedText(name, Qt::ElideRight, room);
+  }
+  f.laidOut.setText(f.text);
+  f.laidOut.setTextFormat(Qt::PlainText);
+  f.laidOut.prepare(QTransform(), f.font);
+  return *names_cache_.insert(name, f);
+}
+
+QList<Label> Renderer::labels(const ZoomedGeometry& g, const QRect& exposed) {
+  QList<Label> out;
+  const int scale = g.scale();
+  if (!names_ || scale < kNamesFrom) return out;
+  // Names reach a little beyond their hex: the rows around the part count too.
+  const QRect around = exposed.adjusted(-worldhex::kTileWidth * scale, -worldhex::kTileHeight * scale,
+                                        worldhex::kTileWidth * scale, worldhex::kTileHeight * scale);
+  const ZoomedGeometry::Span rows = g.rowsTouching(around);
+  for (int y = rows.lastRow; y >= rows.firstRow; --y) {
+    const auto [first, last] = g.columnsTouching(around, y);
+    for (int x = first; x <= last; ++x) {
+      const Region* r = regions_.at(x, y);
+      // A name that only repeats the terrain ("Ozean") says nothing; the
+      // terrain standing in for a missing name does.
+      if (!r || r->name.isEmpty() || (r->name == r->type && !r->nameIsTerrain)) continue;
+      const FittedName& f = fitted(r->name, scale);
+      if (f.text.isEmpty()) continue;
+      const QSizeF size = f.laidOut.size();
+      const QPointF centre = QPointF(g.hexTopLeft(x, y)) + kHexMiddle * scale + QPointF(0, scale);
+      const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2), size);
+      if (!box.intersects(exposed)) continue;
+      out.append({x, y, f.text, f.pixelSize, box, stamp(r->type, scale).ink});
     }
-    const QSizeF size = it->size();
-    if (!nameFits(int(std::ceil(size.width())), scale)) continue;
+  }
+  return out;
+}
+
+void Renderer::drawNames(QPainter& painter, const ZoomedGeometry& g, const QRect& exposed) {
+  const QList<Label> shown = labels(g, exposed);
+  for (const Label& l : shown) {
+    const FittedName& f = fitted(regions_.at(l.x, l.y)->name, g.scale());
+    painter.setFont(f.font);
     painter.setPen(l.ink);
-    painter.drawStaticText(l.centre - QPointF(size.width() / 2, size.height() / 2), *it);
+    painter.drawStaticText(l.box.topLeft(), f.laidOut);
   }
 }
 
@@ -179,6 +210,7 @@ QImage Renderer::drawWhole(const ZoomedGeometry& g, QSize size1x, const Layers& 
   draw(p, g, image.rect());
   for (const QList<Mark>* marks : {layers.ships, layers.units, layers.messages})
     if (marks) drawMarks(p, g, *marks, image.rect());
+  drawNames(p, g, image.rect());
   return image;
 }
 

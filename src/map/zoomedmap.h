@@ -46,6 +46,17 @@ class Regions {
 // Names are drawn from 4× on, where the hex is wide enough for them.
 constexpr int kNamesFrom = 4;
 bool nameFits(int textWidth, int scale);
+// The least font size (pixels) a name is shrunk to before it is shortened.
+constexpr int kSmallestName = 7;
+
+// A region name as drawn over the map.
+struct Label {
+  int x = 0, y = 0;   // the region
+  QString text;       // the name, or its start with "…" where the hex is narrow
+  int pixelSize = 0;  // font size
+  QRectF box;         // where it stands (zoomed pixels)
+  QColor ink;
+};
 
 // The layers to draw over the map, each a list of marks (empty: hidden).
 struct Layers {
@@ -61,9 +72,15 @@ class Renderer {
   Renderer(QString imagesDir, Regions regions, bool names = true);
 
   const Regions& regions() const { return regions_; }
-  // Draws the part `exposed` (zoomed pixels, painter at the map's origin).
+  // Draws the hexes and roads of the part `exposed` (zoomed pixels,
+  // painter at the map's origin).
   void draw(QPainter& painter, const worldhex::ZoomedGeometry& geometry, const QRect& exposed);
-  // The whole map at the geometry's scale, layers included.
+  // The names over the part `exposed`, from 4× on: every region with a
+  // name other than its bare terrain, in a smaller font or shortened where
+  // the hex is narrow. Drawn last, above the layers' marks.
+  QList<Label> labels(const worldhex::ZoomedGeometry& geometry, const QRect& exposed);
+  void drawNames(QPainter& painter, const worldhex::ZoomedGeometry& geometry, const QRect& exposed);
+  // The whole map at the geometry's scale, layers and names included.
   QImage drawWhole(const worldhex::ZoomedGeometry& geometry, QSize size1x, const Layers& layers);
   // Missing terrain pictures met so far, one message per terrain.
   QStringList messages() const;
@@ -81,10 +98,16 @@ class Renderer {
   QHash<QString, Stamp> stamps_;
   int stampScale_ = 0;
   QStringList messages_;
-  QFont font_;
+  // A name fitted to the hex once per scale: shaping text is the dear part of a paint.
+  struct FittedName {
+    QString text;
+    int pixelSize = 0;
+    QFont font;
+    QStaticText laidOut;
+  };
+  const FittedName& fitted(const QString& name, int scale);
   int fontScale_ = 0;
-  // Names laid out once per scale: shaping text is the dear part of a paint.
-  QHash<QString, QStaticText> names_cache_;
+  QHash<QString, FittedName> names_cache_;
 };
 
 // The layers' marks over the part `exposed`, at the geometry's scale.

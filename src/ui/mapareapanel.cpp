@@ -39,6 +39,7 @@ MapAreaPanel::MapAreaPanel(QWidget* parent) : QWidget(parent) {
   Image3 = overlay<MapImage>("Image3", Image82);
   Image2 = overlay<MapImage>("Image2", Image82);
   Image4 = overlay<MapImage>("Image4", Image82);
+  Image6 = overlay<MapImage>("Namen", Image82);
 
   Panel1 = named(new QLabel, "Panel1");
   Panel1->setAlignment(Qt::AlignCenter);

@@ -23,6 +23,7 @@ class MapAreaPanel : public QWidget {
   MapImage* Image3;   // ships overlay
   MapImage* Image2;   // own units overlay
   MapImage* Image4;   // region messages overlay
+  MapImage* Image6;   // region names from 4× on, above every overlay
   QLabel* Panel1;   // title above the small map
   QLabel* Image1;   // small map
   QLabel* Image5;   // roads and marks over the small map

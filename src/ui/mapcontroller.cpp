@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <cmath>
@@ -28,6 +27,9 @@
 #include "ui/maintoolbar.h"
 #include "ui/mapareapanel.h"
 #include "ui/mapimage.h"
+#include "ui/maplayertoggle.h"
+#include "ui/mapmouse.h"
+#include "ui/mapviewkeeper.h"
 #include "ui/updown.h"
 #include "ui/waitcursor.h"
 
@@ -46,10 +48,43 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
                              QLabel* const panels[3], QObject* parent)
     : QObject(parent), game_(game), area_(area), toolBar_(toolBar) {
   for (int i = 0; i < 3; ++i) panels_[i] = panels[i];
-  worldMapWidget_ = area_.Image82;
-  smallMapWidget_ = area_.Image1;
   mapViewport_ = area_.ScrollBox1->viewport();
-  for (QObject* watched : {worldMapWidget_, smallMapWidget_, mapViewport_}) watched->installEventFilter(this);
+  mapViewport_->installEventFilter(this);
+  worldMouse_ = new MapMouse(area_.Image82, area_.ScrollBox1,
+                             {[this](QPoint p) { Image82MouseMove(p); }, [this](QPoint p) { Image82MouseDown(p); },
+                              [this] { area_.Image82->setToolTip(QString()); }},
+                             this);
+  smallMouse_ = new MapMouse(area_.Image1, nullptr,
+                             {[this](QPoint p) { Image1MouseMove(p); }, [this](QPoint p) { Image1MouseDown(p); }, {}}, this);
+
+  const auto show = [this](MapImage* picture, const MapLayer& layer) { showLayer(picture, layer); };
+  ships_ = std::make_unique<MapLayerToggle>(
+      toolBar_.ToolButton1, area_.Image3, MapLayerToggle::Texts{kShowShips, kHideShips},
+      [this]() -> std::optional<MapLayer> {
+        if (!game_.db) return std::nullopt;
+        overlays::Layer l = overlays::drawShips(*game_.db, game_.session, map_.size());
+        return MapLayer{l.image, l.marks, l.messages, true};
+      },
+      show);
+  // Without an own unit of this round only the frame shows, and the button
+  // still offers to show the units.
+  unitLayer_ = std::make_unique<MapLayerToggle>(
+      toolBar_.ToolButton2, area_.Image2, MapLayerToggle::Texts{kShowUnits, kHideUnits},
+      [this]() -> std::optional<MapLayer> {
+        if (!game_.db) return std::nullopt;
+        const bool any = units_.draw(*game_.db, game_.session, map_.size());
+        return MapLayer{units_.image(), units_.marks(), units_.messages(), any};
+      },
+      show, [this] { units_.clear(); });
+  // The region messages' own messages are not shown: they only repeat the marks.
+  messages_ = std::make_unique<MapLayerToggle>(
+      toolBar_.ToolButton4, area_.Image4, MapLayerToggle::Texts{kShowMessages, kHideMessages},
+      [this]() -> std::optional<MapLayer> {
+        if (!game_.db) return std::nullopt;
+        overlays::Layer l = overlays::drawRegionMessages(*game_.db, game_.session, map_.size());
+        return MapLayer{l.image, l.marks, {}, true};
+      },
+      show);
 
   connect(area_.UpDown1, &UpDown::stepped, this, &MapController::UpDown1Click);
   connect(area_.UpDown2, &UpDown::stepped, this, &MapController::UpDown2Click);
@@ -91,19 +126,15 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
   out->setShortcut(QKeySequence::ZoomOut);
   connect(out, &QAction::triggered, this, [this] { setZoom(mapview::previousStep(zoom_)); });
 
-  saveTimer_ = new QTimer(this);
-  saveTimer_->setSingleShot(true);
-  saveTimer_->setInterval(500);
-  connect(saveTimer_, &QTimer::timeout, this, &MapController::saveView);
+  viewKeeper_ = new MapViewKeeper(
+      game_.session, area_.ScrollBox1,
+      {[this] { return fit_; }, [this] { return zoom_; }, [this](const mapview::View& v) { applyKeptZoom(v); }}, this);
   QScrollArea* box = area_.ScrollBox1;
   for (QScrollBar* bar : {box->horizontalScrollBar(), box->verticalScrollBar()})
     connect(bar, &QScrollBar::valueChanged, this, &MapController::viewChanged);
 }
 
-MapController::~MapController() {
-  // A view changed just before closing is still kept.
-  if (unsavedView_) saveView();
-}
+MapController::~MapController() = default;
 
 void MapController::showMessages(const QStringList& messages) {
   for (const QString& m : messages)
@@ -154,7 +185,7 @@ void MapController::openWorldMap() {
   if (!d.error.isEmpty()) showMessages({d.error});
   if (d.drawn) {
     showWorldMap(d.image, true);
-    restoreView();
+    viewKeeper_->restore();
   }
   refreshLevels();
 }
@@ -227,6 +258,13 @@ void MapController::Button9Click() {
   }
 }
 
+void MapController::showLevel(int level) {
+  const int index = area_.DBLookupComboBox3->findData(level);
+  if (index < 0) return;
+  area_.DBLookupComboBox3->setCurrentIndex(index);
+  Button9Click();
+}
+
 void MapController::UpDown1Click(int direction) {
   game_.session.smallMapY += direction > 0 ? 9 : -9;
   displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
@@ -247,10 +285,23 @@ mapgeometry::Coordinates MapController::worldRegionAt(QPoint shown) const {
                                          game_.session.mapOriginY);
 }
 
+QString MapController::regionText(int x, int y) {
+  const QString coordinates = mapgeometry::coordinateText(x, y);
+  const zoomedmap::Region* r = renderer() ? renderer()->regions().at(x, y) : nullptr;
+  if (!r) return coordinates;
+  if (r->nameIsTerrain || r->name.isEmpty() || r->name == r->type)
+    return QStringLiteral("%1 %2").arg(r->type, coordinates);
+  return QStringLiteral("%1 (%2) %3").arg(r->name, r->type, coordinates);
+}
+
 void MapController::Image82MouseMove(QPoint shown) {
   if (map_.isNull()) return;
   const auto c = worldRegionAt(shown);
-  panels_[1]->setText(mapgeometry::coordinateText(c.x, c.y));
+  const QString text = regionText(c.x, c.y);
+  panels_[1]->setText(text);
+  // Below 4× the names are not drawn: the hovered region names itself.
+  const int scale = sharpScale();
+  area_.Image82->setToolTip(scale > 0 && scale < zoomedmap::kNamesFrom ? text : QString());
 }
 
 void MapController::Image82MouseDown(QPoint shown) {
@@ -266,7 +317,7 @@ void MapController::Image82MouseDown(QPoint shown) {
 void MapController::Image1MouseMove(QPoint pos) {
   const auto c = mapgeometry::smallPixelToRegion(pos.x(), pos.y(), game_.session.smallMapX, game_.session.smallMapY,
                                                  area_.Image1->height());
-  panels_[1]->setText(mapgeometry::coordinateText(c.x, c.y));
+  panels_[1]->setText(regionText(c.x, c.y));
 }
 
 void MapController::Image1MouseDown(QPoint pos) {
@@ -277,65 +328,31 @@ void MapController::Image1MouseDown(QPoint pos) {
 }
 
 void MapController::ToolButton1Click() {
-  QToolButton* button = toolBar_.ToolButton1;
-  if (button->toolTip() != kShowShips) {
-    button->setToolTip(kShowShips);
-    area_.Image3->hide();
-    ships_ = overlays::Layer{};
-    area_.Image3->clear();
-    area_.Image3->setPainter({});
-    return;
-  }
-  if (!game_.db) return;
   WaitCursor wait;
-  ships_ = overlays::drawShips(*game_.db, game_.session, map_.size());
-  showLayer(area_.Image3, ships_.image, &ships_.marks);
-  showMessages(ships_.messages);
-  button->setToolTip(kHideShips);
+  showMessages(ships_->toggle());
 }
 
 void MapController::ToolButton2Click() {
-  QToolButton* button = toolBar_.ToolButton2;
-  if (button->toolTip() != kShowUnits) {
-    button->setToolTip(kShowUnits);
-    area_.Image2->hide();
-    units_.clear();
-    area_.Image2->clear();
-    area_.Image2->setPainter({});
-    return;
-  }
-  if (!game_.db) return;
   WaitCursor wait;
-  const bool any = units_.draw(*game_.db, game_.session, map_.size());
-  showLayer(area_.Image2, units_.image(), &units_.marks());
-  showMessages(units_.messages());
-  // Without an own unit of this round only the frame shows, and the button
-  // still offers to show the units.
-  if (any) button->setToolTip(kHideUnits);
+  showMessages(unitLayer_->toggle());
 }
 
 void MapController::ToolButton4Click() {
-  QToolButton* button = toolBar_.ToolButton4;
-  if (button->toolTip() != kShowMessages) {
-    // The picture stays; the next showing draws it anew.
-    button->setToolTip(kShowMessages);
-    area_.Image4->hide();
-    return;
-  }
-  if (!game_.db) return;
   WaitCursor wait;
-  messages_ = overlays::drawRegionMessages(*game_.db, game_.session, map_.size());
-  showLayer(area_.Image4, messages_.image, &messages_.marks);
-  button->setToolTip(kHideMessages);
+  showMessages(messages_->toggle());
 }
 
 void MapController::faerbe_region(int x, int y, const QColor& colour) {
   units_.faerbe_region(x, y, colour);
-  if (!units_.image().isNull() && area_.Image2->isVisibleTo(&area_))
-    showLayer(area_.Image2, units_.image(), &units_.marks());
+  if (unitLayer_->shown() && !units_.image().isNull())
+    unitLayer_->replace(MapLayer{units_.image(), units_.marks(), {}, true});
 }
 
 int MapController::sharpScale() const { return zoom_ >= 2 ? int(zoom_) : 0; }
+
+worldhex::ZoomedGeometry MapController::sharpGeometry(int scale) const {
+  return worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale);
+}
 
 zoomedmap::Renderer* MapController::renderer() {
   if (!renderer_ && game_.db) {
@@ -364,7 +381,7 @@ void MapController::setZoom(double factor, std::optional<QPoint> anchor) {
   const QPointF point((box->horizontalScrollBar()->value() + at.x()) / zoom_,
                       (box->verticalScrollBar()->value() + at.y()) / zoom_);
   zoom_ = factor;
-  restoreScroll_.reset();
+  viewKeeper_->dropPendingScroll();
   applyZoom();
   box->horizontalScrollBar()->setValue(int(std::lround(point.x() * zoom_ - at.x())));
   box->verticalScrollBar()->setValue(int(std::lround(point.y() * zoom_ - at.y())));
@@ -390,9 +407,7 @@ void MapController::applyZoom() {
     image->resize(size);
     image->setPainter([this, scale](QPainter& p, const QRect& exposed) {
       p.fillRect(exposed, Qt::white);
-      if (zoomedmap::Renderer* r = renderer())
-        r->draw(p, worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale),
-                exposed);
+      if (zoomedmap::Renderer* r = renderer()) r->draw(p, sharpGeometry(scale), exposed);
     });
   } else {
     image->setPainter({});
@@ -404,12 +419,34 @@ void MapController::applyZoom() {
 }
 
 void MapController::showShownLayers() {
-  for (MapImage* layer : {area_.Image3, area_.Image2, area_.Image4}) layer->setGeometry(area_.Image82->rect());
-  if (!ships_.image.isNull() && area_.Image3->isVisibleTo(&area_)) showLayer(area_.Image3, ships_.image, &ships_.marks);
-  if (!units_.image().isNull() && area_.Image2->isVisibleTo(&area_))
-    showLayer(area_.Image2, units_.image(), &units_.marks());
-  if (!messages_.image.isNull() && area_.Image4->isVisibleTo(&area_))
-    showLayer(area_.Image4, messages_.image, &messages_.marks);
+  for (MapImage* layer : {area_.Image3, area_.Image2, area_.Image4, area_.Image6})
+    layer->setGeometry(area_.Image82->rect());
+  for (MapLayerToggle* toggle : {ships_.get(), unitLayer_.get(), messages_.get()}) toggle->reshow();
+  showNames();
+}
+
+void MapController::showNames() {
+  MapImage* names = area_.Image6;
+  const int scale = sharpScale();
+  if (scale < zoomedmap::kNamesFrom) {
+    names->setPainter({});
+    names->hide();
+    return;
+  }
+  names->setGeometry(area_.Image82->rect());
+  names->setPainter([this, scale](QPainter& p, const QRect& exposed) {
+    if (zoomedmap::Renderer* r = renderer()) r->drawNames(p, sharpGeometry(scale), exposed);
+  });
+  names->show();
+  // Above every layer: a mark never hides a name.
+  names->raise();
+}
+
+QList<zoomedmap::Label> MapController::shownLabels() {
+  const int scale = sharpScale();
+  zoomedmap::Renderer* r = renderer();
+  if (scale < zoomedmap::kNamesFrom || !r || map_.isNull()) return {};
+  return r->labels(sharpGeometry(scale), area_.Image82->rect());
 }
 
 void MapController::showWorldMap(const QImage& map, bool middle) {
@@ -423,23 +460,24 @@ void MapController::showWorldMap(const QImage& map, bool middle) {
   if (middle) scrollToMiddle();
 }
 
-void MapController::showLayer(MapImage* label, const QImage& layer, const QList<overlays::Mark>* marks) {
+void MapController::showLayer(MapImage* label, const MapLayer& layer) {
   label->setGeometry(area_.Image82->rect());
   if (const int scale = sharpScale()) {
     // The marks at the map's scale; the 1× layer's frame is left out.
     label->clear();
+    const QList<overlays::Mark> marks = layer.marks;
     label->setPainter([this, scale, marks](QPainter& p, const QRect& exposed) {
-      zoomedmap::drawMarks(
-          p, worldhex::ZoomedGeometry(game_.session.mapOriginX, game_.session.mapOriginY, map_.height(), scale),
-          *marks, exposed);
+      zoomedmap::drawMarks(p, sharpGeometry(scale), marks, exposed);
     });
   } else {
     label->setPainter({});
-    label->setPixmap(QPixmap::fromImage(
-        zoom_ == 1 ? layer : layer.scaled(area_.Image82->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    label->setPixmap(QPixmap::fromImage(zoom_ == 1 ? layer.image
+                                                   : layer.image.scaled(area_.Image82->size(), Qt::IgnoreAspectRatio,
+                                                                        Qt::SmoothTransformation)));
   }
   label->show();
   label->raise();
+  if (area_.Image6->isVisible()) area_.Image6->raise();
 }
 
 void MapController::scrollToMiddle() {
@@ -448,41 +486,14 @@ void MapController::scrollToMiddle() {
   box->horizontalScrollBar()->setValue(worldmap::scrollPosition(area_.Image82->width()));
 }
 
-void MapController::restoreView() {
-  const mapview::View v = mapview::load(game_.session.programPath, game_.session.slot);
-  if (!v.kept) return;
+void MapController::applyKeptZoom(const mapview::View& v) {
   if (v.fit)
     zoomToFit();
   else
     setZoom(v.zoom);
-  // The scroll bars reach their range only once the window is laid out:
-  // the position is set again on the view's first resizes.
-  restoreScroll_ = QPoint(v.scrollX, v.scrollY);
-  area_.ScrollBox1->horizontalScrollBar()->setValue(v.scrollX);
-  area_.ScrollBox1->verticalScrollBar()->setValue(v.scrollY);
-  unsavedView_.reset();
-  saveTimer_->stop();
 }
 
-void MapController::viewChanged() {
-  if (restoreScroll_ || map_.isNull() || game_.session.programPath.isEmpty()) return;
-  mapview::View v;
-  v.kept = true;
-  v.fit = fit_;
-  v.zoom = fit_ ? 1 : std::max(1, int(zoom_));
-  v.scrollX = area_.ScrollBox1->horizontalScrollBar()->value();
-  v.scrollY = area_.ScrollBox1->verticalScrollBar()->value();
-  unsavedView_ = v;
-  saveTimer_->start();
-}
-
-void MapController::saveView() {
-  if (!unsavedView_) return;
-  const mapview::View v = *unsavedView_;
-  unsavedView_.reset();
-  // Losing the view is no reason to trouble the player: it is only comfort.
-  mapview::save(game_.session.programPath, game_.session.slot, v);
-}
+void MapController::viewChanged() { viewKeeper_->changed(!map_.isNull()); }
 
 void MapController::showRegion(int x, int y) {
   game_.session.smallMapX = x;
@@ -500,20 +511,18 @@ void MapController::scrollToRegion(int x, int y) {
 }
 
 bool MapController::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (watched == mapViewport_ && type == QEvent::Wheel) {
+  if (watched != mapViewport_) return false;
+  if (event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
-    if (wheel->modifiers() & Qt::ControlModifier) {
-      const int steps = wheel->angleDelta().y() / 120;
-      double to = zoom_;
-      for (int i = 0; i < std::abs(steps); ++i) to = steps > 0 ? mapview::nextStep(to) : mapview::previousStep(to);
-      // Centred on the mouse: the point under it stays under it.
-      if (steps != 0) setZoom(to, wheel->position().toPoint());
-      return true;
-    }
-    return false;
+    if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
+    const int steps = wheel->angleDelta().y() / 120;
+    double to = zoom_;
+    for (int i = 0; i < std::abs(steps); ++i) to = steps > 0 ? mapview::nextStep(to) : mapview::previousStep(to);
+    // Centred on the mouse: the point under it stays under it.
+    if (steps != 0) setZoom(to, wheel->position().toPoint());
+    return true;
   }
-  if (watched == mapViewport_ && type == QEvent::Resize && fit_ && !map_.isNull()) {
+  if (event->type() == QEvent::Resize && fit_ && !map_.isNull()) {
     // "Ganze Karte" stays the whole map when the window changes its size.
     const QWidget* view = area_.ScrollBox1->viewport();
     const double fit = mapview::fittingZoom(map_.width(), map_.height(), view->width(), view->height());
@@ -521,22 +530,6 @@ bool MapController::eventFilter(QObject* watched, QEvent* event) {
       zoom_ = fit;
       applyZoom();
     }
-  }
-  if (watched == mapViewport_ && (type == QEvent::Resize || type == QEvent::Show) && restoreScroll_) {
-    QScrollArea* box = area_.ScrollBox1;
-    box->horizontalScrollBar()->setValue(restoreScroll_->x());
-    box->verticalScrollBar()->setValue(restoreScroll_->y());
-    if (box->horizontalScrollBar()->value() == restoreScroll_->x() &&
-        box->verticalScrollBar()->value() == restoreScroll_->y() && box->viewport()->isVisible())
-      restoreScroll_.reset();
-    return false;
-  }
-  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress) return false;
-  const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
-  if (watched == worldMapWidget_) {
-    type == QEvent::MouseMove ? Image82MouseMove(pos) : Image82MouseDown(pos);
-  } else if (watched == smallMapWidget_) {
-    type == QEvent::MouseMove ? Image1MouseMove(pos) : Image1MouseDown(pos);
   }
   return false;
 }

@@ -12,19 +12,24 @@
 
 #include "map/mapgeometry.h"
 #include "map/mapview.h"
+#include "map/worldhex.h"
 #include "map/overlays.h"
 #include "ui/prompts.h"
 
 class QAction;
 class QLabel;
-class QTimer;
 class MainToolBar;
+class MapLayerToggle;
+class MapMouse;
+class MapViewKeeper;
+struct MapLayer;
 class MapImage;
 class MapAreaPanel;
 struct MainMenu;
 struct OpenGame;
 namespace zoomedmap {
 class Renderer;
+struct Label;
 }
 
 class MapController : public QObject {
@@ -64,6 +69,8 @@ class MapController : public QObject {
   // Brings region (x, y) into view: the small map around it, the world
   // map scrolled to it (a problem of the orders shows its unit's region).
   void showRegion(int x, int y);
+  // Switches the maps to another level of the slot, as "Wechsel zu Ebene" does.
+  void showLevel(int level);
 
   // Colours a region's square on the shown unit layer (the command editor).
   void faerbe_region(int x, int y, const QColor& colour);
@@ -80,20 +87,25 @@ class MapController : public QObject {
   void zoomToFit();
   // The region under a point of the shown world map, at the shown zoom.
   mapgeometry::Coordinates worldRegionAt(QPoint shown) const;
+  // What the status bar says of region (x, y): name, terrain, coordinates.
+  QString regionText(int x, int y);
+  // The names drawn over the map now (empty below 4×).
+  QList<zoomedmap::Label> shownLabels();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void showWorldMap(const QImage& map, bool scrollToMiddle);
-  void showLayer(MapImage* label, const QImage& layer, const QList<overlays::Mark>* marks);
+  void showLayer(MapImage* label, const MapLayer& layer);
   void showShownLayers();
+  void showNames();
   void applyZoom();
+  void applyKeptZoom(const mapview::View& view);
   int sharpScale() const;  // 0 when the map is shown as its picture
+  worldhex::ZoomedGeometry sharpGeometry(int scale) const;
   zoomedmap::Renderer* renderer();
-  void restoreView();
   void viewChanged();
-  void saveView();
   void showMessages(const QStringList& messages);
   void scrollToMiddle();
   // Scrolls the world map so that region (x, y) is in the middle of the view.
@@ -103,24 +115,21 @@ class MapController : public QObject {
 
   OpenGame& game_;
   MapAreaPanel& area_;
-  // The watched widgets, kept apart from the panel: events still arrive
+  // The watched viewport, kept apart from the panel: events still arrive
   // while the panel is being destroyed, when its members are gone.
-  QObject* worldMapWidget_ = nullptr;
-  QObject* smallMapWidget_ = nullptr;
   QObject* mapViewport_ = nullptr;
   MainToolBar& toolBar_;
   QLabel* panels_[3];
   Prompts prompts_;
   std::function<void(int, int)> picked_;
   QImage map_;  // at 1×, as saved
-  overlays::Layer ships_, messages_;
   overlays::UnitOverlay units_;
+  std::unique_ptr<MapLayerToggle> ships_, unitLayer_, messages_;
   double zoom_ = 1;
   bool fit_ = false;
   std::unique_ptr<zoomedmap::Renderer> renderer_;
   QList<QAction*> zoomActions_;  // the steps, then "Ganze Karte"
-  // The view kept for the next start, written shortly after it changes.
-  QTimer* saveTimer_ = nullptr;
-  std::optional<mapview::View> unsavedView_;
-  std::optional<QPoint> restoreScroll_;
+  MapMouse* worldMouse_ = nullptr;
+  MapMouse* smallMouse_ = nullptr;
+  MapViewKeeper* viewKeeper_ = nullptr;
 };

@@ -167,6 +167,26 @@ void RegionController::ListBox3Click() {
   }
 }
 
+bool RegionController::showEntry(const RegionView::ListEntry& entry) {
+  UnitPage* units = pages_.units;
+  const auto rowOf = [units, &entry] {
+    for (int row = 0; row < units->ListBox3->count(); ++row)
+      if (units->entryAt(row) == entry) return row;
+    return -1;
+  };
+  int row = rowOf();
+  if (row < 0 && (!units->CheckBox1->isChecked() || units->CheckBox2->isChecked())) {
+    // Another faction's unit or one of an older round: all of the region's lines.
+    units->CheckBox1->setChecked(true);
+    units->CheckBox2->setChecked(false);
+    row = rowOf();
+  }
+  if (row < 0) return false;
+  units->ListBox3->setCurrentRow(row);
+  ListBox3Click();
+  return true;
+}
+
 void RegionController::ListBox3DblClick() {
   // Only the own unit of the double-clicked line: a building, a ship or a
   // line the page does not show opens nothing.

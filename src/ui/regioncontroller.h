@@ -53,6 +53,10 @@ class RegionController : public QObject {
   void ListBox3Click();
   void ListBox3KeyUp() { ListBox3Click(); }
   void ListBox3DblClick();
+  // Chooses the list line of a unit, building or ship of the shown region
+  // and shows it; the filters widen when they hide it. False when the
+  // region has no such line.
+  bool showEntry(const RegionView::ListEntry& entry);
   // "Befehle ausführen" of the command editor.
   void Button1Click();
   // Stores the editor's marks in the unit and colours its region.

@@ -27,12 +27,13 @@
 #include "ui/mapcontroller.h"
 #include "ui/maptools.h"
 #include "ui/orderscontroller.h"
-#include "ui/pointsgridview.h"
+#include "ui/pointspage.h"
 #include "ui/problemscontroller.h"
 #include "ui/regioncontroller.h"
 #include "ui/regionpage.h"
 #include "ui/reportfiledialog.h"
 #include "ui/reportpagespanel.h"
+#include "ui/searchcontroller.h"
 #include "ui/shipregisterpage.h"
 #include "ui/statuspage.h"
 #include "ui/templatepage.h"
@@ -63,8 +64,8 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   armyPage = new ArmyPage;
   shipRegisterPage = new ShipRegisterPage;
   statisticsPage = new GridPage("StringGrid1", 9, {});
-  pointsStatisticsPage = new GridPage("StringGrid2", PointsGrid::kColumns, {});
-  pointsgridview::setUp(pointsStatisticsPage->grid());
+  pointsPage = new PointsPage;
+  pointsStatisticsPage = pointsPage->gridPage();
   PageControl2->addTab(regionPage, QStringLiteral("Region Info"));
   PageControl2->addTab(unitPage, QStringLiteral("Einheiten"));
   PageControl2->addTab(templatePage, QStringLiteral("Zugvorlage"));
@@ -72,7 +73,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(armyPage, QStringLiteral("Armee"));
   PageControl2->addTab(shipRegisterPage, QStringLiteral("Schiffsregister"));
   PageControl2->addTab(statisticsPage, QStringLiteral("Statistik"));
-  PageControl2->addTab(pointsStatisticsPage, QStringLiteral("Punkte Statistik"));
+  PageControl2->addTab(pointsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
   templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
   templatePage->setChooser([this](const QString& text, const QStringList& buttons) {
@@ -104,7 +105,11 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   for (int i = 0; i < 3; ++i) {
     statusPanels[i] = new QLabel;
     statusPanels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-    statusPanels[i]->setFixedWidth(widths[i]);
+    // The middle panel names the region under the mouse: it grows with the text.
+    if (i == 1)
+      statusPanels[i]->setMinimumWidth(widths[i]);
+    else
+      statusPanels[i]->setFixedWidth(widths[i]);
     StatusBar1->addWidget(statusPanels[i]);
   }
   setStatusBar(StatusBar1);
@@ -159,6 +164,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   // Marks set in the command editor colour the region's square on the unit layer.
   regionController->setRegionColourer(mapController->regionColourer());
   connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
+  searchController = new SearchController(this, game_, menu, {mapController, regionController, PageControl2, regionPage, unitPage});
 }
 
 TForm1::~TForm1() {
@@ -231,7 +237,7 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
 
     mapController->openSmallMap();
     zeigePunkteStatistik(*game_.db, slot, game_.session.ownPartyNumber, game_.points);
-    pointsgridview::show(game_.points, pointsStatisticsPage->grid());
+    pointsPage->show(game_.points);
 
     tables_->schiffe.close();
     tables_->burgen.close();
@@ -323,7 +329,7 @@ void TForm1::refreshFromModels() {
   PageControl1->showPages(game_.pages);
   statusPage()->showFields(game_.status);
   templatePage->showModel();
-  pointsgridview::show(game_.points, pointsStatisticsPage->grid());
+  pointsPage->show(game_.points);
   const QString round = QString::number(game_.session.roundCode);
   groupPage->Edit19->setText(round);
   shipRegisterPage->Edit26->setText(round);

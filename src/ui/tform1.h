@@ -29,10 +29,12 @@ class MapAreaPanel;
 class MapController;
 class MapTools;
 class OrdersController;
+class PointsPage;
 class ProblemsController;
 class RegionController;
 class RegionPage;
 class ReportPagesPanel;
+class SearchController;
 class ShipRegisterPage;
 class StatusPage;
 class TemplatePage;
@@ -121,13 +123,15 @@ class TForm1 : public QMainWindow {
   ArmyPage* armyPage;
   ShipRegisterPage* shipRegisterPage;
   GridPage* statisticsPage;        // "Statistik" (StringGrid1)
-  GridPage* pointsStatisticsPage;  // "Punkte Statistik" (StringGrid2)
+  PointsPage* pointsPage;          // "Punkte Statistik": the chart above StringGrid2
+  GridPage* pointsStatisticsPage;  // its grid
   QStatusBar* StatusBar1;
   QLabel* statusPanels[3];
   CheckerController* checker;      // ToolButton5, "&Zug Checker", "&Taschenrechner"
   OrdersController* ordersController;  // save, reopen, send, the close question
   ProblemsController* problemsController;  // "Befehle prüfen" and "Probleme"
   WindowSplit* windowSplit;  // the dividers, kept per slot
+  SearchController* searchController;  // "Suchen…" (Ctrl+F)
 
   StatusPage* statusPage() const;
 

@@ -121,3 +121,27 @@ TEST(MapView, KeptPerSlotAndReadBackOnlyWhenSound) {
     EXPECT_FALSE(mapview::load(path, 1).kept) << broken;
   }
 }
+
+TEST(MapView, TheSplitSharesTheSlotsLineWithTheView) {
+  QTemporaryDir dir;
+  const QString path = dir.path() + QLatin1Char('/');
+  const mapview::Split split{{900, 500}, {300, 600}};
+  // A split without a view, then the view: neither write loses the other.
+  ASSERT_TRUE(mapview::saveSplit(path, 3, split));
+  EXPECT_FALSE(mapview::load(path, 3).kept);
+  ASSERT_TRUE(mapview::save(path, 3, mapview::View{true, false, 4, 10, 20}));
+  EXPECT_EQ(mapview::loadSplit(path, 3).beside, split.beside);
+  EXPECT_EQ(mapview::loadSplit(path, 3).above, split.above);
+  ASSERT_TRUE(mapview::saveSplit(path, 3, mapview::Split{{1, 2}, {3, 4}}));
+  EXPECT_EQ(mapview::load(path, 3).zoom, 4);
+  EXPECT_EQ(mapview::loadSplit(path, 3).above, QList<int>({3, 4}));
+  // A line of an older version, or broken sizes, give no split but keep the view.
+  for (const char* line : {"4 10 20", "4 10 20 a,b 3,4", "4 10 20 1,2,3 -"}) {
+    QFile f(path + mapview::fileName());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(line) + "\n");
+    f.close();
+    EXPECT_TRUE(mapview::load(path, 1).kept) << line;
+    EXPECT_TRUE(mapview::loadSplit(path, 1).beside.isEmpty()) << line;
+  }
+}
