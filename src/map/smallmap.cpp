@@ -20,6 +20,8 @@ const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kDarkRed(128, 0, 0);
 const QColor kBlack(0, 0, 0);
+// Ground never seen: flat and quiet, so that the known regions stand out.
+const QColor kUnseen(222, 222, 216);
 const QString kOzean = QStringLiteral("Ozean");
 
 bool isHundred(const QVariant& road) { return !road.isNull() && !road.toString().isEmpty() && road.toLongLong() == 100; }
@@ -128,7 +130,7 @@ Drawing displaySmallMap(Database& db, const GameSession& session, int cx, int cy
   for (const mapgeometry::SmallCell& cell : mapgeometry::smallMapCells(cx, cy)) {
     const auto it = regions.constFind(keyOf(cell.region.x, cell.region.y));
     if (it == regions.constEnd()) {
-      tilePainter.drawImage(cell.topLeft, tiles.blank());
+      tilePainter.fillRect(QRect(cell.topLeft, tiles.blank().size()), kUnseen);
       continue;
     }
     const Region& r = *it;

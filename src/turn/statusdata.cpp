@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kPartyRowMarker = 5000;  // Länge of a faction row
 constexpr int kStatusFiles = 11;
-const QString kIncomeTotalMark = QStringLiteral("zzzz");
 
 // The pages in the order of the status file names: kaempfe, warnungen,
 // ereignisse, buendnisse, einkommen, handel, produktion, bewegungen,
@@ -53,9 +52,9 @@ bool hasText(const QStringList& lines) { return lines.size() > 1 || (lines.size(
 void putIncomeTotal(SortedLines& einkommen, const QString& total) {
   QStringList kept;
   for (const QString& line : einkommen.lines())
-    if (!line.startsWith(kIncomeTotalMark)) kept << line;
+    if (!line.startsWith(incomeTotalMark())) kept << line;
   einkommen.setLines(kept);
-  einkommen.add(kIncomeTotalMark + total);
+  einkommen.add(incomeTotalMark() + total);
 }
 
 struct Converted {
@@ -243,6 +242,18 @@ StatusLoad loadStatusData(OpenGame& game) {
   const summaries::SummaryResult production = summaries::summiereProduktion(game.pages, game.status);
   if (!production.ok) out.messages << summaries::produktionFehler(production.currentLine);
   return out;
+}
+
+const QString& incomeTotalMark() {
+  static const QString mark = QStringLiteral("zzzz");
+  return mark;
+}
+
+QStringList shownIncome(const QStringList& lines) {
+  QStringList shown;
+  for (const QString& line : lines)
+    if (!line.startsWith(incomeTotalMark())) shown << line;
+  return shown;
 }
 
 }  // namespace statusdata

@@ -45,6 +45,12 @@ struct StatusLoad {
 // template as saved.
 StatusLoad loadStatusData(OpenGame& game);
 
+// The start of slot 1's income total line in the Einkommen list (kept in
+// the status file, not shown on the page).
+const QString& incomeTotalMark();
+// The Einkommen lines as the page shows them: without the total line.
+QStringList shownIncome(const QStringList& lines);
+
 // The report pages with content, by caption, in the order they are shown.
 QStringList pagesWithContent(const ReportPages& pages);
 

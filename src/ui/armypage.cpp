@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -36,8 +37,12 @@ ArmyPage::ArmyPage(QWidget* parent) : QWidget(parent) {
   bar->addWidget(captioned(QStringLiteral("Soldaten:"), Edit10));
   bar->addWidget(captioned(QStringLiteral("Waffen:"), Edit11));
   bar->addWidget(captioned(QStringLiteral("Fernwaffen:"), Edit12));
+  Hinweis = named(new QLabel, "Hinweis");
+  Hinweis->setWordWrap(true);
+  Hinweis->hide();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
+  layout->addWidget(Hinweis);
   layout->addWidget(StringGrid3, 1);
   connect(Button1, &QPushButton::clicked, this, &ArmyPage::Button1Click);
 }
@@ -61,4 +66,10 @@ void ArmyPage::Truppenverwaltung() {
   Edit10->setText(QString::number(r.soldiers));
   Edit11->setText(QString::number(r.weapons));
   Edit12->setText(QString::number(r.ranged));
+  // An empty report says how a unit gets into one.
+  Hinweis->setVisible(r.rows.isEmpty());
+  Hinweis->setText(QStringLiteral(
+      "Keine eigene Einheit dieser Runde gehört zu „%1“. Eine Einheit gehört zu einer Armee, wenn ihre Gruppe das Wort "
+      "„Armee“ enthält (etwa „Armee Nord“): auf der Seite „Gruppierungen“ mit Rechtsklick auf das Feld Gruppe der "
+      "Einheit setzen, dann hier „Bericht“ wählen.").arg(ComboBox2->currentText()));
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -29,6 +30,7 @@ class ArmyPage : public QWidget {
   QLineEdit* Edit10;        // "Soldaten:"
   QLineEdit* Edit11;        // "Waffen:"
   QLineEdit* Edit12;        // "Fernwaffen:"
+  QLabel* Hinweis;          // how a unit joins an army, when the report finds none
 
  private:
   OpenGame* game_ = nullptr;

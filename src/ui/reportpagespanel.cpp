@@ -131,7 +131,7 @@ void ReportPagesPanel::showPages(const ReportPages& pages) {
   fill(ListBox1, pages.kaempfe);
   fill(ListBox2, pages.warnungen);
   fill(ListBox5, pages.ereignisse);
-  fill(ListBox6, pages.einkommen.lines());
+  fill(ListBox6, statusdata::shownIncome(pages.einkommen.lines()));
   fill(ListBox7, pages.handel);
   fill(ListBox8, pages.produktion);
   fill(ListBox9, pages.bewegungen);

@@ -18,7 +18,8 @@ SearchController::SearchController(QWidget* window, OpenGame& game, MainMenu& me
   action_->setObjectName(QStringLiteral("Suchen1"));
   action_->setShortcut(QKeySequence::Find);
   action_->setShortcutContext(Qt::WindowShortcut);
-  menu.Karte1->insertAction(menu.Karte1->actions().value(0), action_);
+  menu.Karte1->addSeparator();
+  menu.Karte1->addAction(action_);
   window->addAction(action_);
   connect(action_, &QAction::triggered, this, &SearchController::Suchen1Click);
 

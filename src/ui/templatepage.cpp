@@ -148,6 +148,13 @@ void TemplatePage::Timer1Timer() {
     // A file another program changed is left alone; the flag stays set.
     Shape1->setSaved(!model_->unsaved());
     if (reportStatus_) reportStatus_(out.skipped);
+    // Told once: the timer comes back every five minutes.
+    if (!skipNoticed_ && reportNotice_) {
+      skipNoticed_ = true;
+      reporting_ = true;
+      reportNotice_(out.skipped);
+      reporting_ = false;
+    }
     return;
   }
   const QString& error = out.error;

@@ -52,6 +52,9 @@ class TemplatePage : public QWidget {
   // Where the automatic save says why it left the file alone or failed
   // (status bar); an empty text clears it.
   void setStatusSink(ErrorSink sink) { reportStatus_ = std::move(sink); }
+  // Where the automatic save tells once that it left a changed file alone
+  // (the window's notice); the status bar keeps saying it.
+  void setNoticeSink(ErrorSink sink) { reportNotice_ = std::move(sink); }
   // Asks what "Speichern" does with a file another program changed.
   void setChooser(Chooser chooser) { choose_ = std::move(chooser); }
   // Replaces the save dialog (tests answer it).
@@ -105,9 +108,11 @@ class TemplatePage : public QWidget {
   const StatusFields* status_ = nullptr;
   ErrorSink reportError_;
   ErrorSink reportStatus_;
+  ErrorSink reportNotice_;
   Chooser choose_;
   FileChooser chooseSaveAs_;
   bool loading_ = false;
   bool reporting_ = false;  // an error message is open
   bool autosaveFailing_ = false;
+  bool skipNoticed_ = false;  // the player was told the automatic save left a file alone
 };

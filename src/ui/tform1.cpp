@@ -76,6 +76,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   PageControl2->addTab(pointsPage, QStringLiteral("Punkte Statistik"));
   templatePage->setModel(&game_.orders);
   templatePage->setErrorSink([this](const QString& message) { prompts_.error(message); });
+  templatePage->setNoticeSink([this](const QString& message) { prompts_.inform(message); });
   templatePage->setChooser([this](const QString& text, const QStringList& buttons) {
     return prompts_.choose ? prompts_.choose(text, buttons) : int(buttons.size()) - 1;
   });

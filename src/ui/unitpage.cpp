@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -201,7 +203,18 @@ void UnitPage::layoutDetails() {
 namespace {
 constexpr int kEntryKindRole = Qt::UserRole;
 constexpr int kEntryNumberRole = Qt::UserRole + 1;
+// The list takes what its longest line needs, up to this, from the details beside it.
+constexpr int kWidestList = 620;
 }  // namespace
+
+void UnitPage::fitListToLines() {
+  int widest = 0;
+  const QFontMetrics metrics(ListBox3->font());
+  for (int i = 0; i < ListBox3->count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(ListBox3->item(i)->text()));
+  const int chrome = 2 * ListBox3->frameWidth() + ListBox3->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+  ListBox3->setMinimumWidth(std::min(widest + chrome, kWidestList));
+}
 
 void UnitPage::setList(const QStringList& lines, const QVector<RegionView::ListEntry>& entries) {
   ListBox3->clear();
@@ -211,6 +224,7 @@ void UnitPage::setList(const QStringList& lines, const QVector<RegionView::ListE
     item->setData(kEntryKindRole, int(entries.at(i).kind));
     item->setData(kEntryNumberRole, entries.at(i).number);
   }
+  fitListToLines();
 }
 
 void UnitPage::setListLines(const QStringList& lines) {
@@ -222,6 +236,7 @@ void UnitPage::setListLines(const QStringList& lines) {
   ListBox3->clear();
   ListBox3->addItems(lines);
   if (row >= 0 && row < lines.size()) ListBox3->setCurrentRow(row);
+  fitListToLines();
 }
 
 std::optional<RegionView::ListEntry> UnitPage::entryAt(int row) const {

@@ -50,6 +50,8 @@ class UnitPage : public QWidget {
   QStringList listLines() const;
   // What the line `row` stands for; nothing for a row without that knowledge.
   std::optional<RegionView::ListEntry> entryAt(int row) const;
+  // Widens the list to its longest line while the details beside it have room.
+  void fitListToLines();
   // Height of the detail tabs and their place from the top of the page.
   int detailsTop() const { return detailsTop_; }
 

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrder) {
                                 QStringLiteral("Weltkarte &3fach"), QStringLiteral("Weltkarte &4fach"),
                                 QStringLiteral("Weltkarte &6fach"), QStringLiteral("Weltkarte &8fach"),
                                 QStringLiteral("&Ganze Karte"), QStringLiteral("Weltkarte &vergrößern"),
-                                QStringLiteral("Weltkarte ver&kleinern"), QStringLiteral("&Zug Checker"),
+                                QStringLiteral("Weltkarte ver&kleinern"), QStringLiteral("-"), QStringLiteral("&Suchen…"), QStringLiteral("&Zug Checker"),
                                 QStringLiteral("&Taschenrechner"), QStringLiteral("&Datenbank aufräumen"),
                                 QStringLiteral("&Kurz Referenz"), QStringLiteral("&Info")}));
   EXPECT_EQ(disabled,

@@ -188,6 +188,20 @@ TEST_F(MapFindingTest, TheSearchFindsEachKindAndPicksIt) {
   EXPECT_EQ(dialog->Anzahl->text(), QStringLiteral("Nichts gefunden zu „gibtesnicht“."));
 }
 
+TEST_F(MapFindingTest, TheUnitListShowsItsLinesWholeWhileThereIsRoom) {
+  read(testsupport::sharedReport(QStringLiteral("334-kampf-bom.cr")));
+  form1->showNormal();
+  form1->resize(1600, 1000);
+  form1->PageControl2->setCurrentWidget(form1->unitPage);
+  form1->regionController->getSekKoo(-2011, 0);
+  QApplication::processEvents();
+  QListWidget* list = form1->unitPage->ListBox3;
+  ASSERT_GT(list->count(), 3);
+  const QFontMetrics metrics(list->font());
+  for (int i = 0; i < list->count(); ++i)
+    EXPECT_GE(list->viewport()->width(), metrics.horizontalAdvance(list->item(i)->text())) << list->item(i)->text().toStdString();
+}
+
 TEST_F(MapFindingTest, PointsStatisticsShowsItsHistoryAsAChart) {
   read(testsupport::sharedReport(QStringLiteral("334-kampf-bom.cr")));
   QChart* chart = form1->pointsPage->chartView()->chart();

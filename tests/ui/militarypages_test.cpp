@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QEventLoop>
 #include <QComboBox>
@@ -124,8 +125,17 @@ TEST_F(MilitaryPagesTest, GroupReportStartsWithTheOwnPartyThenListsAndTheMenuCha
   groups->PopupMenu1->findChild<QAction*>(QStringLiteral("Steuereintreiber1"))->trigger();
   EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("3. Armee"));
 
+  // A named army without units says how one joins it.
+  form1->armyPage->ComboBox2->setCurrentText(QStringLiteral("Ostarmee"));
+  form1->armyPage->Button1->click();
+  EXPECT_FALSE(form1->armyPage->Hinweis->isHidden());
+  EXPECT_TRUE(form1->armyPage->Hinweis->text().contains(QStringLiteral("„Ostarmee“")));
+  EXPECT_TRUE(form1->armyPage->Hinweis->text().contains(QStringLiteral("Gruppierungen")));
+  form1->armyPage->ComboBox2->setCurrentIndex(0);
+
   // The army report now takes the unit in.
   form1->armyPage->Button1->click();
+  EXPECT_TRUE(form1->armyPage->Hinweis->isHidden());
   QTableWidget* army = form1->armyPage->StringGrid3;
   ASSERT_EQ(army->rowCount(), 2);
   EXPECT_EQ(rowTexts(army, 0).mid(0, 5), QStringList({"3/4", "Bauern", "11", "1", ""}));

@@ -97,6 +97,7 @@ TEST_F(OpeningStatusTest, TheLastReportComesBackWithItsPagesFieldsAndTemplate) {
   EXPECT_EQ(status->Edit23->text(), QStringLiteral("7"));
   // The income summary ran over the loaded list: slot 1 takes the saved total.
   EXPECT_EQ(status->Edit2->text(), QStringLiteral("25 Silber"));
+  EXPECT_EQ(upper->ListBox6->count(), 1);  // the total line is kept in the file, not shown
   ASSERT_EQ(status->ListBox4->count(), 1);
   EXPECT_EQ(status->ListBox13->count(), 11);  // the production summary ran too
 

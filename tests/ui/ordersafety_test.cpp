@@ -105,10 +105,13 @@ TEST(OrderSafety, AFileChangedOnDiskIsLeftByTheTimerAndAskedForBySpeichern) {
     ASSERT_EQ(textutil::writeLinesAtomic(w.turnFile(), theirs), QString());
     w.type(kMine);
 
-    w.form1->templatePage->Timer1Timer();
+    // The timer leaves the file alone and tells so once, then only in the status bar.
+    for (int turn = 0; turn < 2; ++turn) w.form1->templatePage->Timer1Timer();
     EXPECT_EQ(w.onDisk(w.turnFile()), theirs);
     EXPECT_EQ(w.indicator(), kRed);
     EXPECT_TRUE(w.form1->StatusBar1->currentMessage().contains(w.turnFile()));
+    ASSERT_EQ(w.said.infos.filter(QStringLiteral("Automatisches Speichern ausgelassen")).size(), 1);
+    EXPECT_TRUE(w.said.infos.last().contains(w.turnFile()));
 
     w.said.choice = c.answer;
     EXPECT_EQ(w.form1->templatePage->Speichern1Click(), c.answer == 0);
