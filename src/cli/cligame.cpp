@@ -4,8 +4,8 @@
 
 #include "game/configfile.h"
 #include "turn/gameopening.h"
+#include "turn/slotopening.h"
 #include "turn/statusdata.h"
-#include "stats/pointsstatistics.h"
 #include "game/textutil.h"
 #include "cli/clicommands.h"
 #include "db/dbbackup.h"
@@ -33,20 +33,21 @@ std::unique_ptr<CliGame> openGame(const GameOptions& o, QString* error) {
     const QString name = o.name.isEmpty() ? config.slotLine(o.slot, ConfigFile::SlotName) : o.name;
 
     cli->db.open(textutil::joinPath(o.dir, Database::fileName()));
-    gameopening::upgradeTables(cli->db, [](const QString& message) { printOut(message); });
-    gameopening::beginSlot(cli->game.session, o.slot, name, typeText);
-    gameopening::readSlotSettings(cli->game.session, config);
-    // The tool works in the folder --dir names, also when a copied folder's
-    // zendral.cfg still names the folder it was copied from.
-    GameSession& session = cli->game.session;
-    const QString dir = textutil::normalizeDirectory(QFileInfo(o.dir).absoluteFilePath());
-    if (gameopening::isOtherFolder(session.programPath, dir))
-      printOut(QStringLiteral("Hinweis: In %1 ist als Programmpfad %2 eingetragen; verwendet wird %3 (--dir).")
-                   .arg(config.path(), session.programPath, dir));
-    session.programPath = dir;
     cli->game.db = &cli->db;
-    zeigePunkteStatistik(cli->db, o.slot, cli->game.session.ownPartyNumber, cli->game.points);
-    const statusdata::StatusLoad loaded = statusdata::loadStatusData(cli->game);
+    slotopening::Steps steps;
+    steps.inform = [](const QString& message) { printOut(message); };
+    steps.settingsRead = [&] {
+      // The tool works in the folder --dir names, also when a copied
+      // folder's zendral.cfg still names the folder it was copied from.
+      GameSession& session = cli->game.session;
+      const QString dir = textutil::normalizeDirectory(QFileInfo(o.dir).absoluteFilePath());
+      if (gameopening::isOtherFolder(session.programPath, dir))
+        printOut(QStringLiteral("Hinweis: In %1 ist als Programmpfad %2 eingetragen; verwendet wird %3 (--dir).")
+                     .arg(config.path(), session.programPath, dir));
+      session.programPath = dir;
+      return true;
+    };
+    const statusdata::StatusLoad loaded = slotopening::openSlot(cli->game, config, o.slot, name, typeText, steps).load;
     if (!loaded.ok()) {
       *error = loaded.error;
       return nullptr;

@@ -11,14 +11,14 @@
 #include "db/database.h"
 #include "db/dberror.h"
 #include "map/terraintiles.h"
+#include "turn/reportpagetable.h"
 
 namespace programfolder {
 
 QStringList statusFileNames(int slot) {
-  static const char* const kinds[] = {"kaempfe", "warnungen", "ereignisse", "buendnisse", "einkommen", "handel",
-                                      "produktion", "bewegungen", "einreise", "ghdbericht", "meldungen"};
   QStringList names;
-  for (const char* kind : kinds) names << QStringLiteral("%1-%2.txt").arg(slot).arg(QLatin1String(kind));
+  for (const reportpagetable::Page* page : reportpagetable::storedPages())
+    names << reportpagetable::statusFileName(slot, *page);
   return names;
 }
 

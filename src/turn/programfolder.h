@@ -5,8 +5,8 @@
 
 namespace programfolder {
 
-// The eleven status file names of a slot ("1-kaempfe.txt", ...), in the
-// order of the status pages.
+// The status file names of a slot ("1-kaempfe.txt", ...), in the order of
+// the table of report pages.
 QStringList statusFileNames(int slot);
 
 // Creates what is missing of a complete new program folder in `dir` and

@@ -1,11 +1,12 @@
 #include "turn/statusdata.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 
 #include "game/configfile.h"
 #include "game/filetransaction.h"
-#include "turn/programfolder.h"
+#include "turn/reportpagetable.h"
 #include "game/textutil.h"
 #include "db/database.h"
 #include "db/dberror.h"
@@ -18,34 +19,8 @@ namespace statusdata {
 namespace {
 
 constexpr int kPartyRowMarker = 5000;  // Länge of a faction row
-constexpr int kStatusFiles = 11;
-
-// The pages in the order of the status file names: kaempfe, warnungen,
-// ereignisse, buendnisse, einkommen, handel, produktion, bewegungen,
-// einreise, ghdbericht, meldungen.
-QList<QStringList> pageLines(const ReportPages& p) {
-  return {p.kaempfe, p.warnungen, p.ereignisse, p.status, p.einkommen.lines(), p.handel,
-          p.produktion, p.bewegungen, p.einreise, p.geheimdienst, p.botschaften};
-}
-
-void setPageLines(ReportPages& p, const QList<QStringList>& lines) {
-  p.kaempfe = lines.at(0);
-  p.warnungen = lines.at(1);
-  p.ereignisse = lines.at(2);
-  p.status = lines.at(3);
-  p.einkommen.setLines(lines.at(4));
-  p.handel = lines.at(5);
-  p.produktion = lines.at(6);
-  p.bewegungen = lines.at(7);
-  p.einreise = lines.at(8);
-  p.geheimdienst = lines.at(9);
-  p.botschaften = lines.at(10);
-}
 
 QString configPath(const GameSession& game) { return game.path(ConfigFile::fileName()); }
-
-// A text page counts as empty when it holds no text at all.
-bool hasText(const QStringList& lines) { return lines.size() > 1 || (lines.size() == 1 && !lines.first().isEmpty()); }
 
 // The income total of slot 1 as the Einkommen list's last line; an older
 // one from a save before is replaced, not repeated.
@@ -146,10 +121,9 @@ QString saveStatusData(FileTransaction& files, ConfigFile& config, const GameSes
   // The slot number decides, not the game type.
   if (game.slot == 1) putIncomeTotal(pages.einkommen, status.gesamteinkommen);
 
-  const QStringList names = programfolder::statusFileNames(game.slot);
-  const QList<QStringList> contents = pageLines(pages);
-  for (int i = 0; i < kStatusFiles && i < names.size(); ++i) {
-    const QString error = files.stageLines(game.statusPath(names.at(i)), contents.at(i));
+  for (const reportpagetable::Page* page : reportpagetable::storedPages()) {
+    const QString path = game.statusPath(reportpagetable::statusFileName(game.slot, *page));
+    const QString error = files.stageLines(path, page->lines(pages));
     if (!error.isEmpty()) errors << error;
   }
 
@@ -165,21 +139,12 @@ QString saveStatusData(FileTransaction& files, ConfigFile& config, const GameSes
 }
 
 QStringList pagesWithContent(const ReportPages& p) {
+  QList<const reportpagetable::Page*> listed;
+  for (const reportpagetable::Page& page : reportpagetable::pages())
+    if (page.listed >= 0 && page.hasContent(p)) listed << &page;
+  std::sort(listed.begin(), listed.end(), [](const auto* a, const auto* b) { return a->listed < b->listed; });
   QStringList shown;
-  auto show = [&](bool content, const char16_t* caption) {
-    if (content) shown << QString::fromUtf16(caption);
-  };
-  show(!p.kaempfe.isEmpty(), u"Kämpfe");
-  show(!p.warnungen.isEmpty(), u"Warnungen");
-  show(!p.ereignisse.isEmpty(), u"Ereignisse");
-  show(!p.einkommen.isEmpty(), u"Einkommen");
-  show(!p.handel.isEmpty(), u"Handel");
-  show(!p.produktion.isEmpty(), u"Produktion");
-  show(!p.bewegungen.isEmpty(), u"Bewegungen");
-  show(!p.meldungen.isEmpty(), u"Meldungen");
-  show(hasText(p.botschaften), u"Botschaften");
-  show(hasText(p.geheimdienst), u"Geheimdienstbericht");
-  show(hasText(p.einreise), u"Einreisebericht");
+  for (const reportpagetable::Page* page : listed) shown << page->captionText();
   return shown;
 }
 
@@ -188,10 +153,10 @@ StatusLoad loadStatusData(OpenGame& game) {
   const GameSession& session = game.session;
 
   // All files are read before any page is replaced.
-  const QStringList names = programfolder::statusFileNames(session.slot);
+  const QList<const reportpagetable::Page*> stored = reportpagetable::storedPages();
   QList<QStringList> contents;
-  for (int i = 0; i < kStatusFiles; ++i) {
-    const QString path = session.statusPath(names.value(i));
+  for (const reportpagetable::Page* page : stored) {
+    const QString path = session.statusPath(reportpagetable::statusFileName(session.slot, *page));
     if (!QFileInfo::exists(path)) {
       // A slot that has never read a report has no status files yet.
       contents << QStringList();
@@ -214,7 +179,7 @@ StatusLoad loadStatusData(OpenGame& game) {
     return out;
   }
 
-  setPageLines(game.pages, contents);
+  for (int i = 0; i < stored.size(); ++i) stored.at(i)->setLines(game.pages, contents.at(i));
   game.status.setConfigFields(fields);
   out.shownPages = pagesWithContent(game.pages);
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "turn/reportpagetable.h"
 #include "turn/statusdata.h"
 #include "report/reportpages.h"
 #include "ui/formhelpers.h"
@@ -58,17 +59,6 @@ void fill(QPlainTextEdit* edit, const QStringList& lines) { edit->setPlainText(l
 ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   setObjectName(QStringLiteral("PageControl1"));
   setTabBar(new PressTabBar([this] { PageControl1MouseDown(); }));
-  ListBox1 = list("ListBox1");
-  ListBox2 = list("ListBox2");
-  ListBox5 = list("ListBox5");
-  ListBox6 = list("ListBox6");
-  ListBox7 = list("ListBox7");
-  ListBox8 = list("ListBox8");
-  ListBox9 = list("ListBox9");
-  ListBox10 = list("ListBox10");
-  RichEdit3 = memo("RichEdit3");
-  RichEdit2 = memo("RichEdit2");
-  Memo4 = memo("Memo4");
   status_ = new StatusPage;
 
   // A low control scrolls the status page instead of squeezing its fields.
@@ -81,18 +71,27 @@ ReportPagesPanel::ReportPagesPanel(QWidget* parent) : QTabWidget(parent) {
   // As wide as the fields need: texts are never cut at the side.
   statusScroll->setMinimumWidth(status_->minimumSizeHint().width() +
                                 statusScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-  addTab(statusScroll, QStringLiteral("Status"));
-  addPage(QStringLiteral("Kämpfe"), ListBox1);
-  addPage(QStringLiteral("Warnungen"), ListBox2);
-  addPage(QStringLiteral("Ereignisse"), ListBox5);
-  addPage(QStringLiteral("Einkommen"), ListBox6);
-  addPage(QStringLiteral("Handel"), ListBox7);
-  addPage(QStringLiteral("Produktion"), ListBox8);
-  addPage(QStringLiteral("Bewegungen"), ListBox9);
-  addPage(QStringLiteral("Meldungen"), ListBox10);
-  addPage(QStringLiteral("Geheimdienstbericht"), RichEdit3);
-  addPage(QStringLiteral("Einreisebericht"), RichEdit2);
-  addPage(QStringLiteral("Botschaften"), Memo4);
+  for (const reportpagetable::Page* page : reportpagetable::inTabOrder()) {
+    if (page->shape == reportpagetable::Shape::Alliances) {
+      addTab(statusScroll, page->captionText());
+      continue;
+    }
+    QWidget* content = page->shape == reportpagetable::Shape::Text ? static_cast<QWidget*>(memo(page->control))
+                                                                  : list(page->control);
+    addPage(page->captionText(), content);
+    contents_.append({page, content});
+  }
+  ListBox1 = control<QListWidget>("ListBox1");
+  ListBox2 = control<QListWidget>("ListBox2");
+  ListBox5 = control<QListWidget>("ListBox5");
+  ListBox6 = control<QListWidget>("ListBox6");
+  ListBox7 = control<QListWidget>("ListBox7");
+  ListBox8 = control<QListWidget>("ListBox8");
+  ListBox9 = control<QListWidget>("ListBox9");
+  ListBox10 = control<QListWidget>("ListBox10");
+  RichEdit3 = control<QPlainTextEdit>("RichEdit3");
+  RichEdit2 = control<QPlainTextEdit>("RichEdit2");
+  Memo4 = control<QPlainTextEdit>("Memo4");
   setCurrentIndex(0);
   connect(this, &QTabWidget::currentChanged, this, [this](int index) { showPendingText(widget(index)); });
 }
@@ -128,17 +127,15 @@ int ReportPagesPanel::pageIndex(const QString& caption) const {
 }
 
 void ReportPagesPanel::showPages(const ReportPages& pages) {
-  fill(ListBox1, pages.kaempfe);
-  fill(ListBox2, pages.warnungen);
-  fill(ListBox5, pages.ereignisse);
-  fill(ListBox6, statusdata::shownIncome(pages.einkommen.lines()));
-  fill(ListBox7, pages.handel);
-  fill(ListBox8, pages.produktion);
-  fill(ListBox9, pages.bewegungen);
-  fill(ListBox10, pages.meldungen);
-  fillText(RichEdit3, pages.geheimdienst);
-  fillText(RichEdit2, pages.einreise);
-  fillText(Memo4, pages.botschaften);
+  for (const PageContent& shown : contents_) {
+    const QStringList lines = shown.page->lines(pages);
+    if (auto* box = qobject_cast<QListWidget*>(shown.content)) {
+      // The income total is kept in the status file for the next opening, not shown.
+      fill(box, box == ListBox6 ? statusdata::shownIncome(lines) : lines);
+    } else {
+      fillText(static_cast<QPlainTextEdit*>(shown.content), lines);
+    }
+  }
   status_->showAlliances(pages.status);
 
   // The same rule as the status load: a text page of one empty line has

@@ -8,6 +8,9 @@ class QListWidget;
 class QPlainTextEdit;
 class StatusPage;
 struct ReportPages;
+namespace reportpagetable {
+struct Page;
+}
 
 class ReportPagesPanel : public QTabWidget {
   Q_OBJECT
@@ -65,6 +68,16 @@ class ReportPagesPanel : public QTabWidget {
   QHash<QPlainTextEdit*, QString> pendingText_;
 
   void addPage(const QString& caption, QWidget* content);
+  // The page's control, made from the table of report pages.
+  template <typename Control>
+  Control* control(const char* name) const {
+    return findChild<Control*>(QLatin1String(name));
+  }
+  struct PageContent {
+    const reportpagetable::Page* page;
+    QWidget* content;
+  };
+  QList<PageContent> contents_;
   void setHeightInSplitter(int height);
   // What the status page needs to show all of its fields and lines.
   int statusHeight() const;

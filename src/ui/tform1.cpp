@@ -12,6 +12,7 @@
 
 #include "turn/gameopening.h"
 #include "turn/reportfolder.h"
+#include "turn/slotopening.h"
 #include "turn/statusdata.h"
 #include "db/database.h"
 #include "game/zendralerror.h"
@@ -202,57 +203,61 @@ bool TForm1::spielinitialisierung(int slot, const QString& slotName, const QStri
     setEnabled(true);
     if (dialogs_.form7) dialogs_.form7->appendVersion(gameopening::versionText());
 
-    // Older tables get the fields this version writes.
-    gameopening::upgradeTables(*game_.db, prompts_.inform);
-
     const ConfigFile working = startConfig_;
-    gameopening::beginSlot(game_.session, slot, slotName, typeText);
-    setWindowTitle(gameopening::captionFor(typeText));
-    if (!game_.session.isMolvanth()) adaptToQuarnel();
-    unitPage->collapseDetails();
+    slotopening::Steps steps;
+    steps.inform = prompts_.inform;
+    steps.slotBegun = [&] {
+      setWindowTitle(gameopening::captionFor(typeText));
+      if (!game_.session.isMolvanth()) adaptToQuarnel();
+      unitPage->collapseDetails();
 
-    // The region, faction and level tables show this slot only.
-    tables_ = std::make_unique<ImportTables>(*game_.db);
-    for (Table* t : {&tables_->parteien, &tables_->regionen, &tables_->ebenen}) {
-      t->setSlotFilter(slot);
-      t->setFiltered(true);
-    }
-    tables_->ebenen.open();
+      // The region, faction and level tables show this slot only.
+      tables_ = std::make_unique<ImportTables>(*game_.db);
+      for (Table* t : {&tables_->parteien, &tables_->regionen, &tables_->ebenen}) {
+        t->setSlotFilter(slot);
+        t->setFiltered(true);
+      }
+      tables_->ebenen.open();
 
-    game_.session.currentLevel = 0;
-    cursor.set();
-    unitPage->clearTexts();
-    game_.orders.clear();
-    templatePage->clear();
-
-    gameopening::readSlotSettings(game_.session, working);
-    if (!gameopening::programPathProblem(game_.session.programPath).isEmpty()) {
-      cursor.restore();
-      if (!offerStartFolder()) return false;
+      game_.session.currentLevel = 0;
       cursor.set();
-    } else {
-      cursor.restore();
-      chooseCopiedFolder();
-      cursor.set();
-    }
+      unitPage->clearTexts();
+      game_.orders.clear();
+      templatePage->clear();
+    };
+    steps.settingsRead = [&] {
+      if (!gameopening::programPathProblem(game_.session.programPath).isEmpty()) {
+        cursor.restore();
+        if (!offerStartFolder()) return false;
+        cursor.set();
+      } else {
+        cursor.restore();
+        chooseCopiedFolder();
+        cursor.set();
+      }
+      mapController->openSmallMap();
+      return true;
+    };
+    steps.pointsRead = [&] {
+      pointsPage->show(game_.points);
 
-    mapController->openSmallMap();
-    zeigePunkteStatistik(*game_.db, slot, game_.session.ownPartyNumber, game_.points);
-    pointsPage->show(game_.points);
+      tables_->schiffe.close();
+      tables_->burgen.close();
+      tables_->einheiten.close();
+      unitPage->clearTexts();
 
-    tables_->schiffe.close();
-    tables_->burgen.close();
-    tables_->einheiten.close();
-    unitPage->clearTexts();
+      mapController->openWorldMap();
+      if (windowSplit->open(game_.session.programPath, slot)) PageControl1->keepSplit();
 
-    mapController->openWorldMap();
-    if (windowSplit->open(game_.session.programPath, slot)) PageControl1->keepSplit();
+      const QString round = QString::number(game_.session.roundCode);
+      groupPage->Edit19->setText(round);
+      shipRegisterPage->Edit26->setText(round);
+    };
 
-    const QString round = QString::number(game_.session.roundCode);
-    groupPage->Edit19->setText(round);
-    shipRegisterPage->Edit26->setText(round);
-
-    const statusdata::StatusLoad load = statusdata::loadStatusData(game_);
+    const slotopening::Opening opening =
+        slotopening::openSlot(game_, working, slot, slotName, typeText, steps);
+    if (opening.stopped) return false;
+    const statusdata::StatusLoad& load = opening.load;
     if (!load.ok()) {
       cursor.restore();
       prompts_.error(load.error);
