@@ -37,11 +37,8 @@ namespace {
 struct MapFindingTest : ::testing::Test, uitest::ProgramFolderFixture {
   void SetUp() override { ASSERT_TRUE(openSlot1()) << said.errors.join(QLatin1Char('\n')).toStdString(); }
   void read(const QString& report) {
-    said.answer = true;  // "Ja" to the version question
-    form1->setImporter(importReport);
-    form1->setReportChooser([report] { return report; });
-    form1->Neu1Click();
-    ASSERT_TRUE(said.errors.isEmpty()) << said.errors.join(QLatin1Char('\n')).toStdString();
+    const QStringList errors = readReport(report);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
   }
   MapAreaPanel* area() { return form1->mapArea; }
   void zoom(int factor) { form1->findChild<QAction*>(QStringLiteral("Zoom%1").arg(factor))->trigger(); }

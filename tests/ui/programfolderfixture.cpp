@@ -4,6 +4,9 @@
 #include <QFile>
 
 #include "turn/programfolder.h"
+#include "turn/reportimporter.h"
+#include "ui/tform6.h"
+#include "ui/tform9.h"
 #include "game/textutil.h"
 
 namespace uitest {
@@ -49,6 +52,27 @@ QStringList ProgramFolderFixture::templateFiles() const {
 
 bool ProgramFolderFixture::openSlot1() {
   return form1->spielinitialisierung(1, QStringLiteral("Erstes"), QStringLiteral("Molvanth"));
+}
+
+void ProgramFolderFixture::setDialogs(TForm6* editor, TForm9* possessions) {
+  TForm1::Dialogs d;
+  d.form2 = &form2;
+  d.form3 = &form3;
+  d.form5 = &form5;
+  d.form6 = editor;
+  d.form7 = &form7;
+  d.form9 = possessions;
+  form1->setDialogs(d);
+}
+
+QStringList ProgramFolderFixture::readReport(const QString& report) {
+  const qsizetype before = said.errors.size();
+  form1->setImporter(&importReport);
+  form1->setReportChooser([report] { return report; });
+  said.choice = 1;  // unsaved orders are read over (kept under their round)
+  said.answer = true;
+  form1->Neu1Click();
+  return said.errors.mid(before);
 }
 
 }  // namespace uitest

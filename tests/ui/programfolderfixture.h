@@ -6,6 +6,9 @@
 
 #include "uitestsupport.h"
 
+class TForm6;
+class TForm9;
+
 namespace uitest {
 
 struct ProgramFolderFixture : MainWindowFixture {
@@ -23,6 +26,12 @@ struct ProgramFolderFixture : MainWindowFixture {
   // The order template files now in the program folder.
   QStringList templateFiles() const;
   bool openSlot1();
+  // The dialogs of the fixture and the given command editor and possessions
+  // window (either may be null) hand to the window.
+  void setDialogs(TForm6* editor, TForm9* possessions);
+  // Reads `report` through "CR einlesen" with the real import: "Ja" to the
+  // version question, unsaved orders read over. The error messages shown.
+  QStringList readReport(const QString& report);
 
   static QStringList statusFields(const QString& datum);
 };

@@ -47,19 +47,10 @@ struct RegionWindowTest : ::testing::Test, uitest::ProgramFolderFixture {
   QList<std::tuple<int, int, QColor>> coloured;
 
   void SetUp() override {
-    TForm1::Dialogs d;
-    d.form2 = &form2;
-    d.form3 = &form3;
-    d.form5 = &form5;
-    d.form6 = &form6;
-    d.form7 = &form7;
-    d.form9 = &form9;
-    form1->setDialogs(d);
+    setDialogs(&form6, &form9);
     ASSERT_TRUE(openSlot1());
-    form1->setImporter(&importReport);
-    form1->setReportChooser([] { return testsupport::sharedReport(u8("481-beispiel.cr")); });
-    form1->Neu1Click();
-    ASSERT_TRUE(said.errors.isEmpty()) << said.errors.join(u8("\n")).toStdString();
+    const QStringList errors = readReport(testsupport::sharedReport(u8("481-beispiel.cr")));
+    ASSERT_TRUE(errors.isEmpty()) << errors.join(u8("\n")).toStdString();
     form1->regionController->setRegionColourer([this](int x, int y, const QColor& c) { coloured << std::tuple{x, y, c}; });
     form1->show();
     form1->regionController->getSekKoo(14, -27);

@@ -37,23 +37,13 @@ struct WeeklyOrdersTest : ::testing::Test, uitest::ProgramFolderFixture {
   TForm6 form6;
 
   void SetUp() override {
-    TForm1::Dialogs d;
-    d.form2 = &form2;
-    d.form3 = &form3;
-    d.form5 = &form5;
-    d.form6 = &form6;
-    d.form7 = &form7;
-    form1->setDialogs(d);
+    setDialogs(&form6, nullptr);
     ASSERT_TRUE(openSlot1());
-    form1->setImporter(&importReport);
-    readReport(testsupport::testData(u8("481-beispiel.cr")));
+    read(testsupport::testData(u8("481-beispiel.cr")));
   }
-  void readReport(const QString& path) {
-    form1->setReportChooser([path] { return path; });
-    said.choice = 1;  // unsaved orders are read over (kept under their round)
-    said.answer = true;
-    form1->Neu1Click();
-    ASSERT_TRUE(said.errors.isEmpty()) << said.errors.join(u8("\n")).toStdString();
+  void read(const QString& path) {
+    const QStringList errors = readReport(path);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join(u8("\n")).toStdString();
   }
   QString templateText() const { return form1->templatePage->RichEdit4->toPlainText(); }
   QString turnFile() const { return templatefile::filePath(game.session, game.status.datum); }
@@ -110,7 +100,7 @@ TEST_F(WeeklyOrdersTest, TheEditorAsksBeforeOrdersTypedInTheTemplateAreOverwritt
       EXPECT_EQ(templateText().count(typed), 1);
     }
     // Back to the report's orders for the next case.
-    readReport(testsupport::testData(u8("481-beispiel.cr")));
+    read(testsupport::testData(u8("481-beispiel.cr")));
   }
 }
 
@@ -119,7 +109,7 @@ TEST_F(WeeklyOrdersTest, AKeptTemplateOpensAsUnsavedChanges) {
   form1->templatePage->RichEdit4->appendPlainText(u8("; Befehle der ersten Woche"));
   ASSERT_TRUE(form1->templatePage->Speichern1Click());
   const QStringList week1 = *textutil::readLines(turnFile());
-  readReport(testsupport::nextWeekReport(dir.path()));
+  read(testsupport::nextWeekReport(dir.path()));
   const QString keptPath = templatefile::keptName(turnFile(), 4101);
   ASSERT_EQ(textutil::readLines(keptPath), std::optional<QStringList>(week1));
 
@@ -169,7 +159,7 @@ TEST_F(WeeklyOrdersTest, AMissingPasswordIsNamedAndTheOptionsFillIt) {
   EXPECT_EQ(textutil::readLines(turnFile()).value_or(QStringList()).value(0), u8(" PARTEI bsp \"geheim\""));
 
   // Next week's report names no password: the template keeps the slot's.
-  readReport(testsupport::nextWeekReport(dir.path()));
+  read(testsupport::nextWeekReport(dir.path()));
   EXPECT_EQ(game.orders.lines().value(0), u8(" PARTEI bsp \"geheim\""));
 }
 
