@@ -30,6 +30,7 @@
 #include "ui/maplayertoggle.h"
 #include "ui/mapmouse.h"
 #include "ui/mapviewkeeper.h"
+#include "ui/smallmapcontroller.h"
 #include "ui/updown.h"
 #include "ui/waitcursor.h"
 
@@ -54,8 +55,12 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
                              {[this](QPoint p) { Image82MouseMove(p); }, [this](QPoint p) { Image82MouseDown(p); },
                               [this] { area_.Image82->setToolTip(QString()); }},
                              this);
-  smallMouse_ = new MapMouse(area_.Image1, nullptr,
-                             {[this](QPoint p) { Image1MouseMove(p); }, [this](QPoint p) { Image1MouseDown(p); }, {}}, this);
+  small_ = new SmallMapController(game_, area_, panels_[1], this);
+  small_->setSinks({[this](const QStringList& m) { showMessages(m); },
+                    [this](int x, int y) { return regionText(x, y); },
+                    [this](int x, int y) {
+                      if (picked_) picked_(x, y);
+                    }});
 
   const auto show = [this](MapImage* picture, const MapLayer& layer) { showLayer(picture, layer); };
   ships_ = std::make_unique<MapLayerToggle>(
@@ -86,8 +91,6 @@ MapController::MapController(OpenGame& game, MapAreaPanel& area, MainToolBar& to
       },
       show);
 
-  connect(area_.UpDown1, &UpDown::stepped, this, &MapController::UpDown1Click);
-  connect(area_.UpDown2, &UpDown::stepped, this, &MapController::UpDown2Click);
   connect(area_.Button9, &QPushButton::clicked, this, &MapController::Button9Click);
   connect(area_.DBLookupComboBox3, &QComboBox::currentIndexChanged, this, [this](int index) {
     area_.DBEdit32->setText(area_.DBLookupComboBox3->itemData(index, Qt::UserRole + 1).toString());
@@ -141,24 +144,7 @@ void MapController::showMessages(const QStringList& messages) {
     if (prompts_.error) prompts_.error(m);
 }
 
-void MapController::openSmallMap() {
-  QString error;
-  terraintiles::writeMissingTiles(game_.session.path(QStringLiteral("images")), &error);
-  if (!error.isEmpty()) showMessages({error});
-  centreSmallMapOnLand();
-  displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
-}
-
-void MapController::centreSmallMapOnLand() {
-  if (!game_.db) return;
-  try {
-    const QPoint centre = mapstart::smallMapCentre(*game_.db, game_.session);
-    game_.session.smallMapX = centre.x();
-    game_.session.smallMapY = centre.y();
-  } catch (const DbError& e) {
-    showMessages({e.message()});
-  }
-}
+void MapController::openSmallMap() { small_->openSmallMap(); }
 
 void MapController::reportRead() {
   if (!game_.db) return;
@@ -172,8 +158,8 @@ void MapController::reportRead() {
   const bool first = map_.isNull();
   displayWorldMapHex();
   // The report's regions and marks show on the small map as well.
-  centreSmallMapOnLand();
-  displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+  small_->centreSmallMapOnLand();
+  small_->displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
   // A map shown for the first time opens where the small map is, on land.
   if (first && !map_.isNull()) scrollToRegion(game_.session.smallMapX, game_.session.smallMapY);
 }
@@ -221,20 +207,6 @@ void MapController::displayWorldMapHex() {
   }
 }
 
-void MapController::displaySmallMap(int x, int y) {
-  if (!game_.db) return;
-  WaitCursor wait;
-  try {
-    const smallmap::Drawing d = smallmap::displaySmallMap(*game_.db, game_.session, x, y);
-    area_.Image1->setPixmap(QPixmap::fromImage(d.tiles));
-    area_.Image5->setPixmap(QPixmap::fromImage(d.marks));
-    area_.Image5->setGeometry(area_.Image1->rect());
-    showMessages(d.messages);
-  } catch (const DbError& e) {
-    showMessages({e.message()});
-  }
-}
-
 void MapController::Button9Click() {
   if (!game_.db) return;
   const QVariant chosen = area_.DBLookupComboBox3->currentData();
@@ -247,8 +219,8 @@ void MapController::Button9Click() {
       return;
     }
     if (s.recentred) {
-      centreSmallMapOnLand();
-      displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
+      small_->centreSmallMapOnLand();
+      small_->displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
     }
     if (s.map.drawn) showWorldMap(s.map.image, s.scroll);
     showMessages(s.map.messages);
@@ -263,16 +235,6 @@ void MapController::showLevel(int level) {
   if (index < 0) return;
   area_.DBLookupComboBox3->setCurrentIndex(index);
   Button9Click();
-}
-
-void MapController::UpDown1Click(int direction) {
-  game_.session.smallMapY += direction > 0 ? 9 : -9;
-  displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
-}
-
-void MapController::UpDown2Click(int direction) {
-  game_.session.smallMapX += direction > 0 ? 9 : -9;
-  displaySmallMap(game_.session.smallMapX, game_.session.smallMapY);
 }
 
 mapgeometry::Coordinates MapController::worldRegionAt(QPoint shown) const {
@@ -308,22 +270,7 @@ void MapController::Image82MouseDown(QPoint shown) {
   if (map_.isNull()) return;
   const auto c = worldRegionAt(shown);
   panels_[0]->setText(mapgeometry::coordinateText(c.x, c.y));
-  game_.session.smallMapX = c.x;
-  game_.session.smallMapY = c.y;
-  displaySmallMap(c.x, c.y);
-  if (picked_) picked_(c.x, c.y);
-}
-
-void MapController::Image1MouseMove(QPoint pos) {
-  const auto c = mapgeometry::smallPixelToRegion(pos.x(), pos.y(), game_.session.smallMapX, game_.session.smallMapY,
-                                                 area_.Image1->height());
-  panels_[1]->setText(regionText(c.x, c.y));
-}
-
-void MapController::Image1MouseDown(QPoint pos) {
-  const auto c = mapgeometry::smallPixelToRegion(pos.x(), pos.y(), game_.session.smallMapX, game_.session.smallMapY,
-                                                 area_.Image1->height());
-  panels_[1]->setText(mapgeometry::coordinateText(c.x, c.y));
+  small_->showAround(c.x, c.y);
   if (picked_) picked_(c.x, c.y);
 }
 
@@ -496,9 +443,7 @@ void MapController::applyKeptZoom(const mapview::View& v) {
 void MapController::viewChanged() { viewKeeper_->changed(!map_.isNull()); }
 
 void MapController::showRegion(int x, int y) {
-  game_.session.smallMapX = x;
-  game_.session.smallMapY = y;
-  displaySmallMap(x, y);
+  small_->showAround(x, y);
   if (!map_.isNull()) scrollToRegion(x, y);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The map side's handlers: drawing and showing the world map and the small
-// map, the level switch, the arrows, the mouse over both maps, the three
-// layer buttons, "Weltkarte aktualisieren" and the zoom. The pictures come
-// from the map library; this class only shows them and forwards the mouse.
+// The map side of the window: shows the world map at its zoom with its
+// layers and names, the level switch, "Weltkarte aktualisieren", and
+// composes the small map, the mouse, the layer buttons and the kept view,
+// each a class of its own. The pictures come from the map library.
 #include <QColor>
 #include <QImage>
 #include <QObject>
@@ -22,6 +22,7 @@ class MainToolBar;
 class MapLayerToggle;
 class MapMouse;
 class MapViewKeeper;
+class SmallMapController;
 struct MapLayer;
 class MapImage;
 class MapAreaPanel;
@@ -54,14 +55,9 @@ class MapController : public QObject {
   void reportRead();
 
   void displayWorldMapHex();
-  void displaySmallMap(int x, int y);
   void Button9Click();
-  void UpDown1Click(int direction);  // +1 upper arrow, -1 lower arrow
-  void UpDown2Click(int direction);  // +1 right arrow, -1 left arrow
   void Image82MouseMove(QPoint shown);
   void Image82MouseDown(QPoint shown);
-  void Image1MouseMove(QPoint pos);
-  void Image1MouseDown(QPoint pos);
   void ToolButton1Click();
   void ToolButton2Click();
   void ToolButton4Click();
@@ -110,8 +106,6 @@ class MapController : public QObject {
   void scrollToMiddle();
   // Scrolls the world map so that region (x, y) is in the middle of the view.
   void scrollToRegion(int x, int y);
-  // Moves a small-map centre without a region onto land (mapstart).
-  void centreSmallMapOnLand();
 
   OpenGame& game_;
   MapAreaPanel& area_;
@@ -130,6 +124,6 @@ class MapController : public QObject {
   std::unique_ptr<zoomedmap::Renderer> renderer_;
   QList<QAction*> zoomActions_;  // the steps, then "Ganze Karte"
   MapMouse* worldMouse_ = nullptr;
-  MapMouse* smallMouse_ = nullptr;
+  SmallMapController* small_ = nullptr;  // the small map, its arrows and its mouse
   MapViewKeeper* viewKeeper_ = nullptr;
 };
