@@ -29,9 +29,12 @@ void SqliteStatement::reset() {
 
 void SqliteStatement::resetKeepingNumbers() {
   sqlite3_reset(stmt_);
-  // The texts go now: their positions must not point at them any more.
-  for (size_t i = 0; i < bound_.size(); ++i)
-    if (bound_[i].kind == Bound::Other) bindNull(int(i) + 1);
+  // A text too long for a chunk goes now: no position may point at it any
+  // more. Texts in the chunks stay readable (the chunks are kept), and the
+  // caller binds their positions anew before the next step.
+  if (!largeTexts_.empty())
+    for (size_t i = 0; i < bound_.size(); ++i)
+      if (bound_[i].kind == Bound::Other) bindNull(int(i) + 1);
   forgetTexts();
 }
 
@@ -72,21 +75,17 @@ void SqliteStatement::check(int rc) const {
   if (rc != SQLITE_OK) throw DbError(QStringLiteral("Datenbankfehler beim Binden: %1").arg(errorText()));
 }
 
-void SqliteStatement::bindInteger(int position, qint64 value) {
-  Bound* bound = position >= 1 && size_t(position) <= bound_.size() ? &bound_[size_t(position) - 1] : nullptr;
-  if (bound && bound->kind == Bound::Integer && bound->integer == value) return;
+void SqliteStatement::storeInteger(int position, qint64 value, Bound* bound) {
   check(sqlite3_bind_int64(stmt_, position, value));
   if (bound) *bound = {Bound::Integer, value};
 }
 
-void SqliteStatement::bindNull(int position) {
-  Bound* bound = position >= 1 && size_t(position) <= bound_.size() ? &bound_[size_t(position) - 1] : nullptr;
-  if (bound && bound->kind == Bound::Null) return;
+void SqliteStatement::storeNull(int position, Bound* bound) {
   check(sqlite3_bind_null(stmt_, position));
   if (bound) *bound = {};
 }
 
-void SqliteStatement::bind(int position, const QVariant& value) {
+void SqliteStatement::bindOther(int position, const QVariant& value) {
   const void* data = value.constData();
   const int type = value.metaType().id();
   switch (type) {

@@ -24,9 +24,21 @@ class SqliteStatement {
   void reset();
   // Resets the statement but keeps the numbers and NULLs bound last, so that
   // binding the same value again costs nothing (the zeros of a unit's item
-  // fields, row after row). Positions that held a text are NULL again.
+  // fields, row after row). The caller binds every position that held a
+  // text again before the statement is stepped.
   void resetKeepingNumbers();
-  void bind(int position, const QVariant& value);  // positions from 1
+  // Positions from 1. Whole numbers and NULLs, most of what a row holds,
+  // are bound here without leaving the caller.
+  void bind(int position, const QVariant& value) {
+    const QVariant::DataPtr& d = value.data_ptr();
+    const QtPrivate::QMetaTypeInterface* type = d.typeInterface();
+    if (type == nullptr) return bindNull(position);
+    if (!d.is_shared) {
+      if (type == QMetaType::fromType<int>().iface()) return bindInteger(position, d.get<int>());
+      if (type == QMetaType::fromType<qlonglong>().iface()) return bindInteger(position, d.get<qlonglong>());
+    }
+    bindOther(position, value);
+  }
   // Steps once: true while a row is there; throws DbError on failure.
   bool step();
   // Runs a statement that returns no rows.
@@ -46,8 +58,23 @@ class SqliteStatement {
     enum Kind : char { Null, Integer, Other } kind = Null;
     qint64 integer = 0;
   };
-  void bindInteger(int position, qint64 value);
-  void bindNull(int position);
+  // A position that holds the same number or NULL already is left as it is.
+  Bound* boundAt(int position) {
+    return position >= 1 && size_t(position) <= bound_.size() ? &bound_[size_t(position) - 1] : nullptr;
+  }
+  void bindInteger(int position, qint64 value) {
+    Bound* bound = boundAt(position);
+    if (bound && bound->kind == Bound::Integer && bound->integer == value) return;
+    storeInteger(position, value, bound);
+  }
+  void bindNull(int position) {
+    Bound* bound = boundAt(position);
+    if (bound && bound->kind == Bound::Null) return;
+    storeNull(position, bound);
+  }
+  void storeInteger(int position, qint64 value, Bound* bound);
+  void storeNull(int position, Bound* bound);
+  void bindOther(int position, const QVariant& value);
   void check(int rc) const;
 
   sqlite3* db_;

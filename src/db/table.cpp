@@ -87,10 +87,15 @@ void Table::refreshFields() {
 
 int Table::fieldIndex(const QString& name) const {
   NameHit& hit = nameHits_[(quintptr(name.constData()) >> 4) % nameHits_.size()];
-  if (hit.text == name.constData() && fields_.at(hit.field) == name) return hit.field;
+  if (hit.text == name.constData() && hit.size == name.size()) {
+    // A name without a header of its own is a literal of the program, whose
+    // text never changes at its address: no need to compare it again.
+    if (hit.fixed && !name.data_ptr().isMutable()) return hit.field;
+    if (fields_.at(hit.field) == name) return hit.field;
+  }
   const auto it = exact_.constFind(name);
   if (it != exact_.constEnd()) {
-    hit = {name.constData(), *it};
+    hit = {name.constData(), name.size(), !name.data_ptr().isMutable(), *it};
     return *it;
   }
   return folded_.value(fold(name), -1);

@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVector>
 #include <array>
+#include <concepts>
 #include <memory>
 #include <vector>
 
@@ -75,30 +76,81 @@ class Table {
   // A row found by a walk or a key is read from the engine field by field,
   // when a field is first asked for.
   QVariant value(int index) const {
-    if (index < 0 || index >= record_.size()) return QVariant();
-    if (!loaded_[size_t(index)]) {
-      if (!rowSource_) return QVariant();  // a new or cleared row: not set yet
-      loadField(index);
-    }
-    return record_.at(index);
+    const QVariant* v = valueAt(index);
+    return v ? *v : QVariant();
   }
   QVariant value(const QString& field) const;
   // Value as integer; an empty field reads as 0.
-  qint64 intValue(const QString& field) const { return value(field).toLongLong(); }
-  QString text(const QString& field) const { return value(field).toString(); }
+  qint64 intValue(const QString& field) const { return intValue(requireField(field)); }
+  QString text(const QString& field) const { return text(requireField(field)); }
+  // The same by position. Numbers and texts as the table stores them are
+  // taken as they are, without a conversion.
+  qint64 intValue(int index) const {
+    const QVariant* v = valueAt(index);
+    if (!v) return 0;
+    const QVariant::DataPtr& d = v->data_ptr();
+    if (!d.is_shared) {
+      if (d.typeInterface() == QMetaType::fromType<qlonglong>().iface()) return d.get<qlonglong>();
+      if (d.typeInterface() == QMetaType::fromType<int>().iface()) return d.get<int>();
+    }
+    return v->toLongLong();
+  }
+  QString text(int index) const {
+    const QVariant* v = valueAt(index);
+    if (!v) return QString();
+    const QVariant::DataPtr& d = v->data_ptr();
+    if (!d.is_shared && d.typeInterface() == QMetaType::fromType<QString>().iface()) return d.get<QString>();
+    return v->toString();
+  }
   bool isNull(const QString& field) const { return value(field).isNull(); }
   void setValue(int index, const QVariant& v) { setValue(index, QVariant(v)); }
+  // The same for a whole number. The readers set dozens of fields to the
+  // same numbers row after row (the zeros of the items): a field that holds
+  // that number already from the row before is only marked as set.
+  // Only for an int itself: a wider or other number keeps its own overload.
+  template <typename Int>
+    requires std::same_as<Int, int>
+  void setValue(int index, Int v) {
+    if (state_ == State::Browse) notEditing();
+    QVariant& slot = record_[index];
+    const QVariant::DataPtr& d = slot.data_ptr();
+    if (d.is_null || d.typeInterface() != QMetaType::fromType<int>().iface() || d.get<int>() != v) slot = QVariant(v);
+    loaded_[size_t(index)] = 1;
+    changed_[size_t(index)] = 1;
+  }
   void setValue(int index, QVariant&& v) {
     if (state_ == State::Browse) notEditing();
     record_[index] = std::move(v);
     loaded_[size_t(index)] = 1;
     changed_[size_t(index)] = 1;
   }
+  // Sets the fields from `begin` up to `end` (positions) to the number `v`.
+  void setValues(int begin, int end, int v) {
+    if (state_ == State::Browse) notEditing();
+    QVariant* values = record_.data();
+    for (int i = begin; i < end; ++i) {
+      const QVariant::DataPtr& d = values[i].data_ptr();
+      if (d.is_null || d.typeInterface() != QMetaType::fromType<int>().iface() || d.get<int>() != v)
+        values[i] = QVariant(v);
+      loaded_[size_t(i)] = 1;
+      changed_[size_t(i)] = 1;
+    }
+  }
   void setValue(const QString& field, const QVariant& v);
   void setValue(const QString& field, QVariant&& v);
 
  private:
   int requireField(const QString& name) const;
+  // The field's value in the record, read from the engine first if need
+  // be; null for a field not set on a new or cleared row, or none at all.
+  const QVariant* valueAt(int index) const {
+    if (index < 0 || index >= record_.size()) return nullptr;
+    if (!loaded_[size_t(index)]) {
+      if (!rowSource_) return nullptr;  // a new or cleared row: not set yet
+      loadField(index);
+    }
+    return &record_.at(index);
+  }
   [[noreturn]] void notEditing() const;
   // Statements by a small numeric key; `makeSql` runs only on the first use.
   // With `everyPositionBound` the caller binds all positions again, and
@@ -129,6 +181,8 @@ class Table {
   // counts only when the field's name equals the asked one.
   struct NameHit {
     const QChar* text = nullptr;
+    qsizetype size = 0;
+    bool fixed = false;  // the name was a literal (no data header)
     int field = -1;
   };
   mutable std::array<NameHit, 256> nameHits_{};

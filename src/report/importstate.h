@@ -137,7 +137,7 @@ struct ImportState {
   // Strict decimal integer of `text`, else the import error at the current line.
   qint32 toNumber(QStringView text) const;
   // The numeric value of a line (text before the first ";"), converted strictly.
-  qint32 number(const QString& line) const { return toNumber(numberText(line)); }
+  qint32 number(const QString& line) const { return toNumber(numberView(line)); }
   qint32 number() const { return number(line()); }
   // The same for report line `index`; the error names that line, which need
   // not be the current one.
@@ -145,6 +145,11 @@ struct ImportState {
 
   // Text before the first ";" (empty when there is none).
   static QString numberText(const QString& line);
+  // The same as a view into the line, for a value that is only converted.
+  static QStringView numberView(const QString& line) {
+    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+    return semicolon < 0 ? QStringView() : QStringView(line).left(semicolon);
+  }
   // Text from the second character up to the first `";` (empty when none).
   static QString textValue(const QString& line);
 };

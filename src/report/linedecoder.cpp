@@ -3,9 +3,16 @@
 #include <limits>
 #include <new>
 
+#include "report/largebuffer.h"
+
 LineDecoder::LineDecoder(QByteArray bytes, QStringList& lines, qsizetype window)
     : bytes_(std::move(bytes)), text_(reportfile::splitReport(bytes_)) {
-  lines = QStringList(qsizetype(text_.lines.size()));
+  // Room first, so that the list is backed by large pages before it is filled.
+  const qsizetype count = qsizetype(text_.lines.size());
+  lines = QStringList();
+  lines.reserve(count);
+  largebuffer::adviseLargePages(lines.data(), size_t(count) * sizeof(QString));
+  lines.resize(count);
   allowed_.store(window > 0 ? window : std::numeric_limits<qsizetype>::max());
   // Taken here, on the reading thread: the list is not detached or resized
   // while the decoder fills its targets.

@@ -9,6 +9,15 @@ namespace {
 
 bool isCapital(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
 
+// The first `c` in `line`, or -1: a plain scan, as the lines are short and
+// the general search costs more in setting up than in searching.
+qsizetype find(QStringView line, char16_t c) {
+  const char16_t* d = line.utf16();
+  for (qsizetype i = 0, n = line.size(); i < n; ++i)
+    if (d[i] == c) return i;
+  return -1;
+}
+
 }  // namespace
 
 const BlockEntry* BlockPart::first(QLatin1StringView key) const {
@@ -39,7 +48,7 @@ bool isHeader(QStringView line) {
 }
 
 QStringView headerName(QStringView line) {
-  const qsizetype blank = line.indexOf(u' ');
+  const qsizetype blank = find(line, u' ');
   return blank < 0 ? line : line.left(blank);
 }
 
@@ -57,7 +66,7 @@ bool splitEntry(QStringView line, QStringView& value, QStringView& key) {
       }
     }
   } else {
-    at = line.indexOf(u';');
+    at = find(line, u';');
   }
   if (at < 0) return false;
   value = line.left(at);

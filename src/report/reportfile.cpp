@@ -77,10 +77,35 @@ ReportText splitReport(const QByteArray& bytes) {
   return text;
 }
 
+namespace {
+
+// Whether every byte is below 0x80, tested eight at a time.
+bool isAscii(QByteArrayView bytes) {
+  const char* p = bytes.data();
+  qsizetype n = bytes.size();
+  quint64 bits = 0;
+  for (; n >= 8; p += 8, n -= 8) {
+    quint64 word;
+    std::memcpy(&word, p, 8);
+    bits |= word;
+  }
+  for (; n > 0; ++p, --n) bits |= quint64(uchar(*p));
+  return (bits & 0x8080808080808080ULL) == 0;
+}
+
+}  // namespace
+
 QString decodeLine(const ReportText& text, qsizetype index) {
   const LineSpan span = text.lines[size_t(index)];
   const QByteArrayView bytes = text.bytes.sliced(span.start, span.length);
   QString line;
+  // Most lines are plain ASCII, the same in every charset a report may
+  // have; widening them costs less than decoding UTF-8.
+  if (!bytes.isEmpty() && isAscii(bytes)) {
+    line = QString::fromLatin1(bytes);
+    if (text.innerCr && bytes.contains('\r')) line.remove(QLatin1Char('\r'));
+    return line;
+  }
   switch (text.charset) {
     case LineCharset::Utf8: line = QString::fromUtf8(bytes); break;
     case LineCharset::Latin1: line = QString::fromLatin1(bytes); break;

@@ -6,6 +6,7 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <QVariant>
+#include <concepts>
 
 #include "report/importstate.h"
 #include "report/reportblock.h"
@@ -43,9 +44,14 @@ struct UnitRead {
   QString capacityText;   // ";Ladung" / ";Kapazitaet"
   int orderCount = 0;     // order lines added to the template for this unit
 
-  QString text(int field) const { return table.value(field).toString(); }
-  qint64 integer(int field) const { return table.value(field).toLongLong(); }
+  QString text(int field) const { return table.text(field); }
+  qint64 integer(int field) const { return table.intValue(field); }
   void set(int field, QVariant value) { table.setValue(field, std::move(value)); }
+  template <typename Int>
+    requires std::same_as<Int, int>
+  void set(int field, Int value) {
+    table.setValue(field, value);
+  }
   void append(int field, const QString& more) { set(field, text(field) + more); }
 
   // The report line at `index`, made the current one so that an error names it.

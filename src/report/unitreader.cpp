@@ -49,8 +49,9 @@ void startRow(UnitRead& u) {
 // field: it keeps what the unit's header said unless an items line sets it.
 void resetItems(UnitRead& u) {
   const UnitFields& f = u.f;
-  for (int i = f.itemBegin; i < f.itemEnd; ++i)
-    if (i != f.silber) u.set(i, 0);
+  const bool silverInside = f.silber >= f.itemBegin && f.silber < f.itemEnd;
+  u.table.setValues(f.itemBegin, silverInside ? f.silber : f.itemEnd, 0);
+  if (silverInside) u.table.setValues(f.silber + 1, f.itemEnd, 0);
   if (u.own) u.set(f.zauber, QString());
   u.set(f.unbekannteGegenstaende, QString());
   if (!u.auraText.isEmpty()) u.set(f.zauber, QLatin1Char('*') + u.auraText + QLatin1Char('*'));

@@ -33,15 +33,18 @@ void reportImmigration(UnitRead& u) {
   const QString name = regionName(u.state);
   if (name == QStringLiteral("Ozean")) return;
   const UnitFields& f = u.f;
-  const QString here = name + QLatin1Char(' ') + u.state.regionPosition;
+  const QString& position = u.state.regionPosition;
   const QString cameFrom = u.text(f.kommtAus);
+  // "name x/y", compared without making it: most units stay where they were.
+  const bool stayed = cameFrom.size() == name.size() + 1 + position.size() && cameFrom.startsWith(name) &&
+                      cameFrom.at(name.size()) == QLatin1Char(' ') && cameFrom.endsWith(position);
+  if (stayed) return;
   QStringList& page = u.state.pages.einreise;
   if (cameFrom == QStringLiteral("unbekannt"))
     page << QStringLiteral("Eine neue Einheit wurde rekrutiert oder ist aus einer fremden Region eingereist:");
-  else if (cameFrom != here)
-    page << QStringLiteral("Eine Einheit ist aus ") + cameFrom + QStringLiteral(" eingereist:");
   else
-    return;
+    page << QStringLiteral("Eine Einheit ist aus ") + cameFrom + QStringLiteral(" eingereist:");
+  const QString here = name + QLatin1Char(' ') + position;
   const QString party = u.partyKnown() ? u.partyName() : u.state.game.idText(qint32(u.integer(f.parteiNr)));
   page << QStringLiteral("   ") + u.text(f.name) + QStringLiteral(", ") + party + QStringLiteral(", ") +
               QString::number(u.integer(f.personen));

@@ -10,6 +10,7 @@
 #include "report/blockreaders.h"
 #include "report/importerror.h"
 #include "report/importstate.h"
+#include "report/largebuffer.h"
 #include "report/linedecoder.h"
 #include "report/reportfile.h"
 #include "report/reportbody.h"
@@ -137,7 +138,18 @@ ImportOutcome importReport(OpenGame& game, const QString& path, const ImportCall
     out.message = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden: %2").arg(path, file.errorString());
     return out;
   }
-  return importReportData(game, file.readAll(), path, callbacks);
+  // Read into a buffer of the file's size, backed by large pages where
+  // possible; whatever the size did not cover follows as usual.
+  QByteArray bytes;
+  const qint64 size = file.size();
+  if (size > 0 && size < std::numeric_limits<qsizetype>::max()) {
+    bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+    largebuffer::adviseLargePages(bytes.data(), size_t(size));
+    const qint64 got = file.read(bytes.data(), size);
+    bytes.resize(qsizetype(std::max<qint64>(got, 0)));
+  }
+  bytes += file.readAll();
+  return importReportData(game, std::move(bytes), path, callbacks);
 }
 
 ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& path,

@@ -242,3 +242,68 @@ TEST_F(TableTest, FieldLookupByShortLivedNames) {
   EXPECT_EQ(regions.fieldIndex(QStringLiteral("regionname")), names.indexOf(QStringLiteral("Regionname")));
   EXPECT_EQ(regions.fieldIndex(QStringLiteral("Gibt es nicht")), -1);
 }
+
+namespace {
+
+// What the engine stored for a field of the unit row with that number.
+QString storedAs(Database& db, int nr, const char* field) {
+  SqliteStatement q(db.handle(), QStringLiteral("SELECT typeof(\"%1\") || ':' || quote(\"%1\") FROM \"einheiten\" "
+                                                "WHERE \"Einheit Nr\" = %2")
+                                     .arg(QString::fromUtf8(field))
+                                     .arg(nr));
+  return q.step() ? q.columnText(0) : QString();
+}
+
+}  // namespace
+
+// A row is written from the record the table keeps between rows: a number
+// set where the row before held another value or type (a text, the
+// engine's own number, a text too long for the statement's buffers) is
+// stored as that number, and a wide number is not cut to an int.
+TEST_F(TableTest, NumbersSetRowAfterRowAreStoredAsSet) {
+  struct Case {
+    QVariant before;  // the field's value in the row written first
+    int then;         // the number set in the next row
+  };
+  const QString longText(70 * 1024, QLatin1Char('x'));
+  const QList<Case> cases = {{QVariant(), 0},        {QVariant(QStringLiteral("0")), 0}, {QVariant(qlonglong(0)), 0},
+                             {QVariant(7), 7},       {QVariant(7), 0},                   {QVariant(true), 1},
+                             {QVariant(longText), 3}};
+  Table units(db, QStringLiteral("einheiten"));
+  const int silver = units.fieldIndex(QStringLiteral("Silber"));
+  const int name = units.fieldIndex(QStringLiteral("Einheit Name"));
+  int nr = 0;
+  for (const Case& c : cases) {
+    units.append();
+    units.setValue(QStringLiteral("Spiel"), 1);
+    units.setValue(QStringLiteral("Einheit Nr"), ++nr);
+    units.setValue(silver, c.before);
+    units.setValue(name, c.before);
+    units.post();
+    units.append();
+    units.setValue(QStringLiteral("Spiel"), 1);
+    units.setValue(QStringLiteral("Einheit Nr"), ++nr);
+    units.setValues(silver, silver + 1, c.then);
+    units.setValue(name, QStringLiteral("kurz"));
+    units.post();
+    EXPECT_EQ(storedAs(db, nr, "Silber"), QStringLiteral("integer:%1").arg(c.then)) << nr;
+    EXPECT_EQ(storedAs(db, nr, "Einheit Name"), QStringLiteral("text:'kurz'")) << nr;
+    EXPECT_EQ(units.intValue(silver), c.then);
+  }
+  units.append();
+  units.setValue(QStringLiteral("Spiel"), 1);
+  units.setValue(QStringLiteral("Einheit Nr"), ++nr);
+  units.setValue(silver, qint64(1) << 40);
+  units.post();
+  EXPECT_EQ(storedAs(db, nr, "Silber"), QStringLiteral("integer:%1").arg(qint64(1) << 40));
+  // Read back from the engine, by position and by name alike.
+  units.setIndexFields(QStringLiteral("Spiel;Einheit Nr"));
+  ASSERT_TRUE(units.findKey({1, 2}));
+  EXPECT_EQ(units.intValue(silver), 0);
+  EXPECT_EQ(units.text(name), QStringLiteral("kurz"));
+  ASSERT_TRUE(units.findKey({1, 3}));
+  EXPECT_EQ(units.text(silver), QStringLiteral("0"));  // given as the text "0"
+  EXPECT_EQ(units.intValue(QStringLiteral("Silber")), 0);
+  ASSERT_TRUE(units.findKey({1, nr}));
+  EXPECT_EQ(units.intValue(silver), qint64(1) << 40);
+}
