@@ -103,13 +103,12 @@ QString decodeLine(const ReportText& text, qsizetype index) {
   // have; widening them costs less than decoding UTF-8.
   if (!bytes.isEmpty() && isAscii(bytes)) {
     line = QString::fromLatin1(bytes);
-    if (text.innerCr && bytes.contains('\r')) line.remove(QLatin1Char('\r'));
-    return line;
-  }
-  switch (text.charset) {
-    case LineCharset::Utf8: line = QString::fromUtf8(bytes); break;
-    case LineCharset::Latin1: line = QString::fromLatin1(bytes); break;
-    case LineCharset::Windows1252: line = textutil::decodeWindows1252(bytes); break;
+  } else {
+    switch (text.charset) {
+      case LineCharset::Utf8: line = QString::fromUtf8(bytes); break;
+      case LineCharset::Latin1: line = QString::fromLatin1(bytes); break;
+      case LineCharset::Windows1252: line = textutil::decodeWindows1252(bytes); break;
+    }
   }
   // A CR inside a line is dropped: it would cut an order or a name short.
   if (text.innerCr && bytes.contains('\r')) line.remove(QLatin1Char('\r'));

@@ -28,8 +28,10 @@ SearchController::SearchController(QWidget* window, OpenGame& game, MainMenu& me
         if (!game_.db) return {};
         try {
           return mapsearch::find(*game_.db, game_.session, text);
-        } catch (const DbError&) {
-          return {};  // the dialog says that nothing was found
+        } catch (const DbError& e) {
+          // A table that cannot be read is said, not passed off as no hit.
+          if (prompts_.error) prompts_.error(e.message());
+          return {};
         }
       },
       [this](const mapsearch::Hit& hit) { return mapsearch::lineOf(hit, game_.session); });

@@ -4,6 +4,7 @@
 // "Region Info" and the unit list, and its unit, building or ship shown.
 #include <QObject>
 
+#include "ui/prompts.h"
 #include "views/mapsearch.h"
 
 class MapController;
@@ -26,6 +27,8 @@ class SearchController : public QObject {
     QWidget* unitPage = nullptr;       // "Einheiten"
   };
   SearchController(QWidget* window, OpenGame& game, MainMenu& menu, const Parts& parts);
+  // Where a table error of the search is shown.
+  void setPrompts(const Prompts& prompts) { prompts_ = prompts; }
 
   void Suchen1Click();
   void show(const mapsearch::Hit& hit);
@@ -35,6 +38,7 @@ class SearchController : public QObject {
  private:
   OpenGame& game_;
   Parts parts_;
+  Prompts prompts_;
   SearchDialog* dialog_;
   QAction* action_;
 };

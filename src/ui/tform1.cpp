@@ -167,6 +167,7 @@ TForm1::TForm1(OpenGame& game, QWidget* parent)
   regionController->setRegionColourer(mapController->regionColourer());
   connect(ToolBar1->ToolButton6, &QToolButton::clicked, regionController, &RegionController::ToolButton6Click);
   searchController = new SearchController(this, game_, menu, {mapController, regionController, PageControl2, regionPage, unitPage});
+  searchController->setPrompts(mapPrompts);
 }
 
 TForm1::~TForm1() {
