@@ -4,7 +4,6 @@
 
 #include "game/textutil.h"
 #include "report/importerror.h"
-#include "report/linedecoder.h"
 #include "report/reportlines.h"
 
 ImportTables::ImportTables(Database& db)
@@ -18,41 +17,6 @@ ImportTables::ImportTables(Database& db)
 
 void ImportTables::closeAll() {
   for (Table* t : {&regionen, &ebenen, &schiffe, &burgen, &einheiten, &statistik, &parteien}) t->close();
-}
-
-const QString& ImportState::line() const { return lineAt(currentLine); }
-
-const QString& ImportState::lineAt(int index) const {
-  static const QString empty;
-  // A line let go is gone (and may be freed on the decoder's thread right now).
-  if (index < releasedLines || index >= lines.size()) return empty;
-  if (readyLines) {
-    qsizetype ready = readyLines->load(std::memory_order_acquire);
-    // A block longer than the window: the decoder must go on to it.
-    if (index >= ready && allowedLines) LineDecoder::allow(*allowedLines, index + 1 + lineWindow);
-    while (index >= ready) {
-      readyLines->wait(ready, std::memory_order_acquire);
-      ready = readyLines->load(std::memory_order_acquire);
-    }
-  }
-  return lines.at(index);
-}
-
-void ImportState::releaseLinesBefore(int index) {
-  // In steps, so that the decoder is woken seldom.
-  constexpr int kStep = 4096;
-  if (!allowedLines || index - releasedLines < kStep) return;
-  const int from = releasedLines;
-  releasedLines = index;
-  if (releaseMark) {
-    // The decoder frees them with the next lines it decodes: the thread that
-    // made the strings frees them fastest, and the readers need not wait.
-    releaseMark->store(index, std::memory_order_release);
-  } else {
-    QString* data = lines.data();
-    for (int i = from; i < index; ++i) data[i] = QString();
-  }
-  LineDecoder::allow(*allowedLines, index + lineWindow);
 }
 
 int ImportState::percent() const {

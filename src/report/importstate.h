@@ -1,17 +1,18 @@
 #pragma once
-// What the report readers share during one import: the report buffer and
-// its current line, the tables, and the models they fill.
+// What the report readers share during one import: the report's lines and
+// the current one, the tables, the models they fill, and the values and sums
+// one block leaves for the next.
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <atomic>
 #include <optional>
 
 #include "game/gamesession.h"
 #include "db/keyfilter.h"
 #include "db/table.h"
 #include "orders/ordertemplate.h"
+#include "report/linewindow.h"
 #include "report/reportpages.h"
 #include "report/starlist.h"
 #include "possessions/possessionstree.h"
@@ -59,17 +60,8 @@ struct ImportState {
   PossessionsTree& tree;   // TreeView1 of the possessions window
   ImportProgress& progress;
 
-  QStringList lines;       // the report buffer
+  LineWindow lines;  // the report's lines
   int currentLine = 0;
-  // While the report is still being decoded: how many lines from the first
-  // are there. Without it every line is.
-  const std::atomic<qsizetype>* readyLines = nullptr;
-  // With a decoder that keeps a window of lines: the limit it decodes up to,
-  // the window, and the lines below this index already let go.
-  std::atomic<qsizetype>* allowedLines = nullptr;
-  std::atomic<qsizetype>* releaseMark = nullptr;  // where the decoder lets lines go up to
-  qsizetype lineWindow = 0;
-  int releasedLines = 0;
 
   // Header values of the report.
   int version = 0;
@@ -122,11 +114,10 @@ struct ImportState {
   int lineCount() const { return int(lines.size()); }
   bool atEnd() const { return currentLine >= lines.size(); }
   // The current line; empty past the end.
-  const QString& line() const;
-  const QString& lineAt(int index) const;
-  // Lets go of the lines before `index`, which no reader looks at again, and
-  // lets the decoder go on. Only with a decoder that keeps a window.
-  void releaseLinesBefore(int index);
+  const QString& line() const { return lines.at(currentLine); }
+  const QString& lineAt(int index) const { return lines.at(index); }
+  // Lets go of the lines before `index`, which no reader looks at again.
+  void releaseLinesBefore(int index) { lines.releaseBefore(index); }
 
   // Puts the current line into the progress bar (line × 100 / count).
   int percent() const;

@@ -184,10 +184,6 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
   }
   // The readers start on the first lines while the rest is still decoded.
   LineDecoder decoder(std::move(bytes), s.lines, kLineWindow);
-  s.readyLines = &decoder.ready();
-  s.allowedLines = &decoder.allowed();
-  s.releaseMark = &decoder.released();
-  s.lineWindow = kLineWindow;
   staged.pages.cleanup();
   progress.repaint();
 
@@ -257,9 +253,6 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     staged.status.silber = QString::number(s.ownSilver);
 
     decoder.finish();
-    s.readyLines = nullptr;
-    s.allowedLines = nullptr;
-    s.releaseMark = nullptr;
 
     // The faction's statistics row belongs to the same transaction. A status
     // field of the report that is no number is the report's fault, not the
