@@ -86,11 +86,25 @@ QString failureMessage(const QString& path, int systemError) {
 void setWriteBudgetForTesting(qint64 bytes) { writeBudget.store(bytes < 0 ? -1 : bytes); }
 
 QByteArray encodeLines(const QStringList& lines) {
+  // Sized once, most text being ASCII (an umlaut takes a byte more), and
+  // converted in batches of lines: a large page then costs a few
+  // conversions instead of one per line and no growing copies.
+  qsizetype chars = 0;
+  for (const QString& line : lines) chars += line.size() + 2;
   QByteArray data;
+  data.reserve(chars + chars / 16 + 16);
+  constexpr qsizetype kBatch = 32 * 1024;
+  QString batch;
+  batch.reserve(kBatch + 256);
   for (const QString& line : lines) {
-    data += line.toUtf8();
-    data += "\r\n";
+    batch += line;
+    batch += QLatin1String("\r\n");
+    if (batch.size() >= kBatch) {
+      data += batch.toUtf8();
+      batch.resize(0);
+    }
   }
+  data += batch.toUtf8();
   return data;
 }
 

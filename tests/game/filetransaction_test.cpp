@@ -22,6 +22,19 @@ struct Budget {
   ~Budget() { safefile::setWriteBudgetForTesting(-1); }
 };
 
+// Lines are written as UTF-8 with CR LF, whatever their number and length
+// (the conversion runs in batches of lines).
+TEST(SafeFile, LinesAreEncodedWholeAndInOrder) {
+  QStringList many;
+  for (int i = 0; i < 20000; ++i) many << QStringLiteral("Zeile %1 mit äöü").arg(i);
+  const QStringList oneLong{QString(70000, QLatin1Char('x')) + QStringLiteral("ß"), QString()};
+  for (const QStringList& lines : {QStringList(), QStringList{QString()}, many, oneLong}) {
+    QByteArray wanted;
+    for (const QString& line : lines) wanted += line.toUtf8() + "\r\n";
+    EXPECT_EQ(safefile::encodeLines(lines), wanted) << lines.size();
+  }
+}
+
 TEST(SafeFile, AFileIsWholeOrAsBeforeAtEveryFreeSpace) {
   const QStringList lines(200, QStringLiteral("Zeile mit Umlauten äöü"));
   const QByteArray wanted = safefile::encodeLines(lines);
