@@ -47,6 +47,37 @@ class ImportProgress {
   virtual void repaint() {}
 };
 
+// What the report's header and its first sections say of the own faction
+// and of the server its orders go to.
+struct ReportHeaderValues {
+  int version = 0;
+  QString password;         // ";Passwort"
+  QString messagePassword;  // named by the password message of a faction's first reports
+  QString ownEmail;         // the own faction's e-mail address
+  QString mailTo;           // the server's address for orders (";mailto")
+  QString mailCmd;          // the subject it expects (";mailcmd")
+  std::optional<QString> ownBanner;  // its banner, when the report gives one
+  qint32 recruitCost = 0;
+};
+
+// Running sums shown on the status page when the import ends.
+struct ImportSums {
+  qint64 income = 0;   // "Gesamteinkommen :"
+  qint64 units = 0;    // "Einheiten"
+  qint64 persons = 0;  // "Personen"
+  qint64 silver = 0;   // "Silber"
+  // Silver of own units of the current region not yet added to its
+  // statistics row (the units of a region follow each other).
+  qint64 pendingRegionSilver = 0;
+};
+
+// Values of the message block read last (kept between blocks).
+struct LastMessage {
+  qint64 type = 0;
+  qint64 amount = 0;
+  QString rendered;
+};
+
 struct ImportState {
   ImportState(GameSession& game, ImportTables& tables, ReportPages& pages, StatusFields& status,
               OrderTemplate& orders, PossessionsTree& tree, ImportProgress& progress)
@@ -63,15 +94,9 @@ struct ImportState {
   LineWindow lines;  // the report's lines
   int currentLine = 0;
 
-  // Header values of the report.
-  int version = 0;
-  QString password;         // ";Passwort"
-  QString messagePassword;  // named by the password message of a faction's first reports
-  QString ownEmail;  // the own faction's e-mail address
-  QString mailTo;    // the server's address for orders (";mailto")
-  QString mailCmd;   // the subject it expects (";mailcmd")
-  std::optional<QString> ownBanner;  // its banner, when the report gives one
-  qint32 recruitCost = 0;
+  ReportHeaderValues header;
+  ImportSums sums;
+  LastMessage message;
 
   bool battleFlag = false;
   // Battles of this report whose region had no row yet: x, y and, when the
@@ -96,20 +121,6 @@ struct ImportState {
   QHash<qint32, std::optional<QString>> factionNames;
   // The possessions tree's label of each faction, made once per import for the same reason.
   QHash<qint32, QString> factionLabels;
-
-  // Values of the message block read last (kept between blocks).
-  qint64 messageType = 0;
-  qint64 messageAmount = 0;
-  QString messageRendered;
-
-  // Running sums shown on the status page when the import ends.
-  qint64 incomeSum = 0;    // "Gesamteinkommen :"
-  qint64 ownUnits = 0;     // "Einheiten"
-  qint64 ownPersons = 0;   // "Personen"
-  qint64 ownSilver = 0;    // "Silber"
-  // Silver of own units of the current region not yet added to its
-  // statistics row (the units of a region follow each other).
-  qint64 pendingRegionSilver = 0;
 
   int lineCount() const { return int(lines.size()); }
   bool atEnd() const { return currentLine >= lines.size(); }

@@ -9,10 +9,10 @@ namespace reportbody {
 // The template's first lines: faction and password, the checker directive.
 void startTemplate(ImportState& s) {
   s.orders.clear();
-  s.orders.add(QStringLiteral(" PARTEI ") + s.game.idText(s.game.ownPartyNumber) + QStringLiteral(" \"") + s.password +
+  s.orders.add(QStringLiteral(" PARTEI ") + s.game.idText(s.game.ownPartyNumber) + QStringLiteral(" \"") + s.header.password +
                QLatin1Char('"'));
   s.orders.add(QString());
-  s.orders.add(QStringLiteral(" ; MCHECK -l -w4 -r") + QString::number(s.recruitCost));
+  s.orders.add(QStringLiteral(" ; MCHECK -l -w4 -r") + QString::number(s.header.recruitCost));
 }
 
 void writeOwnFactionRow(ImportState& s) {
@@ -24,9 +24,9 @@ void writeOwnFactionRow(ImportState& s) {
   t.setValue(QStringLiteral("Spiel"), s.game.slot);
   t.setValue(QStringLiteral("Partei Nr"), s.game.ownPartyNumber);
   t.setValue(QStringLiteral("Partei Name"), s.game.ownPartyName);
-  if (!s.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.ownEmail);
+  if (!s.header.ownEmail.isEmpty()) t.setValue(QStringLiteral("E-Mail"), s.header.ownEmail);
   // A report without a banner line keeps the stored banner.
-  if (s.ownBanner) t.setValue(QStringLiteral("Banner"), *s.ownBanner);
+  if (s.header.ownBanner) t.setValue(QStringLiteral("Banner"), *s.header.ownBanner);
   t.setValue(QStringLiteral("Datum"), s.game.roundCode);
   t.post();
 }

@@ -177,18 +177,18 @@ HeaderResult readHeader(ImportState& state) {
       state.game.ownPartyNumber = state.number();
       ownerGiven = true;
     }
-    if (l.contains(QLatin1String(";Passwort"))) state.password = ImportState::textValue(l);
-    if (l.endsWith(QLatin1String("\";mailto"))) state.mailTo = ImportState::textValue(l);
-    if (l.endsWith(QLatin1String("\";mailcmd"))) state.mailCmd = ImportState::textValue(l);
-    if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.recruitCost = state.number();
+    if (l.contains(QLatin1String(";Passwort"))) state.header.password = ImportState::textValue(l);
+    if (l.endsWith(QLatin1String("\";mailto"))) state.header.mailTo = ImportState::textValue(l);
+    if (l.endsWith(QLatin1String("\";mailcmd"))) state.header.mailCmd = ImportState::textValue(l);
+    if (l.contains(QLatin1String(";Rekrutierungskosten"))) state.header.recruitCost = state.number();
     if (l.contains(QLatin1String(";Punkte")) && !l.contains(QLatin1String(";Punktedurch"))) getPunkte(state);
     if (l.contains(QLatin1String("Anzahl Immigranten"))) state.status.immigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Max. Immigranten"))) state.status.maxImmigranten = ImportState::numberText(l);
     if (l.contains(QLatin1String("Parteiname"))) state.game.ownPartyName = ImportState::textValue(l);
-    if (inFaction && l.endsWith(QLatin1String("\";email"))) state.ownEmail = ImportState::textValue(l);
+    if (inFaction && l.endsWith(QLatin1String("\";email"))) state.header.ownEmail = ImportState::textValue(l);
     // The banner by its key, as the other factions' banners are read.
     if (inFaction && (l.endsWith(QLatin1String("\";banner")) || l.endsWith(QLatin1String("\";Banner"))))
-      state.ownBanner = ImportState::textValue(l);
+      state.header.ownBanner = ImportState::textValue(l);
     if (l.contains(QLatin1String(";Umlaute"))) state.game.umlautFlag = state.number();
     if (l.contains(QLatin1String(";Basis"))) {
       const qint32 base = state.number();

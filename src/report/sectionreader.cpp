@@ -82,12 +82,12 @@ struct MessageBlock {
 MessageBlock readMessageValues(ImportState& state, const BlockPart& part) {
   MessageBlock block;
   if (const BlockEntry* e = part.last(QLatin1StringView("rendered")); e && e->value.endsWith(u'"')) {
-    state.messageRendered = ImportState::textValue(state.lineAt(e->index));
+    state.message.rendered = ImportState::textValue(state.lineAt(e->index));
     block.hasRendered = true;
   }
   if (const BlockEntry* e = part.last(QLatin1StringView("amount"))) {
     if (const auto amount = textutil::strictInt(e->line.left(e->line.indexOf(u';')))) {
-      state.messageAmount = *amount;
+      state.message.amount = *amount;
       block.hasAmount = true;
     } else {
       block.badAmountLine = e->index;
@@ -97,7 +97,7 @@ MessageBlock readMessageValues(ImportState& state, const BlockPart& part) {
     // Type numbers are hashes; one that is no number matches no page.
     bool ok = false;
     const qint64 type = e->line.left(e->line.indexOf(u';')).toLongLong(&ok);
-    state.messageType = ok ? type : 0;
+    state.message.type = ok ? type : 0;
   }
   return block;
 }
@@ -107,13 +107,13 @@ void addIncome(ImportState& state, const MessageBlock& block) {
     throw ImportError(QStringLiteral("Der Betrag der Einkommensmeldung ist keine gültige ganze Zahl."),
                       block.badAmountLine, state.lineAt(block.badAmountLine));
   // A block without its own amount adds nothing rather than the previous one again.
-  if (block.hasAmount) state.incomeSum += state.messageAmount;
+  if (block.hasAmount) state.sums.income += state.message.amount;
 }
 
 void placeMessage(ImportState& state, const MessageBlock& block) {
-  const QString& text = state.messageRendered;
+  const QString& text = state.message.rendered;
   ReportPages& pages = state.pages;
-  switch (messagePageForType(state.messageType)) {
+  switch (messagePageForType(state.message.type)) {
     case MessagePage::Handel: pages.handel << text; break;
     case MessagePage::Ereignisse: pages.ereignisse << text; break;
     case MessagePage::Warnungen: pages.warnungen << text; break;
@@ -143,12 +143,12 @@ constexpr qint64 kPasswordMessageType = 1784377885;
 const QLatin1StringView kPasswordText("Das Passwort für diese Partei lautet ");
 
 void takePassword(ImportState& state, const BlockPart& part, const MessageBlock& block) {
-  const bool byText = block.hasRendered && state.messageRendered.startsWith(QString(kPasswordText));
-  if (state.messageType != kPasswordMessageType && !byText) return;
+  const bool byText = block.hasRendered && state.message.rendered.startsWith(QString(kPasswordText));
+  if (state.message.type != kPasswordMessageType && !byText) return;
   if (const BlockEntry* e = part.last(QLatin1StringView("value")); e && e->value.startsWith(u'"')) {
-    state.messagePassword = ImportState::textValue(state.lineAt(e->index));
+    state.header.messagePassword = ImportState::textValue(state.lineAt(e->index));
   } else if (byText) {
-    state.messagePassword = state.messageRendered.mid(kPasswordText.size()).trimmed();
+    state.header.messagePassword = state.message.rendered.mid(kPasswordText.size()).trimmed();
   }
 }
 

@@ -80,7 +80,7 @@ void applyHeaderLine(UnitRead& u, const QString& line) {
   } else if (contains(u";Schiff")) {
     u.set(f.stationiert, QStringLiteral("S ") + placeNumber(u, line));
   } else if (contains(u";Kampfstatus")) {
-    const bool newScale = u.state.game.isMolvanth() && u.state.version >= 57;
+    const bool newScale = u.state.game.isMolvanth() && u.state.header.version >= 57;
     u.set(f.status, combatStatusText(u.state.number(line), newScale, u.text(f.status)));
   } else if (contains(u";bewacht")) {
     u.append(f.flags, QStringLiteral("B"));

@@ -29,7 +29,7 @@ QString storeItem(UnitRead& u, const QString& line, qint32 amount) {
   }
   if (isCoinSilver(line)) {
     u.set(f.silber, amount);
-    if (u.own && u.text(f.rasse) != QStringLiteral("Untote")) u.state.ownSilver += amount;
+    if (u.own && u.text(f.rasse) != QStringLiteral("Untote")) u.state.sums.silver += amount;
     return QStringLiteral("Silber");
   }
   const int field = itemField(u, key);

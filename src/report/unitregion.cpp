@@ -23,9 +23,9 @@ bool onRow(const Table& t, const QStringList& fields, const QVariantList& key) {
 
 void addOwnCounters(UnitRead& u) {
   if (!u.own || isUndead(u)) return;
-  u.state.ownUnits += 1;
-  u.state.ownPersons += u.integer(u.f.personen);
-  u.state.ownSilver += u.integer(u.f.silber);
+  u.state.sums.units += 1;
+  u.state.sums.persons += u.integer(u.f.personen);
+  u.state.sums.silver += u.integer(u.f.silber);
 }
 
 void reportImmigration(UnitRead& u) {
@@ -55,12 +55,12 @@ void reportImmigration(UnitRead& u) {
 void addRegionSilver(UnitRead& u) {
   ImportState& state = u.state;
   const qint64 silver = u.integer(u.f.silber);
-  if (u.own && silver > 0) state.pendingRegionSilver += silver;
+  if (u.own && silver > 0) state.sums.pendingRegionSilver += silver;
   // The next unit stands in the same region and adds to the same row: the
   // sum is written once, after the last unit of the run.
-  if (state.pendingRegionSilver == 0 || state.line().startsWith(QLatin1String("EINHEIT "))) return;
-  const qint64 sum = state.pendingRegionSilver;
-  state.pendingRegionSilver = 0;
+  if (state.sums.pendingRegionSilver == 0 || state.line().startsWith(QLatin1String("EINHEIT "))) return;
+  const qint64 sum = state.sums.pendingRegionSilver;
+  state.sums.pendingRegionSilver = 0;
   // x/y or x/y/z; a unit outside any region has no statistics row.
   const QStringList parts = u.state.regionPosition.split(QLatin1Char('/'));
   if (parts.size() < 2 || parts.size() > 3) return;

@@ -191,12 +191,12 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
   QStringList fileErrors;
   try {
     if (s.lines.isEmpty()) s.fail(QStringLiteral("Die Datei ist leer."));
-    s.version = reportheader::readVersion(s);
-    if (!versionquestion::mayRead(staged.session, s.version, callbacks)) {
+    s.header.version = reportheader::readVersion(s);
+    if (!versionquestion::mayRead(staged.session, s.header.version, callbacks)) {
       // A refused report changes nothing the player sees: the counters
       // stay as the last report left them, as the tables do.
       out.status = ImportOutcome::Status::Refused;
-      out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.version);
+      out.message = QStringLiteral("Einlesen abgebrochen: CR-Version %1 wird nicht ohne Rückfrage gelesen.").arg(s.header.version);
       return out;
     }
     s.currentLine = 1;
@@ -230,11 +230,11 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     // Today's servers name the password only in a new faction's first
     // reports; later templates take the one the slot kept.
     const serveraccess::Access knownAccess = serveraccess::load(staged.session);
-    s.password = serveraccess::resolvePassword(s.password, s.messagePassword, knownAccess.password);
-    serveraccess::Access access = serveraccess::resolve(s.password, s.mailTo, s.mailCmd, knownAccess);
+    s.header.password = serveraccess::resolvePassword(s.header.password, s.header.messagePassword, knownAccess.password);
+    serveraccess::Access access = serveraccess::resolve(s.header.password, s.header.mailTo, s.header.mailCmd, knownAccess);
     // What the slot knows from a newer report stays; an older one only fills gaps.
     if (newest > 0 && staged.session.roundCode < newest) access = serveraccess::preferKnown(access, knownAccess);
-    s.password = access.password;
+    s.header.password = access.password;
     reportbody::startTemplate(s);
     reportbody::loadKeyFilters(s);
     s.itemFieldNames = itemFieldNames(tables.einheiten);
@@ -247,10 +247,10 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     staged.orders.setUnsaved(false);
     progress.setPart(QStringLiteral("Erstellen der Zugvorlage beendet"));
 
-    staged.status.gesamteinkommen = QString::number(s.incomeSum);
-    staged.status.einheiten = QString::number(s.ownUnits);
-    staged.status.personen = QString::number(s.ownPersons);
-    staged.status.silber = QString::number(s.ownSilver);
+    staged.status.gesamteinkommen = QString::number(s.sums.income);
+    staged.status.einheiten = QString::number(s.sums.units);
+    staged.status.personen = QString::number(s.sums.persons);
+    staged.status.silber = QString::number(s.sums.silver);
 
     decoder.finish();
 
@@ -265,7 +265,7 @@ ImportOutcome importReportData(OpenGame& game, QByteArray bytes, const QString& 
     const templatefile::Kept kept = keepOldTemplate(game, staged);
     if (!kept.error.isEmpty()) throw FilesNotWritten(kept.error);
     out.keptTemplate = kept.path.isEmpty() ? QString() : templatefile::keptMessage(kept);
-    stageAfterImport(staged, s.version, callbacks, files);
+    stageAfterImport(staged, s.header.version, callbacks, files);
     if (const QString error = serveraccess::stage(files, staged.session, access, knownAccess); !error.isEmpty())
       throw FilesNotWritten(error);
     writeOrUndo([&] { game.db->commit(); });

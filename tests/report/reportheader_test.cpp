@@ -44,11 +44,11 @@ TEST(ReportHeader, HeaderWalkReadsItsValuesAndStopsAtTheFirstPlainLine) {
   EXPECT_EQ(fx.game.roundCode, 3806);
   EXPECT_EQ(fx.status.punkte, QStringLiteral("120"));
   EXPECT_EQ(fx.status.punkteMittel, QStringLiteral("80"));
-  EXPECT_EQ(fx.state->recruitCost, 50);
+  EXPECT_EQ(fx.state->header.recruitCost, 50);
   EXPECT_EQ(fx.status.immigranten, QStringLiteral("3"));
   EXPECT_EQ(fx.status.maxImmigranten, QStringLiteral("9"));
   EXPECT_EQ(fx.game.ownPartyName, QStringLiteral("Die Lastträger"));
-  EXPECT_EQ(fx.state->password, QStringLiteral("geheim"));
+  EXPECT_EQ(fx.state->header.password, QStringLiteral("geheim"));
 }
 
 TEST(ReportHeader, OtherGameTypeAndBadNumbersAreRefused) {

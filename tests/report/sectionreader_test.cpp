@@ -50,7 +50,7 @@ TEST(SectionReader, SectionListsGoToTheirPagesWithoutTheirFrame) {
   EXPECT_EQ(fx.pages.handel, QStringList{"Kauf"});
   EXPECT_EQ(fx.pages.produktion, QStringList{"Holz"});
   EXPECT_EQ(fx.pages.bewegungen, QStringList{"Reise"});
-  EXPECT_EQ(fx.state->incomeSum, 0);  // section lines are never summed
+  EXPECT_EQ(fx.state->sums.income, 0);  // section lines are never summed
 }
 
 TEST(SectionReader, MessagesArePlacedByTheirType) {
@@ -71,7 +71,7 @@ TEST(SectionReader, MessagesArePlacedByTheirType) {
   EXPECT_EQ(fx.pages.warnungen, QStringList{"Warnung 1"});
   EXPECT_EQ(fx.pages.produktion, QStringList{"Produktion 1"});
   EXPECT_EQ(fx.pages.einkommen.lines(), (QStringList{"A Einkommen", "B ohne Summe", "C Einkommen"}));
-  EXPECT_EQ(fx.state->incomeSum, 155);
+  EXPECT_EQ(fx.state->sums.income, 155);
   EXPECT_EQ(fx.pages.bewegungen, (QStringList{"Bewegung 1", "Einheit x reitet nach Norden", "Einheit y reitet davon"}));
   EXPECT_EQ(fx.pages.botschaften, (QStringList{"Sonstiges", "Vor dem Kampf"}));
   EXPECT_EQ(fx.pages.kaempfe, (QStringList{"Kampf 1", "", "", "Kampf in Region:  3 4 !", "", "Nach dem Kampf"}));
@@ -88,7 +88,7 @@ TEST(SectionReader, MessageValuesCarryOverButAreNeitherRepeatedNorResummed) {
   readSections(*fx.state);
   EXPECT_EQ(fx.pages.einkommen.lines(), (QStringList{"Noch ein Verdienst", "Verdienst"}));
   EXPECT_EQ(fx.pages.handel, QStringList{"Markt"});
-  EXPECT_EQ(fx.state->incomeSum, 40);
+  EXPECT_EQ(fx.state->sums.income, 40);
   EXPECT_EQ(fx.state->currentLine, 13);
 
   ImportFixture income;

@@ -46,7 +46,7 @@ TEST(UnitReader, OwnUnitWritesRowTemplateCountersAndReports) {
   w.party(146, u8("Partei 6tap"));
   w.state().buildingCommanders = u8("*10;L1*");
   w.fx->orders.add(u8(" PARTEI 42 \"pw\""));
-  w.state().ownSilver = 5;
+  w.state().sums.silver = 5;
 
   const QStringList report = ownUnitReport();
   EXPECT_EQ(w.read(report), report.indexOf(u8("EINHEIT 758")) - 1);
@@ -81,9 +81,9 @@ TEST(UnitReader, OwnUnitWritesRowTemplateCountersAndReports) {
 
   EXPECT_EQ(w.fx->orders.lines(), lines({" PARTEI 42 \"pw\"", " EINHEIT L1;\tFalke [9,120$,G10]",
                                          "    LERNE Hiebwaffen", "    ; bestaetigt"}));
-  EXPECT_EQ(w.state().ownUnits, 1);
-  EXPECT_EQ(w.state().ownPersons, 9);
-  EXPECT_EQ(w.state().ownSilver, 125);
+  EXPECT_EQ(w.state().sums.units, 1);
+  EXPECT_EQ(w.state().sums.persons, 9);
+  EXPECT_EQ(w.state().sums.silver, 125);
   EXPECT_EQ(w.fx->pages.ereignisse,
             lines({"", "Achtung!", "Talent Zaubern lernen wurde nicht Einheiten Tabelle gefunden!!", "", "Achtung!",
                    "Gegenstand Silbertruhe wurde nicht in Einheiten Tabelle gefunden!"}));
@@ -235,8 +235,8 @@ TEST(UnitReader, OlderReportLeavesTheRowButStillWritesTheOutputs) {
   const QString newer = w.unit(9)->all();
 
   w.fx->game.roundCode = 3806;
-  w.state().ownUnits = 0;
-  w.state().ownSilver = 0;
+  w.state().sums.units = 0;
+  w.state().sums.silver = 0;
   const QStringList older = lines({"EINHEIT 9", "\"Alt\";Name", "146;Partei", "2;Anzahl", "COMMANDS",
                                    "\"ARBEITE\"", "GEGENSTAENDE", "30;Silber", "3;Holz"});
   EXPECT_EQ(w.read(older), older.size() - 1);
@@ -245,8 +245,8 @@ TEST(UnitReader, OlderReportLeavesTheRowButStillWritesTheOutputs) {
 
   EXPECT_EQ(w.fx->orders.lines().mid(w.fx->orders.lineCount() - 2),
             lines({" EINHEIT 9;\tAlt [2,30$]", "    ARBEITE"}));
-  EXPECT_EQ(w.state().ownUnits, 1);
-  EXPECT_EQ(w.state().ownSilver, 30);
+  EXPECT_EQ(w.state().sums.units, 1);
+  EXPECT_EQ(w.state().sums.silver, 30);
   EXPECT_EQ(w.regionSilver(2, 39, 0, 3806), 30);
   EXPECT_TRUE(w.fx->tree.nodes().at(0).children.contains(u8("Holz:3")));
 }
@@ -274,9 +274,9 @@ TEST(UnitReader, UndeadOfTheOwnFactionAreNotCounted) {
   w.region(u8("Nizir"), 2, 39);
   w.read(lines({"EINHEIT 1", "\"Tote\";Name", "146;Partei", "\"Untote\";Typ", "40;Anzahl", "GEGENSTAENDE",
                 "9;Silber"}));
-  EXPECT_EQ(w.state().ownUnits, 0);
-  EXPECT_EQ(w.state().ownPersons, 0);
-  EXPECT_EQ(w.state().ownSilver, 0);
+  EXPECT_EQ(w.state().sums.units, 0);
+  EXPECT_EQ(w.state().sums.persons, 0);
+  EXPECT_EQ(w.state().sums.silver, 0);
   // They are still the faction's: template line and silver stay.
   EXPECT_EQ(w.fx->orders.lines().last(), u8(" EINHEIT 1;\tTote [40,9$]"));
   EXPECT_EQ(w.unit(1)->i("Silber"), 9);

@@ -126,7 +126,7 @@ TEST(UnitSections, ItemsAreResetAndFilledByTheirExactNames) {
             lines({"", "Achtung!", "Gegenstand Silbertruhe wurde nicht in Einheiten Tabelle gefunden!", "Achtung!",
                    "Gegenstand Schartiges Schwert wurde nicht in Einheiten Tabelle gefunden!"}));
   // Foreign silver is not the faction's.
-  EXPECT_EQ(w.state().ownSilver, 0);
+  EXPECT_EQ(w.state().sums.silver, 0);
 }
 
 // Silber heads the item block but is no item: the header's silver stays
@@ -271,7 +271,7 @@ TEST(UnitSections, RealReportUnitBlock) {
   EXPECT_TRUE(w.fx->orders.lines().contains(u8("    LERNE AUTO Holzfällen")));
   EXPECT_TRUE(r->s("Default Befehl").startsWith(u8("*; Befehle, die mit Semicolon beginnen, sind Kommentare.*")));
   EXPECT_TRUE(r->s("Default Befehl").endsWith(u8("*; Passwort einträgst.*")));
-  EXPECT_EQ(w.state().ownSilver, 2500);
+  EXPECT_EQ(w.state().sums.silver, 2500);
   EXPECT_TRUE(w.fx->pages.ereignisse.isEmpty());
 }
 

@@ -25,7 +25,7 @@ struct UnitWorld {
       : fx(std::make_unique<testsupport::ImportFixture>(gameType)) {
     fx->game.ownPartyNumber = ownParty;
     fx->game.roundCode = 3806;
-    fx->state->version = version;
+    fx->state->header.version = version;
     fx->state->itemFieldNames = itemFieldNames(fx->tables->einheiten);
     fx->state->skillFieldNames = skillFieldNames(fx->tables->einheiten);
   }
