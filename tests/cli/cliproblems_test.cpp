@@ -55,7 +55,9 @@ TEST(CliProblems, SharedReportsTemplatesAreSoundOnceEachUnitHasOneLongOrder) {
     const auto raw = cli({QStringLiteral("problems"), QStringLiteral("--dir"), dir.path()});
     const bool told = QString::fromLatin1(report) == QLatin1String("1234-neue-partei.cr");
     EXPECT_EQ(raw.out.startsWith(QStringLiteral("Zeile 1: Fehler: Kein Passwort")), !told) << report << raw.out.toStdString();
-    if (!told) EXPECT_EQ(raw.code, 1) << report;
+    if (!told) {
+      EXPECT_EQ(raw.code, 1) << report;
+    }
 
     const QString sound = dir.filePath(QStringLiteral("sound.txt"));
     ASSERT_TRUE(textutil::writeLinesAtomic(sound, soundened(*lines)).isEmpty());

@@ -81,7 +81,7 @@ TEST_F(OptionsTest, InputThatWouldStopTheNextOpeningIsRefused) {
         std::tuple{QStringLiteral("3"), QString(), QStringLiteral("/x/")},
         std::tuple{QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("  ")}}) {
     options::Working w = options::open(session);
-    options::Values v{path, QStringLiteral("/neu/mcheck"), x, y};
+    options::Values v{path, QStringLiteral("/neu/mcheck"), x, y, QString()};
     EXPECT_THROW(options::save(session, w, v), ConfigError) << x.toStdString() << "/" << y.toStdString();
   }
   EXPECT_EQ(ConfigFile::load(oldFile()).lines(), before);

@@ -42,7 +42,7 @@ TEST(Dialogs, AboutBoxGetsItsVersionOnce) {
 
 TEST(Dialogs, OptionsDialogCarriesItsValuesAndClosingCancels) {
   TForm2 dialog;
-  dialog.setValues({QStringLiteral("/spiele/"), QStringLiteral("/bin/mcheck"), QStringLiteral("3"), QStringLiteral("-4")});
+  dialog.setValues({QStringLiteral("/spiele/"), QStringLiteral("/bin/mcheck"), QStringLiteral("3"), QStringLiteral("-4"), QString()});
   const options::Values v = dialog.values();
   EXPECT_EQ(v.programPath, QStringLiteral("/spiele/"));
   EXPECT_EQ(v.checkerPath, QStringLiteral("/bin/mcheck"));
