@@ -10,7 +10,9 @@ LineDecoder::LineDecoder(QByteArray bytes, LineWindow& lines, qsizetype ahead)
 }
 
 LineDecoder::~LineDecoder() {
-  // A reader that ends early must not leave the decoder waiting for room.
+  // A reader that ends early (a damaged report) needs no more lines, and
+  // must not leave the decoder waiting for room.
+  stop_.store(true);
   lines_.allowAll();
   if (thread_.joinable()) thread_.join();
 }
@@ -34,7 +36,7 @@ void LineDecoder::run() {
   constexpr qsizetype kBatch = 256;
   qsizetype i = 0;
   try {
-    while (i < count) {
+    while (i < count && !stop_.load(std::memory_order_relaxed)) {
       const qsizetype end = std::min({count, i + kBatch, lines_.waitForRoom(i)});
       for (; i < end; ++i) {
         QString& line = lines_.slot(i);

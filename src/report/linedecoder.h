@@ -41,6 +41,7 @@ class LineDecoder {
   reportfile::ReportText text_;
   LineWindow& lines_;
   std::atomic<bool> failed_{false};
+  std::atomic<bool> stop_{false};  // the reader is gone before the last line
   ReportBlockCounts counts_;
   std::thread thread_;
 };

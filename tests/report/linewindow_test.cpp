@@ -45,6 +45,19 @@ TEST(LineWindow, LinesArriveAndAreLetGo) {
   }
 }
 
+// A reader that gives up early (a damaged report) stops the decoder: the
+// rest of the report is never decoded, and reads as empty.
+TEST(LineWindow, ADecoderLeftEarlyStops) {
+  const QByteArray bytes = bigReport();
+  LineWindow lines;
+  {
+    LineDecoder decoder(bytes, lines, 300);
+    EXPECT_EQ(lines.at(1), QStringLiteral("REGION 0 0"));
+  }
+  EXPECT_EQ(lines.size(), 100004);
+  EXPECT_TRUE(lines.at(90000).isEmpty());
+}
+
 // Lines given whole (no decoder) read the same and are let go the same way.
 TEST(LineWindow, LinesGivenWhole) {
   QStringList given;
