@@ -126,15 +126,7 @@ class Table {
   }
   // Sets the fields from `begin` up to `end` (positions) to the number `v`.
   void setValues(int begin, int end, int v) {
-    if (state_ == State::Browse) notEditing();
-    QVariant* values = record_.data();
-    for (int i = begin; i < end; ++i) {
-      const QVariant::DataPtr& d = values[i].data_ptr();
-      if (d.is_null || d.typeInterface() != QMetaType::fromType<int>().iface() || d.get<int>() != v)
-        values[i] = QVariant(v);
-      loaded_[size_t(i)] = 1;
-      changed_[size_t(i)] = 1;
-    }
+    for (int i = begin; i < end; ++i) setValue(i, v);
   }
   void setValue(const QString& field, const QVariant& v);
   void setValue(const QString& field, QVariant&& v);

@@ -106,4 +106,19 @@ QString joinPath(const QString& dir, const QString& name) {
   return d + QLatin1Char('/') + n;
 }
 
+bool parsePosition(const QString& text, int* x, int* y, int* level) {
+  const QStringList parts = text.trimmed().split(QLatin1Char('/'));
+  if (parts.size() < 2 || parts.size() > 3) return false;
+  int values[3] = {0, 0, 0};
+  for (int i = 0; i < parts.size(); ++i) {
+    const std::optional<qint32> v = textutil::strictInt(parts.at(i).trimmed());
+    if (!v) return false;
+    values[i] = *v;
+  }
+  *x = values[0];
+  *y = values[1];
+  *level = values[2];
+  return true;
+}
+
 }  // namespace textutil

@@ -13,6 +13,10 @@ namespace textutil {
 // nothing after them; must fit 32 bits.
 std::optional<qint32> strictInt(QStringView text);
 
+// "x/y" or "x/y/level" as the tables keep a unit's, building's or ship's
+// region; level 0 when it has no third number. False when it is not such a text.
+bool parsePosition(const QString& text, int* x, int* y, int* level);
+
 // Decodes file bytes: a UTF-8 byte-order mark is skipped; valid UTF-8 is read
 // as UTF-8, anything else as Windows-1252 (a superset of ISO-8859-1 for
 // printable text).

@@ -5,6 +5,7 @@
 
 #include "db/database.h"
 #include "db/sqlitestatement.h"
+#include "game/textutil.h"
 #include "map/worldmap.h"
 
 namespace mapstart {
@@ -29,7 +30,7 @@ bool firstOwnUnit(Database& db, const GameSession& s, QPoint* at) {
   q.bind(2, s.ownPartyNumber);
   while (q.step()) {
     int x = 0, y = 0, level = 0;
-    if (parsePosition(q.column(0).toString(), &x, &y, &level) && level == s.currentLevel) {
+    if (textutil::parsePosition(q.column(0).toString(), &x, &y, &level) && level == s.currentLevel) {
       *at = QPoint(x, y);
       return true;
     }
@@ -56,21 +57,6 @@ bool nearestToMiddle(Database& db, const GameSession& s, QPoint* at) {
 }
 
 }  // namespace
-
-bool parsePosition(const QString& text, int* x, int* y, int* level) {
-  const QStringList parts = text.trimmed().split(QLatin1Char('/'));
-  if (parts.size() < 2 || parts.size() > 3) return false;
-  int values[3] = {0, 0, 0};
-  for (int i = 0; i < parts.size(); ++i) {
-    const std::optional<qint32> v = textutil::strictInt(parts.at(i).trimmed());
-    if (!v) return false;
-    values[i] = *v;
-  }
-  *x = values[0];
-  *y = values[1];
-  *level = values[2];
-  return true;
-}
 
 QPoint smallMapCentre(Database& db, const GameSession& s) {
   const QPoint configured(s.smallMapX, s.smallMapY);

@@ -19,8 +19,4 @@ QPoint smallMapCentre(Database& db, const GameSession& session);
 // True when the shown level holds regions of the round just read.
 bool reportBroughtShownLevel(Database& db, const GameSession& session);
 
-// "x/y" or "x/y/level" as the unit table keeps a unit's region; level 0
-// when it has no third number. False when it is not such a text.
-bool parsePosition(const QString& text, int* x, int* y, int* level);
-
 }  // namespace mapstart

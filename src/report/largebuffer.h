@@ -1,5 +1,5 @@
 #pragma once
-// Large buffers of one import (the report's bytes, its line list) are asked
+// The large buffer of one import (the report's bytes) is asked
 // to be backed by large pages where the system offers them: filling them
 // then costs a few hundred page faults instead of tens of thousands, with
 // the same memory in use.

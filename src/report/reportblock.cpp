@@ -9,15 +9,6 @@ namespace {
 
 bool isCapital(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
 
-// The first `c` in `line`, or -1: a plain scan, as the lines are short and
-// the general search costs more in setting up than in searching.
-qsizetype find(QStringView line, char16_t c) {
-  const char16_t* d = line.utf16();
-  for (qsizetype i = 0, n = line.size(); i < n; ++i)
-    if (d[i] == c) return i;
-  return -1;
-}
-
 }  // namespace
 
 const BlockEntry* BlockPart::first(QLatin1StringView key) const {
@@ -48,7 +39,7 @@ bool isHeader(QStringView line) {
 }
 
 QStringView headerName(QStringView line) {
-  const qsizetype blank = find(line, u' ');
+  const qsizetype blank = reportlines::indexOf(line, u' ');
   return blank < 0 ? line : line.left(blank);
 }
 
@@ -66,7 +57,7 @@ bool splitEntry(QStringView line, QStringView& value, QStringView& key) {
       }
     }
   } else {
-    at = find(line, u';');
+    at = reportlines::indexOf(line, u';');
   }
   if (at < 0) return false;
   value = line.left(at);

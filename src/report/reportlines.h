@@ -27,6 +27,14 @@ inline bool contains(QStringView text, QStringView key) {
   return false;
 }
 
+// The first `c` in `text`, or -1, by the same plain scan.
+inline qsizetype indexOf(QStringView text, char16_t c) {
+  const char16_t* t = text.utf16();
+  for (qsizetype i = 0, n = text.size(); i < n; ++i)
+    if (t[i] == c) return i;
+  return -1;
+}
+
 inline bool contains(QStringView text, QLatin1StringView key) {
   const qsizetype n = text.size();
   const qsizetype m = key.size();

@@ -39,12 +39,7 @@ class KeyText {
 
  private:
   bool matchesAt(qsizetype start, QStringView key) const {
-    if (start + key.size() > keys_.size()) return false;
-    const char16_t* d = keys_.utf16() + start;
-    const char16_t* k = key.utf16();
-    for (qsizetype i = 0; i < key.size(); ++i)
-      if (d[i] != k[i]) return false;
-    return true;
+    return start + key.size() <= keys_.size() && keys_.sliced(start, key.size()) == key;
   }
   QStringView keys_;
   QVarLengthArray<qsizetype, 4> semicolons_;

@@ -39,12 +39,9 @@ std::optional<Coordinates> coordinatesOf(const QString& text) {
   return c;
 }
 
-// A stored position "x/y" or "x/y/level".
+// A stored position "x/y" or "x/y/level"; one that is none leaves 0/0.
 void placeAt(Hit& hit, const QString& position) {
-  const QStringList parts = position.split(QLatin1Char('/'));
-  hit.x = parts.value(0).toInt();
-  hit.y = parts.value(1).toInt();
-  hit.level = parts.value(2).toInt();
+  if (!textutil::parsePosition(position, &hit.x, &hit.y, &hit.level)) hit.x = hit.y = hit.level = 0;
 }
 
 void findRegions(Database& db, const GameSession& s, const QString& text, QList<Hit>& out) {

@@ -33,3 +33,10 @@ TEST(TextUtil, JoinPathToleratesDoubledAndOldSeparators) {
   EXPECT_EQ(textutil::joinPath(QStringLiteral("/z\\"), QStringLiteral("\\status-data\\")), QStringLiteral("/z/status-data/"));
   EXPECT_EQ(textutil::normalizeDirectory(QStringLiteral("/z")), QStringLiteral("/z/"));
 }
+
+TEST(TextUtil, PositionTexts) {
+  int x = 0, y = 0, level = 0;
+  EXPECT_TRUE(textutil::parsePosition(" -7/12/1 ", &x, &y, &level));
+  EXPECT_EQ(QList<int>({x, y, level}), QList<int>({-7, 12, 1}));
+  for (const char* bad : {"3", "3/4/1/2", "a/4", "", "3/4/x"}) EXPECT_FALSE(textutil::parsePosition(bad, &x, &y, &level)) << bad;
+}

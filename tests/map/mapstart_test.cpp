@@ -8,13 +8,6 @@ namespace {
 
 struct MapStartTest : ::testing::Test, maptest::MapFixture {};
 
-TEST(MapStartPosition, PositionTexts) {
-  int x = 0, y = 0, level = 0;
-  EXPECT_TRUE(mapstart::parsePosition(" -7/12/1 ", &x, &y, &level));
-  EXPECT_EQ(QList<int>({x, y, level}), QList<int>({-7, 12, 1}));
-  for (const char* bad : {"3", "3/4/1/2", "a/4", "", "3/4/x"}) EXPECT_FALSE(mapstart::parsePosition(bad, &x, &y, &level)) << bad;
-}
-
 TEST_F(MapStartTest, TheHomeRegionWinsThenTheFirstOwnUnitThenTheMiddle) {
   // Regions of level 0 from x -10 to 10 in row 0, and one at (50, 3) on level 1.
   for (int x = -10; x <= 10; x += 2) region(x, 0, 0, QStringLiteral("Ebene"));
